@@ -1,0 +1,30 @@
+#include "UnitText.h"
+
+#include <QStringList>
+
+double UnitText::multiplier(const QString &unit)
+{
+    if (unit.isEmpty())
+        return 1.0;
+    switch (unit.at(0).unicode()) {
+    case 'k': return 1e3;
+    case 'M': return 1e6;
+    case 'G': return 1e9;
+    case 'n': return 1e-9;
+    case 0x00B5:  // micro sign
+    case 0x03BC:  // Greek small mu, which keyboards often give instead
+        return 1e-6;
+    case 'm': return 1e-3;
+    default: return 1.0;
+    }
+}
+
+double UnitText::toDouble(const QString &text)
+{
+    if (!text.contains(QLatin1Char(' ')))
+        return text.toDouble();
+    const QStringList parts = text.split(QLatin1Char(' '));
+    QString unit = parts.last();
+    unit.remove(QLatin1Char(' '));
+    return parts.first().toDouble() * multiplier(unit);
+}
