@@ -540,7 +540,9 @@ void IOSignal::defineFormatRead(QString params)
 void IOSignal::readReg()
 {
     const QString params = registerValue(QStringLiteral("/Params ") + modeName()).toString();
-    m_hub->param()->parseText(params, true);
+    // The remembered text opens with its type tag; the mode test must see the mode tag.
+    const int modeTag = params.indexOf(QLatin1String("{MODE:"));
+    m_hub->param()->parseText(modeTag < 0 ? params : params.mid(modeTag), true);
     QFile file(getFileReg());
     if (!file.open(QIODevice::ReadOnly))
         return;
