@@ -2,6 +2,7 @@
 
 #include "ManagerSignal.h"
 #include "ParamSignal.h"
+#include "SampleCodec.h"
 #include "SignalInformation.h"
 #include "TagScanner.h"
 
@@ -32,20 +33,6 @@ bool hasNativeExtension(const QString &name)
 {
     static const QRegularExpression native(QStringLiteral("\\.o?wv$"), QRegularExpression::CaseInsensitiveOption);
     return native.match(name).hasMatch();
-}
-
-// Truncates toward zero and saturates, so a value beyond full scale or a NaN
-// cannot wrap around into a code of the opposite sign.
-qint16 toCode16(double value, double scale)
-{
-    const double code = value * scale;
-    if (!(code == code))
-        return 0;
-    if (code >= 32767.0)
-        return 32767;
-    if (code <= -32768.0)
-        return -32768;
-    return qint16(code);
 }
 
 QVariant registerValue(const QString &key)
@@ -249,18 +236,10 @@ bool IOSignal::decodeBlock(const char *data, int total, int layers, QVector<Sign
         const char *src = data + qint64(layer) * perLayer * sampleBytes;
         for (int first = 0; first < perLayer; first += chunk) {
             const int last = std::min(perLayer, first + chunk);
-            if (m_isReadDouble) {
-                for (int i = first; i < last; ++i) {
-                    const char *p = src + qint64(i) * kDoubleSampleBytes;
-                    dst[i] = IQ(qFromLittleEndian<double>(p), qFromLittleEndian<double>(p + 8));
-                }
-            } else {
-                constexpr double toValue = 1.0 / kFullScale16;
-                for (int i = first; i < last; ++i) {
-                    const char *p = src + qint64(i) * kSingleSampleBytes;
-                    dst[i] = IQ(qFromLittleEndian<qint16>(p) * toValue, qFromLittleEndian<qint16>(p + 2) * toValue);
-                }
-            }
+            if (m_isReadDouble)
+                SampleCodec::decode64(src + qint64(first) * sampleBytes, last - first, dst + first);
+            else
+                SampleCodec::decode16(src + qint64(first) * sampleBytes, last - first, 1.0 / kFullScale16, dst + first);
             done += last - first;
             m_progress.update(done);
             if (m_progress.isStopped())
@@ -379,29 +358,52 @@ bool IOSignal::writeFile(QString pathFile, QVector<Signal *> signals_)
 bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
 {
     const QString extension = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1);
-    QByteArray bytes;
-    if (extension.contains(QLatin1String("dat"))) {
-        if (records.size() > kMaxDatLayers) {
-            emit sendMessage(kErrorTitle, tr("A .dat file holds at most %1 layers.").arg(kMaxDatLayers));
-            return false;
-        }
-        bytes = datFile(records);
-    } else {
-        bytes = sampleBlock(records);
-        if (extension.contains(QLatin1String("wv")))
-            bytes = nativeHeader(records, bytes.size() + 1) + bytes + '}';
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        emit sendMessage(kErrorTitle, tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
+    const bool isDat = extension.contains(QLatin1String("dat"));
+    const bool isNative = !isDat && extension.contains(QLatin1String("wv"));
+    if (isDat && records.size() > kMaxDatLayers) {
+        emit sendMessage(kErrorTitle, tr("A .dat file holds at most %1 layers.").arg(kMaxDatLayers));
         return false;
     }
-    file.write(bytes);
-    const bool isWritten = file.commit();
+    const int sampleBytes = !isDat && m_accuracy == AccuracyDouble ? kDoubleSampleBytes : kSingleSampleBytes;
+    qint64 total = 0;
+    for (const Signal *record : records)
+        total += record->size();
+    QSaveFile file(path);
+    bool isWritten = file.open(QIODevice::WriteOnly);
+    if (isWritten) {
+        double scale = kFullScale16;
+        if (isDat)
+            file.write(datHeader(records, scale));
+        else if (isNative)
+            file.write(nativeHeader(records, total * sampleBytes + 1));
+        for (const Signal *record : records)
+            writeSamples(file, *record, sampleBytes == kDoubleSampleBytes, scale);
+        if (isNative)
+            file.write("}", 1);
+        isWritten = file.commit();
+    }
     if (!isWritten)
         emit sendMessage(kErrorTitle, tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
     emit save();
     return isWritten;
+}
+
+void IOSignal::writeSamples(QSaveFile &file, const Signal &record, bool isDouble, double scale) const
+{
+    // Converted a slice at a time into one reused buffer: a slice stays in the
+    // cache, and a long recording needs no second copy of itself in memory.
+    constexpr int kSlice = 1 << 20;
+    const int sampleBytes = isDouble ? kDoubleSampleBytes : kSingleSampleBytes;
+    QByteArray buffer(int(std::min(record.size(), kSlice)) * sampleBytes, Qt::Uninitialized);
+    const IQ *src = record.samples().constData();
+    for (int first = 0; first < record.size(); first += kSlice) {
+        const int count = std::min(kSlice, record.size() - first);
+        if (isDouble)
+            SampleCodec::encode64(src + first, count, buffer.data());
+        else
+            SampleCodec::encode16(src + first, count, scale, buffer.data());
+        file.write(buffer.constData(), qint64(count) * sampleBytes);
+    }
 }
 
 QString IOSignal::typeTag() const
@@ -426,55 +428,22 @@ QByteArray IOSignal::nativeHeader(const QVector<Signal *> &records, qint64 block
     return header.toUtf8();
 }
 
-QByteArray IOSignal::sampleBlock(const QVector<Signal *> &records) const
-{
-    const bool isDouble = m_accuracy == AccuracyDouble;
-    const int sampleBytes = isDouble ? kDoubleSampleBytes : kSingleSampleBytes;
-    qint64 total = 0;
-    for (const Signal *record : records)
-        total += record->size();
-    QByteArray block(int(total * sampleBytes), Qt::Uninitialized);
-    char *dst = block.data();
-    for (const Signal *record : records) {
-        for (const IQ &s : record->samples()) {
-            if (isDouble) {
-                qToLittleEndian(s.real(), dst);
-                qToLittleEndian(s.imag(), dst + 8);
-            } else {
-                qToLittleEndian(toCode16(s.real(), kFullScale16), dst);
-                qToLittleEndian(toCode16(s.imag(), kFullScale16), dst + 2);
-            }
-            dst += sampleBytes;
-        }
-    }
-    return block;
-}
-
-QByteArray IOSignal::datFile(const QVector<Signal *> &records) const
+QByteArray IOSignal::datHeader(const QVector<Signal *> &records, double &scale) const
 {
     double peak = 0.0;
     for (const Signal *record : records)
         peak = std::max(peak, SignalInformation::peak(record->samples()));
-    const int perLayer = records.first()->size();
     const double rate = std::floor(std::max(0.0, m_hub->param()->sampleRate()));
     const quint32 storedRate = rate >= 4294967295.0 ? 0xFFFFFFFFu : quint32(rate);
-    QByteArray bytes(kDatHeaderSize + records.size() * perLayer * kSingleSampleBytes, '\0');
-    char *p = bytes.data();
+    QByteArray header(kDatHeaderSize, '\0');
+    char *p = header.data();
     qToLittleEndian(storedRate, p);
     p[4] = char(quint8(records.size()));
-    qToLittleEndian(qint32(perLayer), p + 5);
+    qToLittleEndian(qint32(records.first()->size()), p + 5);
     qToLittleEndian(peak, p + 9);
-    p += kDatHeaderSize;
     // All-zero layers store a peak of 0 and codes of 0.
-    const double scale = peak > 0.0 ? kFullScale16 / peak : 0.0;
-    for (const Signal *record : records) {
-        for (const IQ &s : record->samples()) {
-            qToLittleEndian(toCode16(s.real(), scale), p);
-            qToLittleEndian(toCode16(s.imag(), scale), p + 2);
-            p += kSingleSampleBytes;
-        }
-    }
-    return bytes;
+    scale = peak > 0.0 ? kFullScale16 / peak : 0.0;
+    return header;
 }
 
 // ---------------------------------------------------------------- quick-saved signals and register

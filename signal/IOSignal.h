@@ -8,6 +8,7 @@
 #include <QVector>
 
 class QFile;
+class QSaveFile;
 class ManagerSignal;
 class TagScanner;
 
@@ -79,8 +80,9 @@ private:
     QString modeName() const;
     bool writeOne(const QString &path, const QVector<Signal *> &records);
     QByteArray nativeHeader(const QVector<Signal *> &records, qint64 blockBytes) const;
-    QByteArray sampleBlock(const QVector<Signal *> &records) const;
-    QByteArray datFile(const QVector<Signal *> &records) const;
+    void writeSamples(QSaveFile &file, const Signal &record, bool isDouble, double scale) const;
+    // Sets scale to the codes' 32767 / peak.
+    QByteArray datHeader(const QVector<Signal *> &records, double &scale) const;
 
     ManagerSignal *m_hub;  // not owned; lives in the GUI thread
     QString m_directory;   // with a trailing "/"

@@ -8,6 +8,7 @@
 
 namespace {
 constexpr double kNoPowerDb = -200.0;
+constexpr int kParallelThreshold = 1 << 16;  // below this a parallel region costs more than it saves
 }
 
 const QStringList &SignalInformation::infoKeys()
@@ -56,8 +57,11 @@ QString SignalInformation::headerText(const Signal &first, double scalingFactor)
 double SignalInformation::peak(const IQVector &samples)
 {
     double best = 0.0;
-    for (const IQ &s : samples)
-        best = std::max({best, std::abs(s.real()), std::abs(s.imag())});
+    const IQ *data = samples.constData();
+    const int n = samples.size();
+#pragma omp parallel for reduction(max : best) if (n > kParallelThreshold)
+    for (int i = 0; i < n; ++i)
+        best = std::max({best, std::abs(data[i].real()), std::abs(data[i].imag())});
     return best;
 }
 
@@ -66,8 +70,11 @@ double SignalInformation::rmsDbfs(const IQVector &samples)
     if (samples.isEmpty())
         return kNoPowerDb;
     double sum = 0.0;
-    for (const IQ &s : samples)
-        sum += std::norm(s);
+    const IQ *data = samples.constData();
+    const int n = samples.size();
+#pragma omp parallel for reduction(+ : sum) if (n > kParallelThreshold)
+    for (int i = 0; i < n; ++i)
+        sum += std::norm(data[i]);
     const double mean = sum / samples.size();
     return mean > 0.0 ? 10.0 * std::log10(mean) : kNoPowerDb;
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Signal.h"
+
+// Little-endian sample layouts of the signal files: I then Q per sample, either as
+// two 16-bit codes (a code s stands for s / 32767 of full scale) or as two 64-bit
+// floats. Long runs are converted on all cores.
+class SampleCodec
+{
+public:
+    static constexpr double kFullScale16 = 32767.0;
+    static constexpr int kBytes16 = 4;
+    static constexpr int kBytes64 = 16;
+
+    // Each code becomes code * scale.
+    static void decode16(const char *src, int count, double scale, IQ *dst);
+    static void decode64(const char *src, int count, IQ *dst);
+    // Each value becomes value * scale truncated toward zero, saturated to 16 bits
+    // (a NaN becomes 0), so nothing wraps around into the opposite sign.
+    static void encode16(const IQ *src, int count, double scale, char *dst);
+    static void encode64(const IQ *src, int count, char *dst);
+};
