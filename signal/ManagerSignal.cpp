@@ -28,6 +28,12 @@ Signal ManagerSignal::readySignal(int index) const
     return m_ready.value(index);
 }
 
+int ManagerSignal::readySignalLength(int index) const
+{
+    QMutexLocker lock(&m_mutex);
+    return readySignal(index).size();
+}
+
 void ManagerSignal::setMarker(const Marker &marker, bool isSendSignal)
 {
     m_marker = marker;

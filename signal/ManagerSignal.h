@@ -44,6 +44,8 @@ public:
     // Callers in other threads hold lock() around it.
     Signal readySignal(int index) const;
     int countReadySignals() const { return m_ready.size(); }
+    // Length of ready signal i (0 when absent); takes the hub's mutex itself.
+    int readySignalLength(int index) const;
     SignalSelection selection(int layerNumber) const { return m_selections.value(layerNumber); }
     QMap<int, SignalSelection> selections() const { return m_selections; }
     Signal *selectedSignal(int index) const { return m_selectedRecords.value(index, nullptr); }

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QWidget>
+
+class GuiSelectGrid;
+class QLabel;
+class QSpinBox;
+class QToolButton;
+
+// The run control bar: play continuously, play once, read from the instrument,
+// stop, frame rate up and down with its readout, window length with its unit word
+// and up/down steps, and the grid of frames.
+class RebornControllerGraphic : public QWidget
+{
+    Q_OBJECT
+public:
+    enum Unit { Points, Symbols, Subframes };
+    static constexpr int kMaxSamples = 999999;
+
+    explicit RebornControllerGraphic(QWidget *parent = nullptr);
+
+    void setUnit(Unit unit);
+    void setRussian(bool isRussian);
+    // The unit word that follows n in the window-length field.
+    QString unitWord(int n) const;
+    int samples() const;
+    QString fpsText() const;
+
+signals:
+    void runCont();
+    void runSingle();
+    void runRead();
+    void stopRead();
+    void stopRun();
+    void signalSendSamples(int samples);
+    void signalSetGrid(int row, int column);
+    void hideMenu(bool isHide);
+    void hideGuiSignal(bool isHide);
+    void decreaseFPS();
+    void increaseFPS();
+    void deacreaseSamples();
+    void increaseSamples();
+
+public slots:
+    void slotStopRead();
+    void setGrig(int row, int column, bool isSendGrid = true);
+    void setSamples(int samples);
+    void setFPS(int fps);
+    void showFPS();
+    void hideFPS();
+    void setMaxPoints(int max);
+    void unlockPlay(bool isUnlock);
+    void showButtRead();
+    void hideButtRead();
+    // Takes the grid size from a grid text: its distribution's rows and widest row.
+    void setGrid(QString text);
+
+private:
+    QToolButton *addButton(const QString &name, const QString &text, const QString &toolTip);
+    void updateUnitWord();
+
+    QToolButton *m_butRun;
+    QToolButton *m_butSingle;
+    QToolButton *m_butRead;
+    QToolButton *m_butStop;
+    QToolButton *m_butSlower;
+    QLabel *m_lblFps;
+    QToolButton *m_butFaster;
+    QSpinBox *m_spinSamples;
+    QLabel *m_lblUnit;
+    QToolButton *m_butGrid;
+    GuiSelectGrid *m_selectGrid;
+    Unit m_unit = Points;
+    bool m_isRussian = false;
+    bool m_isReading = false;
+};
