@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Signal.h"
+#include "progressGenerate.h"
+
+#include <QMutex>
+#include <QThread>
+
+class ManagerSignal;
+
+// Base of every analysis engine: takes the hub's current layers, analyses each (in
+// parallel over the layers) and hands one result per layer back to the hub. Lives
+// in its own thread; one pass holds the engine mutex from start to end.
+class ParserSignal : public QThread
+{
+    Q_OBJECT
+public:
+    ParserSignal();
+    ~ParserSignal() override;
+
+    virtual int engineType() const { return 0; }
+    virtual void prepareSource() {}
+    virtual IQVector parseLayer(int num, int layer);
+    virtual void setFrameLength(int num) { Q_UNUSED(num) }
+    virtual void advanceFrame() {}
+    virtual void rewindFrame() {}
+
+    // Binds the engine to its hub; a new source reaches prepareSource() in the hub's thread.
+    void setManager(ManagerSignal *hub);
+    ManagerSignal *manager() const { return m_hub; }
+    // True while a pass holds the engine mutex.
+    bool isBusy();
+    progressGenerate *progress() { return &m_progress; }
+
+signals:
+    void sendProgress(int percent);
+    void sendChangeSourceSignal();
+    void sendError(QString error);
+
+public slots:
+    void slotGetSourceSignal();
+    // One pass over the current layers; num is what the mode asks for (symbols or samples).
+    void slotParser(int num, bool isNext = true);
+
+protected:
+    bool isStopped() const { return m_progress.isStopped(); }
+
+    ManagerSignal *m_hub = nullptr;  // not owned
+    progressGenerate m_progress;
+
+private:
+    QMutex m_mutex;  // held for one whole analysis pass
+};
