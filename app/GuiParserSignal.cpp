@@ -1,0 +1,94 @@
+#include "GuiParserSignal.h"
+
+#include "IOSignal.h"
+#include "ManagerSignal.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+GuiParserSignal::GuiParserSignal(QWidget *parent)
+    : QWidget(parent), m_fileRow(new QWidget(this)), m_butOpen(new QPushButton(tr("&Open File..."), m_fileRow)),
+      m_lblFile(new QLabel(tr("No file"), m_fileRow)), m_progress(new QProgressBar(m_fileRow)),
+      m_butCancel(new QPushButton(tr("Cancel"), m_fileRow))
+{
+    m_butOpen->setObjectName(QStringLiteral("butOpenFile"));
+    m_lblFile->setObjectName(QStringLiteral("lblFileName"));
+    m_lblFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_progress->setRange(0, 100);
+    m_progress->setVisible(false);
+    m_butCancel->setVisible(false);
+    auto *layout = new QHBoxLayout(m_fileRow);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_butOpen);
+    layout->addWidget(m_lblFile, 1);
+    layout->addWidget(m_progress, 1);
+    layout->addWidget(m_butCancel);
+    connect(m_butOpen, &QPushButton::clicked, this, [this] { openSignal(); });
+    connect(m_butCancel, &QPushButton::clicked, this, &GuiParserSignal::cancelLoad);
+}
+
+void GuiParserSignal::setManagerSignal(ManagerSignal *managerSignal)
+{
+    m_hub = managerSignal;
+    getParams();
+}
+
+bool GuiParserSignal::isLoading() const
+{
+    return !m_progress->isHidden();
+}
+
+void GuiParserSignal::setProgress(int percent)
+{
+    m_progress->setValue(percent);
+}
+
+void GuiParserSignal::openSignal(QString nameFile)
+{
+    if (nameFile.isEmpty()) {
+        nameFile = QFileDialog::getOpenFileName(this, tr("Open Signal"), QString(), IOSignal::openDialogFilter());
+        if (nameFile.isEmpty())
+            return;
+    }
+    m_progress->setValue(0);
+    m_progress->setVisible(true);
+    m_butCancel->setVisible(true);
+    m_lblFile->setVisible(false);
+    m_butOpen->setEnabled(false);
+    emit openFile(nameFile);
+}
+
+void GuiParserSignal::slotLoadStopped()
+{
+    m_progress->setVisible(false);
+    m_butCancel->setVisible(false);
+    m_lblFile->setVisible(true);
+    m_butOpen->setEnabled(true);
+}
+
+void GuiParserSignal::slotLoadFile()
+{
+    slotLoadStopped();
+    getParams();
+    showFileName();
+}
+
+void GuiParserSignal::showFileName()
+{
+    m_lblFile->setText(m_hub && !m_hub->profile().isEmpty() ? m_hub->profile() : tr("No file"));
+}
+
+void GuiParserSignal::slotChangeParam()
+{
+    setParams();
+    emit signalChangeParams();
+}
+
+void GuiParserSignal::slotChangeExternParams()
+{
+    getParams();
+    showFileName();
+}

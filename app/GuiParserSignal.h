@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QWidget>
+
+class ManagerSignal;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// Base of every mode's control panel: opens files (with a cancellable progress bar
+// while the reader works) and moves values between the panel and the hub's
+// parameter set through the setParams/getParams hooks.
+class GuiParserSignal : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit GuiParserSignal(QWidget *parent = nullptr);
+
+    ManagerSignal *managerSignal() const { return m_hub; }
+    bool isLoading() const;
+
+signals:
+    void openFile(QString nameFile);
+    void signalChangeParams();
+    void signalResetParam();
+    void cancelLoad();
+
+public slots:
+    void setManagerSignal(ManagerSignal *managerSignal);
+    void setProgress(int percent);
+    // An empty name asks the user with the open dialog.
+    void openSignal(QString nameFile = QString());
+    void slotLoadFile();
+    void slotLoadStopped();
+    // Panel -> parameter set.
+    virtual void setParams() {}
+    // Parameter set -> panel.
+    virtual void getParams() {}
+    void slotChangeParam();
+    void slotChangeExternParams();
+    void startAnimLeft() {}
+    void startAnimRight() {}
+    void stopAnim() {}
+
+protected:
+    // The row with the open button, the file name and the load progress, for subclasses to place.
+    QWidget *fileRow() const { return m_fileRow; }
+    void showFileName();
+
+private:
+    ManagerSignal *m_hub = nullptr;  // not owned
+    QWidget *m_fileRow;
+    QPushButton *m_butOpen;
+    QLabel *m_lblFile;
+    QProgressBar *m_progress;
+    QPushButton *m_butCancel;
+};

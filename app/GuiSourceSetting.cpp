@@ -1,0 +1,59 @@
+#include "GuiSourceSetting.h"
+
+#include "UnitLineEdit.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+
+namespace {
+constexpr double kMaxRateHz = 100e9;
+constexpr double kMaxCarrierHz = 1e12;
+constexpr double kLevelLimitDbm = 1000.0;
+}
+
+GuiSourceSetting::GuiSourceSetting(QWidget *parent)
+    : QWidget(parent),
+      m_sampleRate(new UnitLineEdit(QStringLiteral("1 MHz"), 1e-3, kMaxRateHz, this)),
+      m_carrier(new UnitLineEdit(QStringLiteral("0 GHz"), -kMaxCarrierHz, kMaxCarrierHz, this)),
+      m_refLevel(new UnitLineEdit(QStringLiteral("0 dBm"), -kLevelLimitDbm, kLevelLimitDbm, this)),
+      m_accuracy(new QComboBox(this))
+{
+    m_sampleRate->setObjectName(QStringLiteral("sourceSet_InputSampleRate"));
+    m_carrier->setObjectName(QStringLiteral("sourceSet_InputCarrier"));
+    m_refLevel->setObjectName(QStringLiteral("sourceSet_InputRefLevel"));
+    m_accuracy->setObjectName(QStringLiteral("sourceSet_ComboAccuracy"));
+    m_accuracy->addItem(tr("16-bit (single)"));
+    m_accuracy->addItem(tr("64-bit float (double)"));
+    auto *layout = new QFormLayout(this);
+    layout->addRow(tr("Sample Rate"), m_sampleRate);
+    layout->addRow(tr("Carrier Frequency"), m_carrier);
+    layout->addRow(tr("Reference Level"), m_refLevel);
+    layout->addRow(tr("Read Samples As"), m_accuracy);
+    connect(m_sampleRate, &UnitLineEdit::valueEdited, this, [this](double v) {
+        emit sendSampleRate(v);
+        emit changed();
+    });
+    connect(m_carrier, &UnitLineEdit::valueEdited, this, [this](double v) {
+        emit sendCarrierFreq(v);
+        emit changed();
+    });
+    connect(m_refLevel, &UnitLineEdit::valueEdited, this, [this](double v) {
+        emit sendRefLevel(v);
+        emit changed();
+    });
+    connect(m_accuracy, qOverload<int>(&QComboBox::activated), this, [this](int index) { emit sendAccuracy(index == 0); });
+}
+
+QMap<QString, QString> GuiSourceSetting::values() const
+{
+    return {{QStringLiteral("CLOCK"), m_sampleRate->valueText()},
+            {QStringLiteral("FREQUENCY"), m_carrier->valueText()},
+            {QStringLiteral("POWER"), m_refLevel->valueText()}};
+}
+
+void GuiSourceSetting::setValues(const QMap<QString, QString> &values)
+{
+    m_sampleRate->setValueText(values.value(QStringLiteral("CLOCK"), m_sampleRate->text()));
+    m_carrier->setValueText(values.value(QStringLiteral("FREQUENCY"), m_carrier->text()));
+    m_refLevel->setValueText(values.value(QStringLiteral("POWER"), m_refLevel->text()));
+}
