@@ -16,8 +16,9 @@ constexpr int kInitialOversampling = 4;
 
 // Consecutive outputs handed to one thread at a time (chunk c goes to thread c mod T).
 constexpr int kChunkSize = 10;
-// Outputs computed together, so that every coefficient load serves four products.
-constexpr int kBlockSize = 4;
+// Outputs computed together, so that every coefficient load serves five products and
+// the independent sums hide the adder latency; two blocks make a chunk.
+constexpr int kBlockSize = 5;
 
 // y[n] = Σ x[k]·h[n−k] for n in [first, last); `reversed` holds h back to front so
 // that each output is a plain dot product over contiguous memory.
@@ -25,7 +26,7 @@ struct Convolution
 {
     const double *x;
     const double *reversed;
-    int taps;
+    int coefficientCount;
     double *y;
     int first;
     int last;
@@ -40,34 +41,37 @@ double dot(const double *a, const double *b, int count)
     return sum;
 }
 
-// One output; its window [n − taps + 1, n] may start before the first sample.
+// One output; its window [n − count + 1, n] may start before the first sample.
 double singleOutput(const Convolution &c, int n)
 {
-    const int windowStart = n - c.taps + 1;
+    const int windowStart = n - c.coefficientCount + 1;
     const int skipped = std::max(0, -windowStart);
-    return dot(c.x + windowStart + skipped, c.reversed + skipped, c.taps - skipped);
+    return dot(c.x + windowStart + skipped, c.reversed + skipped, c.coefficientCount - skipped);
 }
 
-// Outputs n … n+3, whose windows lie wholly inside the signal.
-void fourOutputs(const Convolution &c, int n)
+// Outputs n … n+4, whose windows lie wholly inside the signal.
+void fiveOutputs(const Convolution &c, int n)
 {
-    const double *x = c.x + n - c.taps + 1;
+    const double *x = c.x + n - c.coefficientCount + 1;
     const double *h = c.reversed;
-    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0;
-#pragma omp simd reduction(+ : s0, s1, s2, s3)
-    for (int j = 0; j < c.taps; ++j) {
+    double s0 = 0.0, s1 = 0.0, s2 = 0.0, s3 = 0.0, s4 = 0.0;
+#pragma omp simd reduction(+ : s0, s1, s2, s3, s4)
+    for (int j = 0; j < c.coefficientCount; ++j) {
         s0 += x[j] * h[j];
         s1 += x[j + 1] * h[j];
         s2 += x[j + 2] * h[j];
         s3 += x[j + 3] * h[j];
+        s4 += x[j + 4] * h[j];
     }
     c.y[n] = s0;
     c.y[n + 1] = s1;
     c.y[n + 2] = s2;
     c.y[n + 3] = s3;
+    c.y[n + 4] = s4;
 }
 
-// `progress` is non-null only on the thread that reports.
+// The stop flag is polled before every block, so a stop takes effect within five
+// outputs. `progress` is non-null only on the thread that reports.
 void runChunk(const Convolution &c, int begin, int end, const progressGenerate *stopper,
               progressGenerate *progress)
 {
@@ -75,10 +79,10 @@ void runChunk(const Convolution &c, int begin, int end, const progressGenerate *
     while (n < end) {
         if (stopper && stopper->isStopped())
             return;
-        const bool wholeBlock = n >= c.taps - 1 && n + kBlockSize <= end;
+        const bool wholeBlock = n >= c.coefficientCount - 1 && n + kBlockSize <= end;
         const int count = wholeBlock ? kBlockSize : 1;
         if (wholeBlock)
-            fourOutputs(c, n);
+            fiveOutputs(c, n);
         else
             c.y[n] = singleOutput(c, n);
         for (int i = 0; progress && i < count; ++i)
@@ -87,6 +91,8 @@ void runChunk(const Convolution &c, int begin, int end, const progressGenerate *
     }
 }
 
+// Chunk c of kChunkSize outputs goes to thread c mod T; thread 0 alone reports its
+// position, because the reporter is not thread-safe.
 void convolve(const Convolution &c, progressGenerate *progress)
 {
     const int outputs = c.last - c.first;

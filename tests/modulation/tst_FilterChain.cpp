@@ -129,7 +129,7 @@ void tst_FilterChain::parallelResultEqualsDirectConvolution()
     const IQVector result = chain.apply(signal);
     QCOMPARE(result.size(), length - taps);
     QCOMPARE(signal, result);
-    // Summation order differs (four partial sums per block, vector lanes).
+    // Summation order differs (five running sums per block, vector lanes).
     QVERIFY2(maxDifference(result, expected) < 1e-12, qPrintable(QString::number(maxDifference(result, expected))));
 }
 
