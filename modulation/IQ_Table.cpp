@@ -208,7 +208,8 @@ void IQ_Table::show(int row, int column)
 {
     if (row < 0 || row >= rowCount() || !isEditableColumn(column))
         return;
-    closeEditor();
+    // Moving to another cell keeps what was typed in the previous one.
+    commitEditor();
     m_editRow = row;
     m_editColumn = column;
     m_editor = new tableDelegate(m_table->item(row, column)->text());
