@@ -1,6 +1,6 @@
 #include "FilterMath.h"
 
-#include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 
 namespace FilterMath {

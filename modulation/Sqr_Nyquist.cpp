@@ -53,9 +53,11 @@ QVector<double> Sqr_Nyquist::coefficients(int taps, double oversampling, const Q
             t = singularLimit(beta);
             continue;
         }
-        const double direct = std::cos((1.0 + beta) * M_PI * t);
-        const double spread = FilterMath::sinc((1.0 - beta) * t) * M_PI * (1.0 - beta) / (4.0 * beta);
-        t = 4.0 * beta * (direct + spread) / d;
+        // 4β·[cos((1+β)πt) + sinc((1−β)t)·π(1−β)/(4β)], multiplied out so that β = 0
+        // gives the plain sinc instead of 0·∞.
+        const double direct = 4.0 * beta * std::cos((1.0 + beta) * M_PI * t);
+        const double spread = M_PI * (1.0 - beta) * FilterMath::sinc((1.0 - beta) * t);
+        t = (direct + spread) / d;
     }
     return h;
 }

@@ -163,6 +163,10 @@ void tst_Filters::rootNyquistLimitsMatchTheAnalyticValue()
     QCOMPARE(eighth.at(indexOf(2.0, kAxisTaps, kAxisOvs)), -0.002569486231078);
     // Peak at t = 0: 1 − β + 4β/π.
     QVERIFY(std::abs(eighth.at(indexOf(0, kAxisTaps, kAxisOvs)) - (1 - 0.125 + 0.5 / M_PI)) < 1e-12);
+    // No roll-off: the ideal sinc pulse.
+    const QVector<double> ideal = design(FilterRootNyquist, 64, 8, {0.0});
+    for (int k = 0; k < 64; ++k)
+        QVERIFY(std::abs(ideal.at(k) - FilterMath::sinc((k - 32) / 8.0)) < 1e-15);
 }
 
 void tst_Filters::gaussianTapsSumToOne()
