@@ -1,0 +1,120 @@
+#include "ParserVectorAnalysis.h"
+
+#include "FilterCatalogue.h"
+#include "FilterChain.h"
+#include "ManagerSignal.h"
+#include "ParamVectorAnalysis.h"
+#include "UnitText.h"
+
+#include <cmath>
+#include <omp.h>
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+constexpr int kDecimationTapsPerStep = 32;  // low-pass taps per unit of decimation
+constexpr int kFrameMarginSamples = 49;     // extra input so a decimated frame still fills num samples
+const QVector<int> kStages{1, 49, 49};
+}  // namespace
+
+ParserVectorAnalysis::ParserVectorAnalysis()
+{
+    m_progress.setStages(kStages);
+}
+
+int ParserVectorAnalysis::decimation() const
+{
+    const auto *param = dynamic_cast<const ParamVectorAnalysis *>(m_hub->param());
+    return param ? param->analysisValue(QStringLiteral("Decimation")).toInt() : 1;
+}
+
+int ParserVectorAnalysis::firstLayerLength() const
+{
+    return m_hub->sourceSignal(0).size();
+}
+
+void ParserVectorAnalysis::setFrameLength(int num)
+{
+    m_frameLength = num;
+    if (!m_corrected.isEmpty())
+        return;
+    const int d = decimation();
+    if (d > 1)
+        m_frameLength = (num + kFrameMarginSamples) * d;
+    if (firstLayerLength() < m_frameLength) {
+        m_frameLength = firstLayerLength();
+        m_position = 0;
+    }
+}
+
+void ParserVectorAnalysis::advanceFrame()
+{
+    m_position += m_frameLength;
+    if (qint64(m_position) + m_frameLength > firstLayerLength())
+        m_position = 0;
+}
+
+void ParserVectorAnalysis::rewindFrame()
+{
+    m_position = std::max(0, m_position - m_frameLength);
+}
+
+IQVector ParserVectorAnalysis::parseLayer(int num, int layer)
+{
+    if (m_isBlocked)
+        return IQVector();
+    if (!m_corrected.isEmpty())
+        return m_corrected.value(layer).mid(m_position, num);
+    return correctSignal(m_hub->sourceSignal(layer).samples().mid(m_position, m_frameLength), false);
+}
+
+IQVector ParserVectorAnalysis::correctSignal(const IQVector &samples, bool first)
+{
+    if (first)
+        m_progress.reset();
+    const auto *param = dynamic_cast<const ParamVectorAnalysis *>(m_hub->param());
+    const double fs = param ? param->sourceSampleRate() : 1.0;
+    const double f = param ? UnitText::toDouble(param->analysisValue(QStringLiteral("Freq"))) : 0.0;
+    const double gainDb = param ? UnitText::toDouble(param->analysisValue(QStringLiteral("Gain"))) : 0.0;
+    const double gain = std::pow(10.0, gainDb / 20.0);
+    IQVector y(samples.size());
+    const double step = fs > 0.0 ? 2.0 * kPi * f / fs : 0.0;
+    for (int n = 0; n < samples.size(); ++n) {
+        if ((n & 0xFFFF) == 0 && isStopped())
+            return IQVector();
+        const double theta = step * n;
+        y[n] = samples.at(n) * IQ(std::cos(theta), std::sin(theta)) * gain;
+    }
+    if (first)
+        m_progress.nextStage();
+    const int d = decimation();
+    if (d <= 1)
+        return y;
+    FilterChain filter;  // one per call: layers are corrected in parallel
+    filter.setType(FilterLowpass2, {});
+    filter.setTaps(kDecimationTapsPerStep * d);
+    const IQVector filtered = filter.apply(y);
+    if (isStopped())
+        return IQVector();
+    IQVector kept;
+    kept.reserve(filtered.size() / d + 1);
+    for (int n = d - 1; n < filtered.size(); n += d)
+        kept.append(filtered.at(n));
+    return kept;
+}
+
+void ParserVectorAnalysis::slotCorrectionAllSignal(bool isAll)
+{
+    m_corrected.clear();
+    if (!isAll || !m_hub)
+        return;
+    const int layers = m_hub->countSourceSignals();
+    QVector<IQVector> corrected(layers);
+#pragma omp parallel
+    {
+        const int threads = omp_get_num_threads();
+        for (int i = omp_get_thread_num(); i < layers; i += threads)
+            corrected[i] = correctSignal(m_hub->sourceSignal(i).samples(), i == 0);
+    }
+    m_corrected = corrected;
+    emit finishAllCorrection();
+}

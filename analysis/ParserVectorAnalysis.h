@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ParserSignal.h"
+
+#include <QVector>
+
+// The vector-analysis engine: walks the recording frame by frame and hands each
+// frame on frequency-shifted, scaled and, when asked, decimated. A whole-signal
+// correction, once made, replaces the correction of each frame.
+class ParserVectorAnalysis : public ParserSignal
+{
+    Q_OBJECT
+public:
+    ParserVectorAnalysis();
+
+    int engineType() const override { return 2; }
+    IQVector parseLayer(int num, int layer) override;
+    void setFrameLength(int num) override;
+    void advanceFrame() override;
+    void rewindFrame() override;
+
+    // Shift by the "Freq" offset at the "CLOCK" rate, scale by "Gain" (dB), and with a
+    // "Decimation" D > 1 low-pass filter and keep samples D-1, 2D-1, ... . Empty when stopped.
+    IQVector correctSignal(const IQVector &samples, bool first);
+
+    void setBlocked(bool isBlocked) { m_isBlocked = isBlocked; }
+    int frameLength() const { return m_frameLength; }
+    int framePosition() const { return m_position; }
+    bool hasCorrectedLayers() const { return !m_corrected.isEmpty(); }
+
+signals:
+    void finishAllCorrection();
+
+public slots:
+    void slotCorrectionAllSignal(bool isAll);
+
+private:
+    int decimation() const;
+    int firstLayerLength() const;
+
+    QVector<IQVector> m_corrected;
+    bool m_isBlocked = false;
+    int m_frameLength = 0;
+    int m_position = 0;
+};
