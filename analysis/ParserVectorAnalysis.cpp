@@ -32,9 +32,31 @@ int ParserVectorAnalysis::firstLayerLength() const
     return m_hub->sourceSignal(0).size();
 }
 
+void ParserVectorAnalysis::prepareSource()
+{
+    // Runs in the hub's thread: the engine's own thread applies it at its next pass.
+    m_isNewSource = true;
+}
+
+void ParserVectorAnalysis::applyNewSource()
+{
+    if (!m_isNewSource.exchange(false))
+        return;
+    m_position = 0;
+    m_lastFrameStart = 0;
+    m_corrected.clear();
+}
+
+void ParserVectorAnalysis::setFramePosition(int position)
+{
+    m_position = qBound(0, position, std::max(0, firstLayerLength() - m_frameLength));
+}
+
 void ParserVectorAnalysis::setFrameLength(int num)
 {
+    applyNewSource();
     m_frameLength = num;
+    m_lastFrameStart = m_position.load();
     if (!m_corrected.isEmpty())
         return;
     const int d = decimation();
@@ -43,6 +65,7 @@ void ParserVectorAnalysis::setFrameLength(int num)
     if (firstLayerLength() < m_frameLength) {
         m_frameLength = firstLayerLength();
         m_position = 0;
+        m_lastFrameStart = 0;
     }
 }
 
@@ -55,7 +78,9 @@ void ParserVectorAnalysis::advanceFrame()
 
 void ParserVectorAnalysis::rewindFrame()
 {
+    applyNewSource();
     m_position = std::max(0, m_position - m_frameLength);
+    m_lastFrameStart = m_position.load();
 }
 
 IQVector ParserVectorAnalysis::parseLayer(int num, int layer)
@@ -104,6 +129,7 @@ IQVector ParserVectorAnalysis::correctSignal(const IQVector &samples, bool first
 
 void ParserVectorAnalysis::slotCorrectionAllSignal(bool isAll)
 {
+    applyNewSource();
     m_corrected.clear();
     if (!isAll || !m_hub)
         return;

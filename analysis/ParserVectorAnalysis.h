@@ -3,6 +3,7 @@
 #include "ParserSignal.h"
 
 #include <QVector>
+#include <atomic>
 
 // The vector-analysis engine: walks the recording frame by frame and hands each
 // frame on frequency-shifted, scaled and, when asked, decimated. A whole-signal
@@ -14,6 +15,8 @@ public:
     ParserVectorAnalysis();
 
     int engineType() const override { return 2; }
+    // A new recording starts at its first frame, without a stored correction.
+    void prepareSource() override;
     IQVector parseLayer(int num, int layer) override;
     void setFrameLength(int num) override;
     void advanceFrame() override;
@@ -26,6 +29,10 @@ public:
     void setBlocked(bool isBlocked) { m_isBlocked = isBlocked; }
     int frameLength() const { return m_frameLength; }
     int framePosition() const { return m_position; }
+    // Where the last analysed frame began in the recording.
+    int lastFrameStart() const { return m_lastFrameStart; }
+    // The next frame starts here (call in the engine's thread).
+    void setFramePosition(int position);
     bool hasCorrectedLayers() const { return !m_corrected.isEmpty(); }
 
 signals:
@@ -36,10 +43,14 @@ public slots:
 
 private:
     int decimation() const;
+    void applyNewSource();
     int firstLayerLength() const;
 
     QVector<IQVector> m_corrected;
     bool m_isBlocked = false;
-    int m_frameLength = 0;
-    int m_position = 0;
+    // Read by the GUI for the selection bar while the engine works.
+    std::atomic<int> m_frameLength{0};
+    std::atomic<int> m_position{0};
+    std::atomic<int> m_lastFrameStart{0};
+    std::atomic<bool> m_isNewSource{false};
 };

@@ -3,6 +3,7 @@
 #include "GuiSelectGrid.h"
 #include "PluralRule.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -36,6 +37,9 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     auto *butMore = addButton(QStringLiteral("butIncreaseSamples"), QStringLiteral("\u25B6"), tr("Longer window"));
     m_butGrid = addButton(QStringLiteral("butGrid"), QStringLiteral("\u25A6"), tr("Grid of frames"));
     m_selectGrid = new GuiSelectGrid;
+    m_comboLayer = new QComboBox(this);
+    m_comboLayer->setObjectName(QStringLiteral("comboLayer"));
+    m_comboLayer->setToolTip(tr("Layer"));
     auto *gridMenu = new QMenu(this);
     auto *gridAction = new QWidgetAction(gridMenu);
     gridAction->setDefaultWidget(m_selectGrid);
@@ -49,7 +53,7 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     for (QWidget *w : std::initializer_list<QWidget *>{m_butSlower, m_lblFps, m_butFaster})
         layout->addWidget(w);
     layout->addSpacing(12);
-    for (QWidget *w : std::initializer_list<QWidget *>{butLess, m_spinSamples, m_lblUnit, butMore, m_butGrid})
+    for (QWidget *w : std::initializer_list<QWidget *>{butLess, m_spinSamples, m_lblUnit, butMore, m_butGrid, m_comboLayer})
         layout->addWidget(w);
     layout->addStretch();
 
@@ -77,8 +81,26 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
         gridMenu->close();
         setGrig(row, column, true);
     });
+    connect(m_comboLayer, qOverload<int>(&QComboBox::activated), this, &RebornControllerGraphic::requestChangeLayer);
     hideFPS();
     updateUnitWord();
+    setLayerCount(1);
+}
+
+int RebornControllerGraphic::currentLayer() const
+{
+    return m_comboLayer->currentData().toInt();
+}
+
+void RebornControllerGraphic::setLayerCount(int count)
+{
+    const QSignalBlocker blocker(m_comboLayer);
+    m_comboLayer->clear();
+    for (int n = 1; n <= count; ++n)
+        m_comboLayer->addItem(tr("Layer %1").arg(n), n);
+    if (count > 1)
+        m_comboLayer->addItem(tr("All layers"), 0);
+    m_comboLayer->setVisible(count > 1);
 }
 
 QToolButton *RebornControllerGraphic::addButton(const QString &name, const QString &text, const QString &toolTip)

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class GuiSelectGrid;
+class QComboBox;
 class QLabel;
 class QSpinBox;
 class QToolButton;
@@ -24,6 +25,8 @@ public:
     // The unit word that follows n in the window-length field.
     QString unitWord(int n) const;
     int samples() const;
+    // 0 for all layers, else the layer number (1-based).
+    int currentLayer() const;
     QString fpsText() const;
 
 signals:
@@ -40,6 +43,7 @@ signals:
     void increaseFPS();
     void deacreaseSamples();
     void increaseSamples();
+    void requestChangeLayer();
 
 public slots:
     void slotStopRead();
@@ -54,6 +58,8 @@ public slots:
     void hideButtRead();
     // Takes the grid size from a grid text: its distribution's rows and widest row.
     void setGrid(QString text);
+    // Offers the layers of a recording; hidden for a single layer.
+    void setLayerCount(int count);
 
 private:
     QToolButton *addButton(const QString &name, const QString &text, const QString &toolTip);
@@ -70,6 +76,7 @@ private:
     QLabel *m_lblUnit;
     QToolButton *m_butGrid;
     GuiSelectGrid *m_selectGrid;
+    QComboBox *m_comboLayer;
     Unit m_unit = Points;
     bool m_isRussian = false;
     bool m_isReading = false;

@@ -1,6 +1,7 @@
 #include "UnitText.h"
 
 #include <QStringList>
+#include <cmath>
 
 double UnitText::multiplier(const QString &unit)
 {
@@ -27,4 +28,14 @@ double UnitText::toDouble(const QString &text)
     QString unit = parts.last();
     unit.remove(QLatin1Char(' '));
     return parts.first().toDouble() * multiplier(unit);
+}
+
+QString UnitText::format(double value, const QString &unit)
+{
+    static const struct { double factor; const char *prefix; } prefixes[] = {{1e9, "G"}, {1e6, "M"}, {1e3, "k"}};
+    for (const auto &p : prefixes) {
+        if (std::abs(value) >= p.factor)
+            return QString::number(value / p.factor, 'g', 12) + QLatin1Char(' ') + QLatin1String(p.prefix) + unit;
+    }
+    return QString::number(value, 'g', 12) + QLatin1Char(' ') + unit;
 }

@@ -12,4 +12,7 @@ public:
     // A text that holds no number reads as 0.
     static double toDouble(const QString &text);
     static double multiplier(const QString &unit);
+    // The reverse, for parameter texts: "250 kHz", "1.5 GHz", "0 Hz" (Latin prefixes
+    // k, M, G whatever the interface language, so that toDouble reads it back).
+    static QString format(double value, const QString &unit);
 };
