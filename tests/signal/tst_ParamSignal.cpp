@@ -19,6 +19,7 @@ private slots:
     void modeFromTextTestsInOrderAfterUpperCasing();
     void numbersWithUnits_data();
     void numbersWithUnits();
+    void unitTextsReadBackToTheirValue();
     void headerTagsAreReadCaseSensitivelyAndRepaired();
     void rawFormatsResetInsteadOfReadingAHeader();
 };
@@ -134,6 +135,15 @@ void tst_ParamSignal::numbersWithUnits()
     QFETCH(QString, text);
     QFETCH(double, value);
     QCOMPARE(UnitText::toDouble(text), value);
+}
+
+void tst_ParamSignal::unitTextsReadBackToTheirValue()
+{
+    for (double value : {0.0, 250e3, 1e6, 2.5e9, 12345.678, -3e6, 7.0}) {
+        const QString text = UnitText::format(value, QStringLiteral("Hz"));
+        QCOMPARE(UnitText::toDouble(text), value);
+    }
+    QCOMPARE(UnitText::format(250e3, QStringLiteral("Hz")), QStringLiteral("250 kHz"));
 }
 
 void tst_ParamSignal::headerTagsAreReadCaseSensitivelyAndRepaired()
