@@ -1,0 +1,52 @@
+#include "SeriesThinning.h"
+
+#include <omp.h>
+
+#include <algorithm>
+
+namespace {
+// Appends max then min of points[first .. first + size); ties keep the earlier point.
+void appendExtremes(const QPointF *points, qint64 first, int size, QPointF *out)
+{
+    const QPointF *max = points + first;
+    const QPointF *min = max;
+    const QPointF *end = points + first + size;
+    for (const QPointF *p = max + 1; p != end; ++p) {
+        if (p->y() > max->y())
+            max = p;
+        else if (p->y() < min->y())
+            min = p;
+    }
+    out[0] = *max;
+    out[1] = *min;
+}
+}  // namespace
+
+QVector<QPointF> SeriesThinning::thin(const QVector<QPointF> &series, int width)
+{
+    const int n = series.size();
+    if (width <= 0)
+        return series;
+    const int groupSize = n / width;
+    if (groupSize < kMinGroupSize)
+        return series;
+    const int groups = n / groupSize;
+    const int remainder = n - groups * groupSize;
+    const QPointF *points = series.constData();
+
+    // Each thread owns the output range of its contiguous chunk of groups, so the
+    // threads' vectors are joined in thread order simply by writing in place.
+    QVector<QPointF> thinned(2 * groups + remainder);
+    QPointF *out = thinned.data();
+#pragma omp parallel
+    {
+        const int threads = omp_get_num_threads();
+        const int chunk = (groups + threads - 1) / threads;
+        const int begin = omp_get_thread_num() * chunk;
+        const int end = std::min(groups, begin + chunk);
+        for (int g = begin; g < end; ++g)
+            appendExtremes(points, qint64(g) * groupSize, groupSize, out + 2 * g);
+    }
+    std::copy(points + qint64(groups) * groupSize, points + n, out + 2 * groups);
+    return thinned;
+}
