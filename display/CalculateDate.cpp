@@ -20,9 +20,7 @@ QVector<QPointF> CalculateDate::requestSeries(int index, unsigned kind, int widt
 {
     if (index < 1 || index > kSlotCount)
         return {};
-    if (!block.isEmpty())
-        m_params.setOneShotBlock(block);
-    return m_slots[size_t(index - 1)]->series(kind, width, average);
+    return m_slots[size_t(index - 1)]->series(kind, width, average, block);
 }
 
 QVector<QPointF> CalculateDate::fullSeries(int index, unsigned kind) const

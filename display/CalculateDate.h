@@ -26,7 +26,9 @@ public:
     ~CalculateDate() override;
 
     // Series of signal `index` (1 to 30) for a plot `width` pixels wide. A
-    // non-empty `block` replaces the signal's samples for the next spectrum.
+    // non-empty `block` replaces the signal's samples for this spectrum only. It
+    // travels with the request rather than through the shared parameter block,
+    // so that another plot's spectrum computed meanwhile cannot consume it.
     QVector<QPointF> requestSeries(int index, unsigned kind, int width, int average = 1,
                                    const IQVector &block = IQVector());
     // The cached full-resolution series, without computing it.

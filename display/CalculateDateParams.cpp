@@ -100,17 +100,3 @@ void CalculateDateParams::setThinning(bool isThinning)
     QMutexLocker lock(&m_mutex);
     m_isThinning = isThinning;
 }
-
-void CalculateDateParams::setOneShotBlock(const IQVector &block)
-{
-    QMutexLocker lock(&m_mutex);
-    m_oneShotBlock = block;
-}
-
-IQVector CalculateDateParams::takeOneShotBlock()
-{
-    QMutexLocker lock(&m_mutex);
-    IQVector block;
-    block.swap(m_oneShotBlock);
-    return block;
-}

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Signal.h"
-
 #include <QMutex>
 
 class ManagerSignal;
@@ -35,11 +33,6 @@ public:
     bool isThinning() const;
     void setThinning(bool isThinning);
 
-    // A block that replaces the signal's own samples for the next spectrum only.
-    void setOneShotBlock(const IQVector &block);
-    // The block, if any, and forget it.
-    IQVector takeOneShotBlock();
-
 private:
     ManagerSignal *const m_hub;  // not owned
     mutable QMutex m_mutex;      // guards every field below
@@ -52,7 +45,6 @@ private:
     unsigned m_displayMode = 0;
     double m_loadResistance = 1.0;
     bool m_isThinning = true;
-    IQVector m_oneShotBlock;
 
     Q_DISABLE_COPY(CalculateDateParams)
 };

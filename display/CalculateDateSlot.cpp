@@ -50,11 +50,11 @@ bool CalculateDateSlot::isThinned(unsigned kind, int size) const
     }
 }
 
-QVector<QPointF> CalculateDateSlot::series(unsigned kind, int width, int average)
+QVector<QPointF> CalculateDateSlot::series(unsigned kind, int width, int average, const IQVector &block)
 {
     QVector<QPointF> points;
     if (kind == KindSpectrum)
-        points = spectrum(average);
+        points = spectrum(average, block);
     else if (kind == KindVector)
         points = compute(kind, readBlock());  // drawn fresh at every request, never cached
     else if (cacheIndex(kind) >= 0)
@@ -163,16 +163,14 @@ QVector<QPointF> CalculateDateSlot::constellation(const IQVector &samples) const
     return points;
 }
 
-QVector<QPointF> CalculateDateSlot::spectrum(int average)
+QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
 {
     Cache &cache = m_caches[cacheIndex(KindSpectrum)];
     QMutexLocker lock(&cache.mutex);
     cache.points.clear();
     if (m_params->mode() == ParamSignal::ModeACLR)
         return {};  // the ACLR view draws its own spectrum
-    IQVector samples = m_params->takeOneShotBlock();
-    if (samples.isEmpty())
-        samples = readBlock().samples;
+    const IQVector samples = block.isEmpty() ? readBlock().samples : block;
     SpectrumCalculator::Axis axis;
     axis.sampleRate = m_params->sampleRate();
     axis.carrier = m_params->carrierFreq();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculateDateParams.h"
+#include "Signal.h"
 #include "SpectrumCalculator.h"
 
 #include <QMutex>
@@ -34,8 +35,9 @@ public:
 
     // A copy of the series of `kind`, thinned to `width` pixels where the kind's
     // rule says so. The spectrum is recomputed at every request with `average`
-    // segments; the other kinds come from the cache when it holds them.
-    QVector<QPointF> series(unsigned kind, int width, int average);
+    // segments, from `block` instead of the selection when that is not empty;
+    // the other kinds come from the cache when it holds them.
+    QVector<QPointF> series(unsigned kind, int width, int average, const IQVector &block = IQVector());
     // The cached full-resolution series (markers measure on it); empty if none.
     QVector<QPointF> fullSeries(unsigned kind) const;
 
@@ -62,7 +64,7 @@ private:
     QVector<QPointF> compute(unsigned kind, const Block &block) const;
     QVector<QPointF> timeSeries(unsigned kind, const Block &block) const;
     QVector<QPointF> constellation(const IQVector &samples) const;
-    QVector<QPointF> spectrum(int average);
+    QVector<QPointF> spectrum(int average, const IQVector &block);
     QVector<QPointF> cachedSeries(unsigned kind);
 
     CalculateDateParams *const m_params;  // shared by all slots, owned by CalculateDate

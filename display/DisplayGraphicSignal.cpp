@@ -1,0 +1,230 @@
+#include "DisplayGraphicSignal.h"
+
+#include "CalculateDate.h"
+#include "Graphic.h"
+#include "ManagerSignal.h"
+#include "ZoomHandleOY.h"
+#include "autoLimitOY.h"
+
+#include <QLabel>
+#include <QMenu>
+
+namespace {
+constexpr double kTimeAxisMsSpan = 10.0;       // 5G and LTE show one 10 ms frame
+constexpr double kPowerAxisMsSpan = 9.0;
+const char kOverloadStyle[] = "color: rgb(255,83,71);";
+}  // namespace
+
+DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *calculate, QWidget *parent)
+    : QObject(parent), m_hub(hub), m_calculate(calculate), m_chart(new QChart),
+      m_graphic(new Graphic(m_chart, parent)), m_ownsGraphic(parent == nullptr), m_series(new QLineSeries)
+{
+    m_chart->addSeries(m_series);
+    m_chart->legend()->hide();
+    m_chart->createDefaultAxes();
+    m_axisX = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Horizontal).value(0));
+    m_axisY = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Vertical).value(0));
+    m_axisX->setLabelFormat(QStringLiteral("%.0f"));
+    m_graphic->setMinimumSize(kMinimumWidth, kMinimumHeight);
+    m_graphic->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    m_autoLimit = new autoLimitOY(m_chart, m_axisY);
+    connect(m_autoLimit, &autoLimitOY::sendMin, this, &DisplayGraphicSignal::sendMinOy);
+    connect(m_autoLimit, &autoLimitOY::sendMax, this, &DisplayGraphicSignal::sendMaxOy);
+
+    m_zoom = new ZoomHandleOY(m_graphic);
+    connect(m_zoom, &ZoomHandleOY::sendMin, this, &DisplayGraphicSignal::setMinOy);
+    connect(m_zoom, &ZoomHandleOY::sendMax, this, &DisplayGraphicSignal::setMaxOy);
+
+    m_overload = new QLabel(tr("Overload!"), m_graphic);
+    m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
+    m_overload->hide();
+    createReadout();
+
+    connect(m_graphic, &Graphic::resizeSignal, this, [this] { placeOverlays(); pushGeometry(); slotRepaint(); });
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] { placeOverlays(); pushGeometry(); });
+    connect(m_axisX, &QValueAxis::rangeChanged, this, &DisplayGraphicSignal::pushGeometry);
+    connect(m_axisY, &QValueAxis::rangeChanged, this, &DisplayGraphicSignal::pushGeometry);
+    connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
+    connect(hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
+    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
+    connect(hub, &ManagerSignal::sendNewSourceSignal, this, &DisplayGraphicSignal::updateAxes);
+    connect(hub, &ManagerSignal::sendChangeMainParam, this, &DisplayGraphicSignal::updateAxes);
+}
+
+DisplayGraphicSignal::~DisplayGraphicSignal()
+{
+    if (m_worker)
+        m_worker->stopThread();
+    m_worker.reset();
+    if (m_ownsGraphic)
+        delete m_graphic.data();
+}
+
+void DisplayGraphicSignal::attachWorker(InterfaceGraphicData *worker)
+{
+    m_worker.reset(worker);
+    worker->setView(m_graphic);
+    connect(worker, &InterfaceGraphicData::sendData, this, &DisplayGraphicSignal::slotSetData);
+    connect(worker, &InterfaceDisplayData::sendPixmap, this, [this](const QImage &image) {
+        m_graphic->setImage(image);
+        emit dataShown();
+    });
+    pushGeometry();
+}
+
+void DisplayGraphicSignal::createReadout()
+{
+    const QString texts[3] = {tr("Start - ") + QLatin1Char('0'),
+                              tr("Width - ") + QString::number(ManagerSignal::kDefaultSelectionSize), QString()};
+    for (int i = 0; i < 3; ++i) {
+        m_readout[i] = new QLabel(texts[i], m_graphic);
+        m_readout[i]->setVisible(!texts[i].isEmpty());
+    }
+}
+
+QStringList DisplayGraphicSignal::readoutTexts() const
+{
+    QStringList texts;
+    for (QLabel *label : m_readout) {
+        if (!label->isHidden())
+            texts << label->text();
+    }
+    return texts;
+}
+
+void DisplayGraphicSignal::setTitles(const QString &title, const QString &xTitle, const QString &yTitle)
+{
+    m_chart->setTitle(title);
+    m_axisX->setTitleText(xTitle);
+    m_axisY->setTitleText(yTitle);
+}
+
+void DisplayGraphicSignal::applyTimeAxisMode(bool isPowerView)
+{
+    switch (m_hub->param()->mode()) {
+    case ParamSignal::ModeDM:
+        m_axisX->setTitleText(tr("Symbols"));
+        break;
+    case ParamSignal::ModeVA:
+        m_axisX->setTitleText(tr("Points"));
+        break;
+    case ParamSignal::Mode4G:
+        if (isPowerView)
+            break;
+        Q_FALLTHROUGH();
+    case ParamSignal::Mode5G:
+        m_axisX->setTitleText(tr("Time (ms)"));
+        m_axisX->setRange(0.0, isPowerView ? kPowerAxisMsSpan : kTimeAxisMsSpan);
+        m_axisX->setLabelFormat(QStringLiteral("%.2g"));
+        break;
+    default:
+        break;
+    }
+}
+
+bool DisplayGraphicSignal::isMillisecondAxis(bool isPowerView) const
+{
+    const int mode = m_hub->param()->mode();
+    return mode == ParamSignal::Mode5G || (mode == ParamSignal::Mode4G && !isPowerView);
+}
+
+void DisplayGraphicSignal::applyPointAxisRange(int size, bool isPowerView)
+{
+    if (!isMillisecondAxis(isPowerView))
+        m_axisX->setRange(0.0, std::max(1, size - 1));
+}
+
+void DisplayGraphicSignal::slotRepaint()
+{
+    if (m_worker)
+        m_worker->requestRepaint();
+}
+
+void DisplayGraphicSignal::slotNewSelected()
+{
+    const SignalSelection selection = m_hub->selection(m_worker ? m_worker->signalIndex() : 1);
+    if (!selection.isEmpty()) {
+        m_readout[0]->setText(tr("Start - ") + QString::number(selection.startIndex));
+        m_readout[1]->setText(tr("Width - ") + QString::number(selection.size()));
+        m_readout[2]->setText(tr("Stop - ") + QString::number(selection.startIndex + selection.size() - 1));
+        m_readout[2]->show();
+        placeOverlays();
+    }
+    slotRepaint();
+}
+
+void DisplayGraphicSignal::slotSetData(const QVector<QPointF> &data)
+{
+    m_series->replace(data);
+    m_autoLimit->setData(data);
+    placeOverlays();
+    emit dataShown();
+}
+
+void DisplayGraphicSignal::slotSwitchAntialiasing() { m_graphic->slotSwitchAntialiasing(); }
+
+void DisplayGraphicSignal::setOverload(bool isOverload)
+{
+    m_isOverload = isOverload;
+    placeOverlays();
+}
+
+void DisplayGraphicSignal::setValueOx(int size)
+{
+    m_readout[1]->setText(tr("Width - ") + QString::number(size));
+}
+
+void DisplayGraphicSignal::setMinOy(double value)
+{
+    m_autoLimit->setAutoMin(false);  // a limit set by hand stays where the user put it
+    m_axisY->setMin(value);
+    emit sendMinOy(value);
+}
+
+void DisplayGraphicSignal::setMaxOy(double value)
+{
+    m_autoLimit->setAutoMax(false);
+    m_axisY->setMax(value);
+    emit sendMaxOy(value);
+}
+
+void DisplayGraphicSignal::placeOverlays()
+{
+    const QRectF plot = m_graphic->plotRect();
+    m_overload->adjustSize();
+    const int overloadX = int(plot.right() - kOverloadLeftShare * m_graphic->width()) - m_overload->width() / 2;
+    m_overload->move(std::max(0, overloadX), int(plot.top() + kOverloadDownShare * plot.height()));
+    m_overload->setVisible(m_isOverload);
+    m_zoom->setGeometry(int(plot.left()) - ZoomHandleOY::kWidth, int(plot.top()), ZoomHandleOY::kWidth,
+                        int(plot.height()));
+    int x = int(plot.left());
+    for (QLabel *label : m_readout) {
+        label->adjustSize();
+        label->move(x, m_graphic->height() - label->height() - 2);
+        x += label->width() + 12;
+    }
+}
+
+void DisplayGraphicSignal::pushGeometry()
+{
+    const QRectF plot = m_graphic->plotRect();
+    m_zoom->setRange(m_axisY->min(), m_axisY->max(), plot.height());
+    if (!m_worker)
+        return;
+    InterfaceGraphicData::PlotGeometry geometry;
+    geometry.plotSize = QSize(int(plot.width()), int(plot.height()));  // truncated, as pixel widths are
+    geometry.x0 = m_axisX->min();
+    geometry.x1 = m_axisX->max();
+    geometry.y0 = m_axisY->min();
+    geometry.y1 = m_axisY->max();
+    m_worker->setPlotGeometry(geometry);
+}
+
+void DisplayGraphicSignal::showContextMenu(const QPoint &pos)
+{
+    QMenu menu(m_graphic);
+    QAction *addMarker = menu.addAction(tr("Add Marker"));
+    if (menu.exec(m_graphic->mapToGlobal(pos)) == addMarker)
+        emit signalAddMarker(m_chart->mapToValue(m_graphic->mapToScene(pos), m_series));
+}

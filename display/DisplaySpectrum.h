@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DisplayGraphicSignal.h"
+
+class QLabel;
+
+// The level spectrum of one signal's selection against absolute frequency
+// (data kind 3), with its resolution-bandwidth and span readouts.
+class DisplaySpectrum : public DisplayGraphicSignal
+{
+    Q_OBJECT
+public:
+    static constexpr double kRbwShapeFactor = 1.7;  // noise bandwidth of the Blackman window, in bins
+    static constexpr int kMinSegmentLength = 16;    // shortest segment that averaging may cut
+
+    DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
+
+    QLabel *lblRBW() const { return m_lblRBW; }
+    QLabel *lblSpan() const { return m_lblSpan; }
+    int average() const { return m_average; }
+    double spanFactor() const { return m_spanFactor; }
+    void setSpanFactor(double factor);
+
+    // "%.Nf" with the fewest decimals (up to 6) that print the axis ticks of
+    // [min, max] exactly.
+    static QString labelFormat(double min, double max, int tickCount);
+
+signals:
+    void sendMaxAverage(int count);
+
+public slots:
+    void slotSetAverageSpectrum(int count);
+    // Caps the averaging count at what the selection size allows and offers that cap.
+    void slotFormAVG();
+    void updateInfo(int size);
+    void slotSetData(const QVector<QPointF> &data) override;
+    void updateAxes() override;
+
+private:
+    int selectionSize() const;
+    void placeLabels();
+
+    double m_spanFactor = 1.0;
+    int m_average = 1;
+    QString m_unitPrefix;
+    QLabel *m_lblRBW;   // child of the graphic
+    QLabel *m_lblSpan;  // child of the graphic
+};
