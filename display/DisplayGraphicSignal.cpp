@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <cmath>
 
 namespace {
 constexpr double kTimeAxisMsSpan = 10.0;       // 5G and LTE show one 10 ms frame
@@ -41,10 +42,14 @@ DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *ca
     m_overload->hide();
     createReadout();
 
-    connect(m_graphic, &Graphic::resizeSignal, this, [this] { placeOverlays(); pushGeometry(); slotRepaint(); });
-    connect(m_chart, &QChart::plotAreaChanged, this, [this] { placeOverlays(); pushGeometry(); });
-    connect(m_axisX, &QValueAxis::rangeChanged, this, &DisplayGraphicSignal::pushGeometry);
-    connect(m_axisY, &QValueAxis::rangeChanged, this, &DisplayGraphicSignal::pushGeometry);
+    connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
+    connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
+    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { applyNiceTicks(m_axisX); pushGeometry(); });
+    connect(m_axisY, &QValueAxis::rangeChanged, this, [this] {
+        applyNiceTicks(m_axisY);
+        m_axisY->setLabelFormat(labelFormatFor(m_axisY->tickInterval()));
+        pushGeometry();
+    });
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
     connect(hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
     connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
@@ -68,6 +73,7 @@ void DisplayGraphicSignal::attachWorker(InterfaceGraphicData *worker)
     connect(worker, &InterfaceGraphicData::sendData, this, &DisplayGraphicSignal::slotSetData);
     connect(worker, &InterfaceDisplayData::sendPixmap, this, [this](const QImage &image) {
         m_graphic->setImage(image);
+        placeOverlays();
         emit dataShown();
     });
     pushGeometry();
@@ -121,6 +127,30 @@ void DisplayGraphicSignal::applyTimeAxisMode(bool isPowerView)
     default:
         break;
     }
+}
+
+double DisplayGraphicSignal::niceInterval(double span)
+{
+    if (!(span > 0.0) || !std::isfinite(span))
+        return 1.0;
+    const double raw = span / (kTargetTicks - 1);
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    const double mantissa = raw / decade;
+    const double nice = mantissa < 1.5 ? 1.0 : mantissa < 3.5 ? 2.0 : mantissa < 7.5 ? 5.0 : 10.0;
+    return nice * decade;
+}
+
+void DisplayGraphicSignal::applyNiceTicks(QValueAxis *axis)
+{
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0.0);
+    axis->setTickInterval(niceInterval(axis->max() - axis->min()));
+}
+
+QString DisplayGraphicSignal::labelFormatFor(double interval)
+{
+    const int decimals = interval > 0.0 ? std::max(0, int(std::ceil(-std::log10(interval) - 1e-9))) : 0;
+    return QStringLiteral("%.%1f").arg(decimals);
 }
 
 bool DisplayGraphicSignal::isMillisecondAxis(bool isPowerView) const
@@ -206,19 +236,31 @@ void DisplayGraphicSignal::placeOverlays()
     }
 }
 
-void DisplayGraphicSignal::pushGeometry()
+void DisplayGraphicSignal::slotLayoutChanged()
+{
+    placeOverlays();
+    // A new plot size needs a series thinned to the new width, or a new image.
+    if (pushGeometry())
+        slotRepaint();
+}
+
+bool DisplayGraphicSignal::pushGeometry()
 {
     const QRectF plot = m_graphic->plotRect();
     m_zoom->setRange(m_axisY->min(), m_axisY->max(), plot.height());
+    const QSize plotSize(int(plot.width()), int(plot.height()));  // truncated, as pixel widths are
+    const bool isResized = plotSize != m_lastPlotSize;
+    m_lastPlotSize = plotSize;
     if (!m_worker)
-        return;
+        return isResized;
     InterfaceGraphicData::PlotGeometry geometry;
-    geometry.plotSize = QSize(int(plot.width()), int(plot.height()));  // truncated, as pixel widths are
+    geometry.plotSize = plotSize;
     geometry.x0 = m_axisX->min();
     geometry.x1 = m_axisX->max();
     geometry.y0 = m_axisY->min();
     geometry.y1 = m_axisY->max();
     m_worker->setPlotGeometry(geometry);
+    return isResized;
 }
 
 void DisplayGraphicSignal::showContextMenu(const QPoint &pos)

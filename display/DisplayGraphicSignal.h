@@ -50,6 +50,14 @@ public:
     QLabel *overloadLabel() const { return m_overload; }
     ManagerSignal *hub() const { return m_hub; }
     CalculateDate *calculate() const { return m_calculate; }
+    // Ticks at round values (1, 2 or 5 times a power of ten) about
+    // kTargetTicks to a range, so that labels read as plain numbers.
+    static constexpr int kTargetTicks = 5;
+    static double niceInterval(double span);
+    static void applyNiceTicks(QValueAxis *axis);
+    // "%.Nf" with just the decimals that ticks `interval` apart need.
+    static QString labelFormatFor(double interval);
+
     // The selection readout: "Start - ", "Width - ", "Stop - ".
     QStringList readoutTexts() const;
 
@@ -83,12 +91,15 @@ protected:
     void applyTimeAxisMode(bool isPowerView);
     // In the modes that count points or symbols, x spans the selection size.
     void applyPointAxisRange(int size, bool isPowerView);
-    void placeOverlays();
-    void pushGeometry();
+    // Puts the labels and handles that float over the chart in place.
+    virtual void placeOverlays();
+    // Hands the plot's geometry to the worker; true when the plot size changed.
+    bool pushGeometry();
 
 private:
     bool isMillisecondAxis(bool isPowerView) const;
     void slotNewSelected();
+    void slotLayoutChanged();
     void showContextMenu(const QPoint &pos);
     void createReadout();
 
@@ -105,5 +116,6 @@ private:
     QLabel *m_overload = nullptr;       // child of m_graphic
     QLabel *m_readout[3] = {};          // children of m_graphic: start, width, stop
     bool m_isOverload = false;
+    QSize m_lastPlotSize;
     std::unique_ptr<InterfaceGraphicData> m_worker;
 };

@@ -1,7 +1,6 @@
 #include "DisplaySpectrogram.h"
 
 #include "CalculateDate.h"
-#include "DisplaySpectrum.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
 #include "Spectrogram.h"
@@ -30,7 +29,6 @@ DisplaySpectrogram::DisplaySpectrogram(ManagerSignal *hub, CalculateDate *calcul
     const SpectrogramScale scale = renderer->scale();
     m_colorBar->setColors(scale.highColor(), scale.lowColor());
     setLevels(scale.lowLevel(), scale.highLevel());
-    connect(chart(), &QChart::plotAreaChanged, this, &DisplaySpectrogram::placeColorBar);
     updateAxes();
 }
 
@@ -42,7 +40,7 @@ void DisplaySpectrogram::setLevels(double low, double high)
     spectrogram()->setHighLevel(high);
     m_highLabel->setText(QString::number(high) + tr(" dB"));
     m_lowLabel->setText(QString::number(low) + tr(" dB"));
-    placeColorBar();
+    placeOverlays();
     slotRepaint();
 }
 
@@ -53,12 +51,12 @@ void DisplaySpectrogram::updateAxes()
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
     axisX()->setRange(centre - halfSpan, centre + halfSpan);
     axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
-    axisX()->setLabelFormat(
-        DisplaySpectrum::labelFormat(centre - halfSpan, centre + halfSpan, axisX()->tickCount()));
+    axisX()->setLabelFormat(labelFormatFor(axisX()->tickInterval()));
 }
 
-void DisplaySpectrogram::placeColorBar()
+void DisplaySpectrogram::placeOverlays()
 {
+    DisplayGraphicSignal::placeOverlays();
     const QRectF plot = graphic()->plotRect();
     const int x = int(plot.right()) + 6;
     m_colorBar->setGeometry(x, int(plot.top()), kColorBarWidth, int(plot.height()));

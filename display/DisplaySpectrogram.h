@@ -24,8 +24,10 @@ public slots:
     void setLevels(double low, double high);
     void updateAxes() override;
 
+protected:
+    void placeOverlays() override;
+
 private:
-    void placeColorBar();
 
     WgtColor *m_colorBar;  // child of the graphic
     QLabel *m_highLabel;   // child of the graphic

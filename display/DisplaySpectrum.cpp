@@ -12,7 +12,6 @@ namespace {
 constexpr double kDefaultMinDb = -176.0;
 constexpr double kDefaultMaxDb = 0.0;
 constexpr double kDefaultHalfSpan = 45.0;  // MHz, until a signal is shown
-constexpr int kMaxDecimals = 6;
 }  // namespace
 
 DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
@@ -25,7 +24,6 @@ DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, i
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindSpectrum, signalIndex));
     connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::slotFormAVG);
     connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::updateInfo);
-    connect(graphic(), &Graphic::resizeSignal, this, &DisplaySpectrum::placeLabels);
     updateInfo(hub->sizeSelection());
 }
 
@@ -68,7 +66,7 @@ void DisplaySpectrum::updateInfo(int size)
     const double rbw = bins > 0 ? m_average * kRbwShapeFactor * span / bins : 0.0;
     m_lblRBW->setText(tr("RBW: ") + UnitPrefix::formatLarge(rbw, QStringLiteral("Hz")));
     m_lblSpan->setText(tr("Span: ") + UnitPrefix::formatLarge(span, QStringLiteral("Hz")));
-    placeLabels();
+    placeOverlays();
 }
 
 void DisplaySpectrum::updateAxes()
@@ -78,7 +76,7 @@ void DisplaySpectrum::updateAxes()
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
     axisX()->setRange(centre - halfSpan, centre + halfSpan);
     axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
-    axisX()->setLabelFormat(labelFormat(centre - halfSpan, centre + halfSpan, axisX()->tickCount()));
+    axisX()->setLabelFormat(labelFormatFor(axisX()->tickInterval()));
     updateInfo(selectionSize());
 }
 
@@ -88,25 +86,9 @@ void DisplaySpectrum::slotSetData(const QVector<QPointF> &data)
     DisplayGraphicSignal::slotSetData(data);
 }
 
-QString DisplaySpectrum::labelFormat(double min, double max, int tickCount)
+void DisplaySpectrum::placeOverlays()
 {
-    const double step = tickCount > 1 ? (max - min) / (tickCount - 1) : max - min;
-    int decimals = 0;
-    for (; decimals < kMaxDecimals; ++decimals) {
-        const double scale = std::pow(10.0, decimals);
-        bool isExact = true;
-        for (int i = 0; i < tickCount && isExact; ++i) {
-            const double v = (min + i * step) * scale;
-            isExact = std::abs(v - std::round(v)) < 1e-6 * std::max(1.0, std::abs(v));
-        }
-        if (isExact)
-            break;
-    }
-    return QStringLiteral("%.%1f").arg(decimals);
-}
-
-void DisplaySpectrum::placeLabels()
-{
+    DisplayGraphicSignal::placeOverlays();
     const QRectF plot = graphic()->plotRect();
     m_lblRBW->adjustSize();
     m_lblSpan->adjustSize();

@@ -21,10 +21,6 @@ public:
     double spanFactor() const { return m_spanFactor; }
     void setSpanFactor(double factor);
 
-    // "%.Nf" with the fewest decimals (up to 6) that print the axis ticks of
-    // [min, max] exactly.
-    static QString labelFormat(double min, double max, int tickCount);
-
 signals:
     void sendMaxAverage(int count);
 
@@ -36,9 +32,11 @@ public slots:
     void slotSetData(const QVector<QPointF> &data) override;
     void updateAxes() override;
 
+protected:
+    void placeOverlays() override;
+
 private:
     int selectionSize() const;
-    void placeLabels();
 
     double m_spanFactor = 1.0;
     int m_average = 1;

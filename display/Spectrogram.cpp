@@ -54,6 +54,12 @@ void Spectrogram::setRowHeight(int pixels)
     }
 }
 
+void Spectrogram::requestRedraw()
+{
+    QMutexLocker lock(&m_mutex);
+    m_isRedrawPending = true;
+}
+
 SpectrogramScale Spectrogram::scale() const
 {
     QMutexLocker lock(&m_mutex);

@@ -22,6 +22,8 @@ public:
     void setLowColor(const QColor &color, bool isRedraw = true);
     void setHighColor(const QColor &color, bool isRedraw = true);
     void setRowHeight(int pixels);
+    // The next frame rebuilds the whole image from the hub's ready history.
+    void requestRedraw();
     SpectrogramScale scale() const;
     int rowHeight() const;
     bool isRedrawPending() const;
