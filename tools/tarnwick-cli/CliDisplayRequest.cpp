@@ -3,11 +3,6 @@
 #include "CliRecording.h"
 #include "ParamVectorAnalysis.h"
 
-const char *CliDisplayRequest::usage()
-{
-    return "[--layer K] [--start N] [--length L] [--avg A] [--width P] [--carrier HZ]";
-}
-
 bool CliDisplayRequest::fail(const QString &reason)
 {
     m_error = reason;

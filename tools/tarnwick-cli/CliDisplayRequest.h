@@ -29,8 +29,6 @@ public:
     double carrier() const { return m_carrier; }
     QString error() const { return m_error; }
 
-    static const char *usage();
-
 private:
     bool fail(const QString &reason);
 

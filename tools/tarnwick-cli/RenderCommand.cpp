@@ -27,10 +27,7 @@ constexpr int kMinWindow = 16;       // shortest spectrogram window, in samples
 
 int usageError(const QString &reason)
 {
-    std::fprintf(stderr,
-                 "tarnwick-cli: error: %s\nusage: tarnwick-cli render FILE --view i|q|power|spectrum|spectrogram %s "
-                 "[--size WxH] --png OUT\n",
-                 qPrintable(reason), CliDisplayRequest::usage());
+    std::fprintf(stderr, "tarnwick-cli: error: %s (see tarnwick-cli --help)\n", qPrintable(reason));
     return 2;
 }
 

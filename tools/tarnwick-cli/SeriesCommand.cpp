@@ -11,8 +11,7 @@
 namespace {
 int usageError(const QString &reason)
 {
-    std::fprintf(stderr, "tarnwick-cli: error: %s\nusage: tarnwick-cli series FILE --kind i|q|power|spectrum|iq %s --csv OUT\n",
-                 qPrintable(reason), CliDisplayRequest::usage());
+    std::fprintf(stderr, "tarnwick-cli: error: %s (see tarnwick-cli --help)\n", qPrintable(reason));
     return 2;
 }
 
