@@ -70,6 +70,7 @@ void DisplayGraphicSignal::attachWorker(InterfaceGraphicData *worker)
 {
     m_worker.reset(worker);
     worker->setView(m_graphic);
+    updateReadout();
     connect(worker, &InterfaceGraphicData::sendData, this, &DisplayGraphicSignal::slotSetData);
     connect(worker, &InterfaceDisplayData::sendPixmap, this, [this](const QImage &image) {
         m_graphic->setImage(image);
@@ -173,15 +174,20 @@ void DisplayGraphicSignal::slotRepaint()
 
 void DisplayGraphicSignal::slotNewSelected()
 {
-    const SignalSelection selection = m_hub->selection(m_worker ? m_worker->signalIndex() : 1);
-    if (!selection.isEmpty()) {
-        m_readout[0]->setText(tr("Start - ") + QString::number(selection.startIndex));
-        m_readout[1]->setText(tr("Width - ") + QString::number(selection.size()));
-        m_readout[2]->setText(tr("Stop - ") + QString::number(selection.startIndex + selection.size() - 1));
-        m_readout[2]->show();
-        placeOverlays();
-    }
+    updateReadout();
     slotRepaint();
+}
+
+void DisplayGraphicSignal::updateReadout()
+{
+    const SignalSelection selection = m_hub->selection(m_worker ? m_worker->signalIndex() : 1);
+    if (selection.isEmpty())
+        return;
+    m_readout[0]->setText(tr("Start - ") + QString::number(selection.startIndex));
+    m_readout[1]->setText(tr("Width - ") + QString::number(selection.size()));
+    m_readout[2]->setText(tr("Stop - ") + QString::number(selection.startIndex + selection.size() - 1));
+    m_readout[2]->show();
+    placeOverlays();
 }
 
 void DisplayGraphicSignal::slotSetData(const QVector<QPointF> &data)

@@ -99,6 +99,8 @@ protected:
 private:
     bool isMillisecondAxis(bool isPowerView) const;
     void slotNewSelected();
+    // Start, width and stop of the hub's selection of this view's signal, when it has one.
+    void updateReadout();
     void slotLayoutChanged();
     void showContextMenu(const QPoint &pos);
     void createReadout();

@@ -40,7 +40,6 @@ private:
 
     double m_spanFactor = 1.0;
     int m_average = 1;
-    QString m_unitPrefix;
     QLabel *m_lblRBW;   // child of the graphic
     QLabel *m_lblSpan;  // child of the graphic
 };

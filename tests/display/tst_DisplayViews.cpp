@@ -113,7 +113,7 @@ private slots:
         CalculateDate calculate(&hub);
         DisplayQTime view(&hub, &calculate);
         QVERIFY(showAndWait(view));
-        QCOMPARE(view.readoutTexts(), QStringList({"Start - 0", "Width - 2000"}));
+        QCOMPARE(view.readoutTexts(), QStringList({"Start - 0", "Width - 100", "Stop - 99"}));
         hub.slotSetSignalReady(QVector<Signal>{Signal(IQVector(100, IQ(0.0, 150.0)))});
         hub.slotSelectPartSignal(10, 5);
         // A frame of the old selection may still be on its way; the new one follows.
@@ -129,6 +129,7 @@ private slots:
         DisplayPowerDiagram view(&hub, &calculate);
         view.graphic()->resize(600, 300);
         view.graphic()->show();
+        QCOMPARE(view.readoutTexts(), QStringList({"Start - 0", "Width - 2000"}));  // no selection yet
         QCOMPARE(view.overloadLabel()->text(), QStringLiteral("Overload!"));
         QCOMPARE(view.overloadLabel()->styleSheet(), QStringLiteral("color: rgb(255,83,71);"));
         QVERIFY(!view.overloadLabel()->isVisible());
