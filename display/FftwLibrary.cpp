@@ -13,6 +13,13 @@ constexpr unsigned kPlanFlags = FFTW_ESTIMATE;
 FftwLibrary &FftwLibrary::instance()
 {
     static FftwLibrary library(QStringLiteral("fftw3"), 3);
+    static const bool isReported = [] {
+        // Said once per process: every spectrum and spectrogram stays empty.
+        if (!library.isAvailable())
+            qWarning("%s: spectra stay empty", qPrintable(library.errorString()));
+        return true;
+    }();
+    Q_UNUSED(isReported)
     return library;
 }
 
