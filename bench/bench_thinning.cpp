@@ -18,14 +18,15 @@ int main()
     for (int i = 0; i < kPoints; ++i)
         series[i] = QPointF(i, std::sin(i * 1e-3) + 1e-3 * (i % 17));
     volatile double sink = 0.0;
-    const double readMs = medianMs(kRuns, [&] {
+    int size = 0;
+    const auto readPass = [&] {
         double sum = 0.0;
         for (const QPointF &p : series)
             sum += p.x() + p.y();
         sink = sum;
-    });
-    int size = 0;
-    const double thinMs = medianMs(kRuns, [&] { size = SeriesThinning::thin(series, kPixels).size(); });
+    };
+    const auto [readMs, thinMs] =
+        pairedMedianMs(kRuns, readPass, [&] { size = SeriesThinning::thin(series, kPixels).size(); });
     std::printf("thinning %d points to %d px (%d points)\n", kPoints, kPixels, size);
     std::printf("  one read pass:   %8.2f ms\n", readMs);
     std::printf("  SeriesThinning:  %8.2f ms  (%.2fx the read pass; limit 2x)\n", thinMs, thinMs / readMs);

@@ -170,12 +170,22 @@ QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
     cache.points.clear();
     if (m_params->mode() == ParamSignal::ModeACLR)
         return {};  // the ACLR view draws its own spectrum
-    const IQVector samples = block.isEmpty() ? readBlock().samples : block;
+    SpectrumCalculator::Staged staged;
+    if (block.isEmpty()) {
+        // Windowing is the only read of the hub's samples: hold its lock for that
+        // alone, not for the transforms.
+        ManagerSignal *hub = m_params->hub();
+        QMutexLocker hubLock(hub->mutex());
+        const SignalSelection selection = hub->selection(m_number);
+        staged = m_spectrum->stage(selection.first, selection.size(), average);
+    } else {
+        staged = m_spectrum->stage(block.constData(), block.size(), average);
+    }
     SpectrumCalculator::Axis axis;
     axis.sampleRate = m_params->sampleRate();
     axis.carrier = m_params->carrierFreq();
     axis.unitFactor = m_params->unitFactor();
     axis.loadResistance = m_params->loadResistance();
-    cache.points = m_spectrum->compute(samples.constData(), samples.size(), average, axis);
+    cache.points = SpectrumCalculator::series(m_spectrum->levels(std::move(staged)), axis);
     return cache.points;
 }

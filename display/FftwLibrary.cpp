@@ -105,7 +105,19 @@ void FftwLibrary::evictOldestSize()
     m_idle.erase(oldest);
 }
 
-FftwLibrary::Lease::~Lease()
+FftwLibrary::Lease &FftwLibrary::Lease::operator=(Lease &&other)
+{
+    if (this != &other) {
+        giveBack();
+        m_owner = other.m_owner;
+        m_plan = std::move(other.m_plan);
+    }
+    return *this;
+}
+
+FftwLibrary::Lease::~Lease() { giveBack(); }
+
+void FftwLibrary::Lease::giveBack()
 {
     if (m_plan)
         m_owner->release(std::move(m_plan));

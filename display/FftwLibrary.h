@@ -34,8 +34,10 @@ public:
     class Lease
     {
     public:
+        Lease() = default;
         Lease(FftwLibrary *owner, std::unique_ptr<Plan> plan) : m_owner(owner), m_plan(std::move(plan)) {}
         Lease(Lease &&) = default;
+        Lease &operator=(Lease &&other);
         ~Lease();
         bool isValid() const { return m_plan != nullptr; }
         std::complex<double> *in() { return m_plan->in.data(); }
@@ -43,7 +45,9 @@ public:
         void execute();
 
     private:
-        FftwLibrary *m_owner;
+        void giveBack();
+
+        FftwLibrary *m_owner = nullptr;
         std::unique_ptr<Plan> m_plan;
     };
 

@@ -5,20 +5,26 @@
 #include <algorithm>
 
 namespace {
-// Appends max then min of points[first .. first + size); ties keep the earlier point.
+// Writes max then min of points[first .. first + size); ties keep the earlier point.
+// Tracking both independently equals "else if": no point can lie above the
+// running maximum and below the running minimum at once. Written without branches,
+// because the comparisons of noisy data are unpredictable.
 void appendExtremes(const QPointF *points, qint64 first, int size, QPointF *out)
 {
-    const QPointF *max = points + first;
-    const QPointF *min = max;
-    const QPointF *end = points + first + size;
-    for (const QPointF *p = max + 1; p != end; ++p) {
-        if (p->y() > max->y())
-            max = p;
-        else if (p->y() < min->y())
-            min = p;
+    const QPointF *group = points + first;
+    double maxY = group[0].y(), minY = maxY;
+    int maxAt = 0, minAt = 0;
+    for (int i = 1; i < size; ++i) {
+        const double y = group[i].y();
+        const bool isAbove = y > maxY;
+        maxY = isAbove ? y : maxY;
+        maxAt = isAbove ? i : maxAt;
+        const bool isBelow = y < minY;
+        minY = isBelow ? y : minY;
+        minAt = isBelow ? i : minAt;
     }
-    out[0] = *max;
-    out[1] = *min;
+    out[0] = group[maxAt];
+    out[1] = group[minAt];
 }
 }  // namespace
 

@@ -40,44 +40,64 @@ QVector<double> SpectrumCalculator::blackmanWindow(int length)
     return w;
 }
 
-void SpectrumCalculator::addSegmentLevels(FftwLibrary::Lease &plan, const IQ *segment,
-                                          const QVector<double> &window, double *levels, bool isFirst) const
+void SpectrumCalculator::addLevels(const std::complex<double> *spectrum, int length, double *levels, bool isFirst)
 {
-    const int length = window.size();
-    std::complex<double> *in = plan.in();
-    const double *w = window.constData();
-    for (int n = 0; n < length; ++n)
-        in[n] = segment[n] * w[n];
-    plan.execute();
-    const std::complex<double> *out = plan.out();
     const double offset = kWindowCorrectionDb - 20.0 * std::log10(double(length));
 #pragma omp parallel for schedule(static, kBinChunk)
     for (int k = 0; k < length; ++k) {
-        const double level = 10.0 * std::log10(std::norm(out[k])) + offset;
+        const double level = 10.0 * std::log10(std::norm(spectrum[k])) + offset;
         levels[k] = isFirst ? level : levels[k] + level;
     }
 }
 
-QVector<double> SpectrumCalculator::averagedLevels(const IQ *samples, int count, int average) const
+SpectrumCalculator::Staged SpectrumCalculator::stage(const IQ *samples, int count, int average) const
 {
-    if (average < 1 || count <= 0)
-        return {};
-    const int length = count / average;
+    const int length = average >= 1 && count > 0 ? count / average : 0;
     if (length == 0)
-        return {};
-    FftwLibrary::Lease plan = m_fftw.acquire(length);
-    if (!plan.isValid())
-        return {};
+        return Staged();
+    Staged staged{m_fftw.acquire(length), {}, length, average};
+    if (!staged.plan.isValid())
+        return staged;
     const QVector<double> window = blackmanWindow(length);
+    const double *w = window.constData();
+    std::complex<double> *in = staged.plan.in();
+    for (int n = 0; n < length; ++n)
+        in[n] = samples[n] * w[n];
+    staged.others.resize(size_t(average - 1) * size_t(length));
+    for (int a = 1; a < average; ++a) {
+        const IQ *segment = samples + qint64(a) * length;
+        std::complex<double> *out = staged.others.data() + qint64(a - 1) * length;
+        for (int n = 0; n < length; ++n)
+            out[n] = segment[n] * w[n];
+    }
+    return staged;
+}
+
+QVector<double> SpectrumCalculator::levels(Staged staged) const
+{
+    if (!staged.plan.isValid())
+        return {};
+    const int length = staged.length;
     QVector<double> levels(length);
-    for (int a = 0; a < average; ++a)
-        addSegmentLevels(plan, samples + qint64(a) * length, window, levels.data(), a == 0);
-    if (average > 1) {
-        const double scale = 1.0 / average;
+    staged.plan.execute();
+    addLevels(staged.plan.out(), length, levels.data(), true);
+    for (int a = 1; a < staged.average; ++a) {
+        const std::complex<double> *segment = staged.others.data() + qint64(a - 1) * length;
+        std::copy(segment, segment + length, staged.plan.in());
+        staged.plan.execute();
+        addLevels(staged.plan.out(), length, levels.data(), false);
+    }
+    if (staged.average > 1) {
+        const double scale = 1.0 / staged.average;
         for (double &level : levels)
             level *= scale;
     }
     return levels;
+}
+
+QVector<double> SpectrumCalculator::averagedLevels(const IQ *samples, int count, int average) const
+{
+    return levels(stage(samples, count, average));
 }
 
 QVector<QPointF> SpectrumCalculator::series(const QVector<double> &levels, const Axis &axis)

@@ -34,9 +34,24 @@ public:
     // w[n] = 0.42 - 0.5 cos(2 pi n/(L-1)) + 0.08 cos(4 pi n/(L-1)); shared, cached by length.
     static QVector<double> blackmanWindow(int length);
 
-    // Mean of the dB levels of `average` segments of count / average samples each
-    // (samples past average * L are unused). Empty when a segment would be empty
-    // or FFTW is not available.
+    // Windowed segments waiting for their transforms: the first already in the
+    // plan's input, the others beside it.
+    struct Staged
+    {
+        FftwLibrary::Lease plan;
+        std::vector<std::complex<double>> others;  // segments 2 .. A, windowed
+        int length = 0;
+        int average = 0;
+    };
+
+    // Windows the `average` segments of count / average samples (samples past
+    // average * L are unused). This is the only step that reads the samples, so a
+    // caller holds the samples' lock for it alone. Invalid when a segment would be
+    // empty or FFTW is not available.
+    Staged stage(const IQ *samples, int count, int average) const;
+    // Transforms the staged segments and returns the mean of their dB levels.
+    QVector<double> levels(Staged staged) const;
+    // stage() and levels() in one go.
     QVector<double> averagedLevels(const IQ *samples, int count, int average) const;
 
     // The drawn series: L + 1 points, FFT-shifted, corrected and clamped, closed
@@ -48,8 +63,7 @@ public:
     FftwLibrary &fftw() const { return m_fftw; }
 
 private:
-    void addSegmentLevels(FftwLibrary::Lease &plan, const IQ *segment, const QVector<double> &window,
-                          double *levels, bool isFirst) const;
+    static void addLevels(const std::complex<double> *spectrum, int length, double *levels, bool isFirst);
 
     FftwLibrary &m_fftw;
 };
