@@ -181,11 +181,16 @@ QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
     } else {
         staged = m_spectrum->stage(block.constData(), block.size(), average);
     }
+    cache.points = SpectrumCalculator::series(m_spectrum->levels(std::move(staged)), spectrumAxis());
+    return cache.points;
+}
+
+SpectrumCalculator::Axis CalculateDateSlot::spectrumAxis() const
+{
     SpectrumCalculator::Axis axis;
     axis.sampleRate = m_params->sampleRate();
     axis.carrier = m_params->carrierFreq();
     axis.unitFactor = m_params->unitFactor();
     axis.loadResistance = m_params->loadResistance();
-    cache.points = SpectrumCalculator::series(m_spectrum->levels(std::move(staged)), axis);
-    return cache.points;
+    return axis;
 }

@@ -65,6 +65,7 @@ private:
     QVector<QPointF> timeSeries(unsigned kind, const Block &block) const;
     QVector<QPointF> constellation(const IQVector &samples) const;
     QVector<QPointF> spectrum(int average, const IQVector &block);
+    SpectrumCalculator::Axis spectrumAxis() const;
     QVector<QPointF> cachedSeries(unsigned kind);
 
     CalculateDateParams *const m_params;  // shared by all slots, owned by CalculateDate

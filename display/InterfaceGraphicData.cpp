@@ -35,7 +35,10 @@ QVector<QPointF> InterfaceGraphicData::requestSeries(int width, const IQVector &
 
 void InterfaceGraphicData::compute()
 {
-    const QVector<QPointF> series = requestSeries(plotGeometry().plotSize.width());
+    const int width = plotGeometry().plotSize.width();
+    if (width <= 0)
+        return;  // not laid out yet: a full-resolution series would swamp the view
+    const QVector<QPointF> series = requestSeries(width);
     if (series.isEmpty())
         return;
     beforeSend();
