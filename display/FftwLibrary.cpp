@@ -77,6 +77,7 @@ std::unique_ptr<FftwLibrary::Plan> FftwLibrary::makePlan(int size)
                           reinterpret_cast<fftw_complex *>(plan->out.data()), kForward, kPlanFlags);
     if (!plan->plan)
         return nullptr;
+    m_plansMade.ref();
     return plan;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAtomicInt>
 #include <QLibrary>
 #include <QMutex>
 #include <QString>
@@ -62,6 +63,8 @@ public:
     QString errorString() const { return m_error; }
     // An invalid lease when the library is missing or the size is not positive.
     Lease acquire(int size);
+    // How many plans the planner has made so far (each costs planning time).
+    int plansMade() const { return m_plansMade.loadRelaxed(); }
 
 private:
     using PlanDft1d = fftw_plan (*)(int, fftw_complex *, fftw_complex *, int, unsigned);
@@ -90,6 +93,7 @@ private:
     QMutex m_plannerMutex;  // guards the FFTW planner and m_idle, m_useCounter
     std::map<int, Idle> m_idle;  // by transform size
     quint64 m_useCounter = 0;
+    QAtomicInt m_plansMade;
 
     Q_DISABLE_COPY(FftwLibrary)
 };

@@ -167,6 +167,29 @@ private slots:
         QVERIFY(SpectrumCalculator(missing).compute(x.constData(), 32, 1, axis(1.0, 0.0)).isEmpty());
     }
 
+    void plansAreMadeOncePerSizeAndPoolBounded()
+    {
+        FftwLibrary fftw(QStringLiteral("fftw3"), 3);
+        const IQVector x = noise(600, 4);
+        for (int i = 0; i < 10; ++i)
+            SpectrumCalculator(fftw).averagedLevels(x.constData(), 600, 2);
+        QCOMPARE(fftw.plansMade(), 1);
+        {
+            // Two transforms at once need two plans; both go back to the pool.
+            FftwLibrary::Lease a = fftw.acquire(300), b = fftw.acquire(300);
+            QVERIFY(a.isValid() && b.isValid() && a.in() != b.in());
+        }
+        QCOMPARE(fftw.plansMade(), 2);
+        SpectrumCalculator(fftw).averagedLevels(x.constData(), 600, 2);
+        QCOMPARE(fftw.plansMade(), 2);
+        // Nine more sizes push the oldest size out of the pool: it is planned again.
+        for (int size = 10; size < 19; ++size)
+            SpectrumCalculator(fftw).averagedLevels(x.constData(), size, 1);
+        QCOMPARE(fftw.plansMade(), 11);
+        SpectrumCalculator(fftw).averagedLevels(x.constData(), 600, 2);
+        QCOMPARE(fftw.plansMade(), 12);
+    }
+
     void repeatedTransformsReusePlansFromSeveralThreads()
     {
         const IQVector x = noise(4096, 2);
