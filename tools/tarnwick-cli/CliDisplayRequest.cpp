@@ -9,6 +9,25 @@ bool CliDisplayRequest::fail(const QString &reason)
     return false;
 }
 
+bool CliDisplayRequest::parse(const QStringList &args, const QMap<QString, QString *> &textOptions, QString &file)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const int taken = takeOption(args, i);
+        if (taken < 0)
+            return false;
+        if (taken > 0)
+            continue;
+        const QString &arg = args.at(i);
+        if (textOptions.contains(arg) && i + 1 < args.size())
+            *textOptions.value(arg) = args.at(++i);
+        else if (arg.startsWith(QLatin1String("--")) || !file.isEmpty())
+            return fail(QStringLiteral("unexpected argument %1").arg(arg));
+        else
+            file = arg;
+    }
+    return true;
+}
+
 int CliDisplayRequest::takeOption(const QStringList &args, int &i)
 {
     struct IntOption { const char *name; int *value; int minimum; };

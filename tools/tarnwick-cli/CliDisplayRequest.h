@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -12,9 +13,9 @@ class CliRecording;
 class CliDisplayRequest
 {
 public:
-    // Takes `option` and its value from `args` (advancing `i`) when it is one of
-    // ours: 1 taken, 0 not ours, -1 bad value (reason in error()).
-    int takeOption(const QStringList &args, int &i);
+    // Reads a command line of one FILE, our options and the command's own
+    // text-valued options (`textOptions`, by name). False with a reason in error().
+    bool parse(const QStringList &args, const QMap<QString, QString *> &textOptions, QString &file);
     // Checks the options against the recording and prepares its hub. False with
     // a reason in error().
     bool apply(CliRecording &recording);
@@ -30,6 +31,9 @@ public:
     QString error() const { return m_error; }
 
 private:
+    // Takes the option at args[i] and its value (advancing i) when it is one of
+    // ours: 1 taken, 0 not ours, -1 bad value (reason in error()).
+    int takeOption(const QStringList &args, int &i);
     bool fail(const QString &reason);
 
     int m_layer = 1;

@@ -24,6 +24,7 @@ namespace {
 constexpr int kQuietMs = 400;        // no new frame for this long: the view has settled
 constexpr int kTimeoutMs = 30000;
 constexpr int kMinWindow = 16;       // shortest spectrogram window, in samples
+const QStringList kViews{"i", "q", "power", "spectrum", "spectrogram"};
 
 int usageError(const QString &reason)
 {
@@ -83,6 +84,22 @@ void playWindows(ManagerSignal &hub, const CliDisplayRequest &request, DisplaySp
     hub.slotSelectAllSignal(request.start() + (rows - 1) * window);
 }
 
+// Shows the view offscreen at `size` and lets its worker deliver; false when
+// nothing was drawn.
+bool drawOffscreen(DisplayGraphicSignal *view, const QSize &size, const CliDisplayRequest &request)
+{
+    view->graphic()->resize(size);
+    view->graphic()->setAttribute(Qt::WA_DontShowOnScreen);
+    view->graphic()->show();
+    view->slotRepaint();
+    bool isShown = waitUntilSettled(view);
+    if (auto *spectrogram = qobject_cast<DisplaySpectrogram *>(view)) {
+        playWindows(*view->hub(), request, spectrogram);
+        isShown = waitUntilSettled(view);
+    }
+    return isShown;
+}
+
 bool savePng(const QPixmap &pixmap, const QString &path)
 {
     QSaveFile file(path);
@@ -94,27 +111,12 @@ int RenderCommand::run(const QStringList &args)
 {
     CliDisplayRequest request;
     QString file, viewName, png, sizeText = QStringLiteral("900x500");
-    for (int i = 0; i < args.size(); ++i) {
-        const int taken = request.takeOption(args, i);
-        if (taken < 0)
-            return usageError(request.error());
-        if (taken > 0)
-            continue;
-        const QString &arg = args.at(i);
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--view") && hasValue)
-            viewName = args.at(++i);
-        else if (arg == QLatin1String("--png") && hasValue)
-            png = args.at(++i);
-        else if (arg == QLatin1String("--size") && hasValue)
-            sizeText = args.at(++i);
-        else if (arg.startsWith(QLatin1String("--")) || !file.isEmpty())
-            return usageError(QStringLiteral("unexpected argument %1").arg(arg));
-        else
-            file = arg;
-    }
+    if (!request.parse(args, {{"--view", &viewName}, {"--png", &png}, {"--size", &sizeText}}, file))
+        return usageError(request.error());
     if (file.isEmpty() || png.isEmpty() || viewName.isEmpty())
         return usageError(QStringLiteral("FILE, --view and --png are required"));
+    if (!kViews.contains(viewName))
+        return usageError(QStringLiteral("unknown view %1").arg(viewName));
     const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("^(\\d{2,5})x(\\d{2,5})$")).match(sizeText);
     if (!size.hasMatch())
         return usageError(QStringLiteral("bad --size %1 (want WxH, e.g. 900x500)").arg(sizeText));
@@ -128,27 +130,15 @@ int RenderCommand::run(const QStringList &args)
     CalculateDate calculate(&hub);
     calculate.setCarrierFreq(request.carrier());
     std::unique_ptr<DisplayGraphicSignal> view = makeView(viewName, &hub, &calculate, request.layer());
-    if (!view)
-        return usageError(QStringLiteral("unknown view %1").arg(viewName));
     if (auto *spectrum = qobject_cast<DisplaySpectrum *>(view.get()))
         spectrum->slotSetAverageSpectrum(request.average());
 
-    Graphic *graphic = view->graphic();
-    graphic->resize(size.captured(1).toInt(), size.captured(2).toInt());
-    graphic->setAttribute(Qt::WA_DontShowOnScreen);
-    graphic->show();
-    view->slotRepaint();
-    bool isShown = waitUntilSettled(view.get());
-    if (auto *spectrogram = qobject_cast<DisplaySpectrogram *>(view.get())) {
-        playWindows(hub, request, spectrogram);
-        isShown = waitUntilSettled(view.get());
-    }
-    if (!isShown) {
+    if (!drawOffscreen(view.get(), QSize(size.captured(1).toInt(), size.captured(2).toInt()), request)) {
         const QString reason = calculate.spectrumError().isEmpty() ? QStringLiteral("nothing to draw")
                                                                    : calculate.spectrumError();
         std::fprintf(stderr, "tarnwick-cli: warning: %s\n", qPrintable(reason));
     }
-    if (!savePng(graphic->grab(), png))
+    if (!savePng(view->graphic()->grab(), png))
         return std::fprintf(stderr, "tarnwick-cli: error: cannot write %s\n", qPrintable(png)), 1;
     return 0;
 }

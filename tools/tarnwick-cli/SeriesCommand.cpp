@@ -38,20 +38,8 @@ int SeriesCommand::run(const QStringList &args)
                                                {"iq", CalculateDateSlot::KindIQ}};
     CliDisplayRequest request;
     QString file, kindName, csv;
-    for (int i = 0; i < args.size(); ++i) {
-        const int taken = request.takeOption(args, i);
-        if (taken < 0)
-            return usageError(request.error());
-        if (taken > 0)
-            continue;
-        const QString &arg = args.at(i);
-        if ((arg == QLatin1String("--kind") || arg == QLatin1String("--csv")) && i + 1 < args.size())
-            (arg == QLatin1String("--kind") ? kindName : csv) = args.at(++i);
-        else if (arg.startsWith(QLatin1String("--")) || !file.isEmpty())
-            return usageError(QStringLiteral("unexpected argument %1").arg(arg));
-        else
-            file = arg;
-    }
+    if (!request.parse(args, {{"--kind", &kindName}, {"--csv", &csv}}, file))
+        return usageError(request.error());
     if (file.isEmpty() || csv.isEmpty() || kindName.isEmpty())
         return usageError(QStringLiteral("FILE, --kind and --csv are required"));
     if (!kinds.contains(kindName))
