@@ -20,6 +20,13 @@ DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *ca
     : QObject(parent), m_hub(hub), m_calculate(calculate), m_chart(new QChart),
       m_graphic(new Graphic(m_chart, parent)), m_ownsGraphic(parent == nullptr), m_series(new QLineSeries)
 {
+    setupChart();
+    createOverlays();
+    connectSignals();
+}
+
+void DisplayGraphicSignal::setupChart()
+{
     m_chart->addSeries(m_series);
     m_chart->legend()->hide();
     m_chart->createDefaultAxes();
@@ -28,20 +35,24 @@ DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *ca
     m_axisX->setLabelFormat(QStringLiteral("%.0f"));
     m_graphic->setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_graphic->setContextMenuPolicy(Qt::CustomContextMenu);
-
     m_autoLimit = new autoLimitOY(m_chart, m_axisY);
-    connect(m_autoLimit, &autoLimitOY::sendMin, this, &DisplayGraphicSignal::sendMinOy);
-    connect(m_autoLimit, &autoLimitOY::sendMax, this, &DisplayGraphicSignal::sendMaxOy);
+}
 
+void DisplayGraphicSignal::createOverlays()
+{
     m_zoom = new ZoomHandleOY(m_graphic);
-    connect(m_zoom, &ZoomHandleOY::sendMin, this, &DisplayGraphicSignal::setMinOy);
-    connect(m_zoom, &ZoomHandleOY::sendMax, this, &DisplayGraphicSignal::setMaxOy);
-
     m_overload = new QLabel(tr("Overload!"), m_graphic);
     m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
     m_overload->hide();
     createReadout();
+}
 
+void DisplayGraphicSignal::connectSignals()
+{
+    connect(m_autoLimit, &autoLimitOY::sendMin, this, &DisplayGraphicSignal::sendMinOy);
+    connect(m_autoLimit, &autoLimitOY::sendMax, this, &DisplayGraphicSignal::sendMaxOy);
+    connect(m_zoom, &ZoomHandleOY::sendMin, this, &DisplayGraphicSignal::setMinOy);
+    connect(m_zoom, &ZoomHandleOY::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { applyNiceTicks(m_axisX); pushGeometry(); });
@@ -51,10 +62,10 @@ DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *ca
         pushGeometry();
     });
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
-    connect(hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
-    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
-    connect(hub, &ManagerSignal::sendNewSourceSignal, this, &DisplayGraphicSignal::updateAxes);
-    connect(hub, &ManagerSignal::sendChangeMainParam, this, &DisplayGraphicSignal::updateAxes);
+    connect(m_hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
+    connect(m_hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
+    connect(m_hub, &ManagerSignal::sendNewSourceSignal, this, &DisplayGraphicSignal::updateAxes);
+    connect(m_hub, &ManagerSignal::sendChangeMainParam, this, &DisplayGraphicSignal::updateAxes);
 }
 
 DisplayGraphicSignal::~DisplayGraphicSignal()

@@ -97,6 +97,9 @@ protected:
     bool pushGeometry();
 
 private:
+    void setupChart();
+    void createOverlays();
+    void connectSignals();
     bool isMillisecondAxis(bool isPowerView) const;
     void slotNewSelected();
     // Start, width and stop of the hub's selection of this view's signal, when it has one.
