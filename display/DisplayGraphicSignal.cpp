@@ -64,8 +64,10 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
     connect(m_hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
     connect(m_hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
-    connect(m_hub, &ManagerSignal::sendNewSourceSignal, this, &DisplayGraphicSignal::updateAxes);
-    connect(m_hub, &ManagerSignal::sendChangeMainParam, this, &DisplayGraphicSignal::updateAxes);
+    // Queued, like CalculateDate::updateParams(), so that the axes follow the unit
+    // and rates that it has recomputed by then.
+    connect(m_hub, &ManagerSignal::sendNewSourceSignal, this, &DisplayGraphicSignal::updateAxes, Qt::QueuedConnection);
+    connect(m_hub, &ManagerSignal::sendChangeMainParam, this, &DisplayGraphicSignal::updateAxes, Qt::QueuedConnection);
 }
 
 DisplayGraphicSignal::~DisplayGraphicSignal()

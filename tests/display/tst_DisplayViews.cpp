@@ -200,6 +200,11 @@ private slots:
         QCOMPARE(view.axisX()->labelFormat(), QStringLiteral("%.3f"));  // ticks 0.001 GHz apart
         QCOMPARE(view.lblSpan()->text(), QStringLiteral("Span: 4 MHz"));
         QCOMPARE(view.lineSeries()->count(), 4097);
+
+        // Changed main parameters reach the axes after the calculator has re-read them.
+        static_cast<ParamVectorAnalysis *>(hub.param())->setAnalysisValue("SampleRate", "10 MHz");
+        emit hub.sendChangeMainParam();
+        QTRY_VERIFY(std::abs(view.axisX()->max() - 2.405) < 1e-12);
     }
 };
 
