@@ -117,7 +117,10 @@ void ManagerSignal::slotSetSignal(Signal signalSource, bool isSendSignal)
 void ManagerSignal::slotSetSignal(QVector<Signal> signals_, QString profile, bool isSendSignal)
 {
     takeSource(signals_);
-    m_selections.clear();
+    {
+        QMutexLocker lock(&m_mutex);
+        m_selections.clear();
+    }
     m_profile = profile.mid(profile.lastIndexOf(QLatin1Char('/')) + 1);
     if (isSendSignal)
         emit sendUpdateProfile();
@@ -161,9 +164,10 @@ void ManagerSignal::slotSetSignalReady(QVector<Signal> signalReady, bool isSendS
 
 void ManagerSignal::slotSelectPartSignal(int nSample, int length)
 {
+    // Display workers copy the selected samples under this lock.
+    QMutexLocker lock(&m_mutex);
     m_selections.clear();
     m_selectedParts.clear();
-    QMutexLocker lock(&m_mutex);
     for (int i = 0; i < m_currentLayers.size(); ++i) {
         const IQVector ready = readySignal(i).samples();
         const int first = qBound(0, nSample, ready.size());
@@ -179,8 +183,8 @@ void ManagerSignal::slotSelectPartSignal(int nSample, int length)
 
 void ManagerSignal::slotSelectAllSignal(int numPosition)
 {
-    m_selections.clear();
     QMutexLocker lock(&m_mutex);
+    m_selections.clear();
     for (int i = 0; i < m_currentLayers.size() && i < m_ready.size(); ++i) {
         const IQVector &ready = m_ready.at(i).samples();
         m_selections.insert(m_currentLayers.at(i),

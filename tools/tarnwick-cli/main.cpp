@@ -1,23 +1,37 @@
 // tarnwick-cli: the workstation's file and analysis code from the command line.
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
+#include "RenderCommand.h"
+#include "SeriesCommand.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 const char kUsage[] =
     "usage: tarnwick-cli COMMAND ...\n"
     "  info FILE [--json]                      format, layers, rates, header tags, peak and RMS\n"
-    "  convert IN OUT [--single|--double]      rewrite in the format of OUT's extension\n";
+    "  convert IN OUT [--single|--double]      rewrite in the format of OUT's extension\n"
+    "  series FILE --kind i|q|power|spectrum|iq [--layer K] [--start N] [--length L] [--avg A]\n"
+    "         [--width P] [--carrier HZ] --csv OUT      the point series a plot draws, as x,y lines\n"
+    "  render FILE --view i|q|power|spectrum|spectrogram [same options] [--size WxH] --png OUT\n"
+    "         draw a plot view offscreen (spectrogram: the selection played one window per row)\n";
 }
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Drawing views needs a GUI application, offscreen unless told otherwise;
+    // every other command stays headless.
+    const bool isRender = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    if (isRender && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app(isRender ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarnwick Studio"));
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? 2 : 0;
@@ -27,6 +41,10 @@ int main(int argc, char **argv)
         return InfoCommand::run(args);
     if (command == QLatin1String("convert"))
         return ConvertCommand::run(args);
+    if (command == QLatin1String("series"))
+        return SeriesCommand::run(args);
+    if (command == QLatin1String("render"))
+        return RenderCommand::run(args);
     std::fprintf(stderr, "tarnwick-cli: error: unknown command %s\n%s", qPrintable(command), kUsage);
     return 2;
 }

@@ -1,0 +1,291 @@
+#include "DisplayGraphicSignal.h"
+
+#include "CalculateDate.h"
+#include "Graphic.h"
+#include "ManagerSignal.h"
+#include "ZoomHandleOY.h"
+#include "autoLimitOY.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <cmath>
+
+namespace {
+constexpr double kTimeAxisMsSpan = 10.0;       // 5G and LTE show one 10 ms frame
+constexpr double kPowerAxisMsSpan = 9.0;
+const char kOverloadStyle[] = "color: rgb(255,83,71);";
+}  // namespace
+
+DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *calculate, QWidget *parent)
+    : QObject(parent), m_hub(hub), m_calculate(calculate), m_chart(new QChart),
+      m_graphic(new Graphic(m_chart, parent)), m_ownsGraphic(parent == nullptr), m_series(new QLineSeries)
+{
+    setupChart();
+    createOverlays();
+    connectSignals();
+}
+
+void DisplayGraphicSignal::setupChart()
+{
+    m_chart->addSeries(m_series);
+    m_chart->legend()->hide();
+    m_chart->createDefaultAxes();
+    m_axisX = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Horizontal).value(0));
+    m_axisY = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Vertical).value(0));
+    m_axisX->setLabelFormat(QStringLiteral("%.0f"));
+    m_graphic->setMinimumSize(kMinimumWidth, kMinimumHeight);
+    m_graphic->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_autoLimit = new autoLimitOY(m_chart, m_axisY);
+}
+
+void DisplayGraphicSignal::createOverlays()
+{
+    m_zoom = new ZoomHandleOY(m_graphic);
+    m_overload = new QLabel(tr("Overload!"), m_graphic);
+    m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
+    m_overload->hide();
+    createReadout();
+}
+
+void DisplayGraphicSignal::connectSignals()
+{
+    connect(m_autoLimit, &autoLimitOY::sendMin, this, &DisplayGraphicSignal::sendMinOy);
+    connect(m_autoLimit, &autoLimitOY::sendMax, this, &DisplayGraphicSignal::sendMaxOy);
+    connect(m_zoom, &ZoomHandleOY::sendMin, this, &DisplayGraphicSignal::setMinOy);
+    connect(m_zoom, &ZoomHandleOY::sendMax, this, &DisplayGraphicSignal::setMaxOy);
+    connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
+    connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
+    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { applyNiceTicks(m_axisX); pushGeometry(); });
+    connect(m_axisY, &QValueAxis::rangeChanged, this, [this] {
+        applyNiceTicks(m_axisY);
+        m_axisY->setLabelFormat(labelFormatFor(m_axisY->tickInterval()));
+        pushGeometry();
+    });
+    connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
+    connect(m_hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
+    connect(m_hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
+    // Queued, like CalculateDate::updateParams(), so that the axes follow the unit
+    // and rates that it has recomputed by then.
+    connect(m_hub, &ManagerSignal::sendNewSourceSignal, this, &DisplayGraphicSignal::updateAxes, Qt::QueuedConnection);
+    connect(m_hub, &ManagerSignal::sendChangeMainParam, this, &DisplayGraphicSignal::updateAxes, Qt::QueuedConnection);
+}
+
+DisplayGraphicSignal::~DisplayGraphicSignal()
+{
+    if (m_worker)
+        m_worker->stopThread();
+    m_worker.reset();
+    if (m_ownsGraphic)
+        delete m_graphic.data();
+}
+
+void DisplayGraphicSignal::attachWorker(InterfaceGraphicData *worker)
+{
+    m_worker.reset(worker);
+    worker->setView(m_graphic);
+    updateReadout();
+    connect(worker, &InterfaceGraphicData::sendData, this, &DisplayGraphicSignal::slotSetData);
+    connect(worker, &InterfaceDisplayData::sendPixmap, this, [this](const QImage &image) {
+        m_graphic->setImage(image);
+        placeOverlays();
+        emit dataShown();
+    });
+    pushGeometry();
+}
+
+void DisplayGraphicSignal::createReadout()
+{
+    const QString texts[3] = {tr("Start - ") + QLatin1Char('0'),
+                              tr("Width - ") + QString::number(ManagerSignal::kDefaultSelectionSize), QString()};
+    for (int i = 0; i < 3; ++i) {
+        m_readout[i] = new QLabel(texts[i], m_graphic);
+        m_readout[i]->setVisible(!texts[i].isEmpty());
+    }
+}
+
+QStringList DisplayGraphicSignal::readoutTexts() const
+{
+    QStringList texts;
+    for (QLabel *label : m_readout) {
+        if (!label->isHidden())
+            texts << label->text();
+    }
+    return texts;
+}
+
+void DisplayGraphicSignal::setTitles(const QString &title, const QString &xTitle, const QString &yTitle)
+{
+    m_chart->setTitle(title);
+    m_axisX->setTitleText(xTitle);
+    m_axisY->setTitleText(yTitle);
+}
+
+void DisplayGraphicSignal::applyTimeAxisMode(bool isPowerView)
+{
+    switch (m_hub->param()->mode()) {
+    case ParamSignal::ModeDM:
+        m_axisX->setTitleText(tr("Symbols"));
+        break;
+    case ParamSignal::ModeVA:
+        m_axisX->setTitleText(tr("Points"));
+        break;
+    case ParamSignal::Mode4G:
+        if (isPowerView)
+            break;
+        Q_FALLTHROUGH();
+    case ParamSignal::Mode5G:
+        m_axisX->setTitleText(tr("Time (ms)"));
+        m_axisX->setRange(0.0, isPowerView ? kPowerAxisMsSpan : kTimeAxisMsSpan);
+        m_axisX->setLabelFormat(QStringLiteral("%.2g"));
+        break;
+    default:
+        break;
+    }
+}
+
+double DisplayGraphicSignal::niceInterval(double span)
+{
+    if (!(span > 0.0) || !std::isfinite(span))
+        return 1.0;
+    const double raw = span / (kTargetTicks - 1);
+    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
+    const double mantissa = raw / decade;
+    const double nice = mantissa < 1.5 ? 1.0 : mantissa < 3.5 ? 2.0 : mantissa < 7.5 ? 5.0 : 10.0;
+    return nice * decade;
+}
+
+void DisplayGraphicSignal::applyNiceTicks(QValueAxis *axis)
+{
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0.0);
+    axis->setTickInterval(niceInterval(axis->max() - axis->min()));
+}
+
+QString DisplayGraphicSignal::labelFormatFor(double interval)
+{
+    const int decimals = interval > 0.0 ? std::max(0, int(std::ceil(-std::log10(interval) - 1e-9))) : 0;
+    return QStringLiteral("%.%1f").arg(decimals);
+}
+
+bool DisplayGraphicSignal::isMillisecondAxis(bool isPowerView) const
+{
+    const int mode = m_hub->param()->mode();
+    return mode == ParamSignal::Mode5G || (mode == ParamSignal::Mode4G && !isPowerView);
+}
+
+void DisplayGraphicSignal::applyPointAxisRange(int size, bool isPowerView)
+{
+    if (!isMillisecondAxis(isPowerView))
+        m_axisX->setRange(0.0, std::max(1, size - 1));
+}
+
+void DisplayGraphicSignal::slotRepaint()
+{
+    if (m_worker)
+        m_worker->requestRepaint();
+}
+
+void DisplayGraphicSignal::slotNewSelected()
+{
+    updateReadout();
+    slotRepaint();
+}
+
+void DisplayGraphicSignal::updateReadout()
+{
+    const SignalSelection selection = m_hub->selection(m_worker ? m_worker->signalIndex() : 1);
+    if (selection.isEmpty())
+        return;
+    m_readout[0]->setText(tr("Start - ") + QString::number(selection.startIndex));
+    m_readout[1]->setText(tr("Width - ") + QString::number(selection.size()));
+    m_readout[2]->setText(tr("Stop - ") + QString::number(selection.startIndex + selection.size() - 1));
+    m_readout[2]->show();
+    placeOverlays();
+}
+
+void DisplayGraphicSignal::slotSetData(const QVector<QPointF> &data)
+{
+    m_series->replace(data);
+    m_autoLimit->setData(data);
+    placeOverlays();
+    emit dataShown();
+}
+
+void DisplayGraphicSignal::slotSwitchAntialiasing() { m_graphic->slotSwitchAntialiasing(); }
+
+void DisplayGraphicSignal::setOverload(bool isOverload)
+{
+    m_isOverload = isOverload;
+    placeOverlays();
+}
+
+void DisplayGraphicSignal::setValueOx(int size)
+{
+    m_readout[1]->setText(tr("Width - ") + QString::number(size));
+}
+
+void DisplayGraphicSignal::setMinOy(double value)
+{
+    m_autoLimit->setAutoMin(false);  // a limit set by hand stays where the user put it
+    m_axisY->setMin(value);
+    emit sendMinOy(value);
+}
+
+void DisplayGraphicSignal::setMaxOy(double value)
+{
+    m_autoLimit->setAutoMax(false);
+    m_axisY->setMax(value);
+    emit sendMaxOy(value);
+}
+
+void DisplayGraphicSignal::placeOverlays()
+{
+    const QRectF plot = m_graphic->plotRect();
+    m_overload->adjustSize();
+    const int overloadX = int(plot.right() - kOverloadLeftShare * m_graphic->width()) - m_overload->width() / 2;
+    m_overload->move(std::max(0, overloadX), int(plot.top() + kOverloadDownShare * plot.height()));
+    m_overload->setVisible(m_isOverload);
+    m_zoom->setGeometry(int(plot.left()) - ZoomHandleOY::kWidth, int(plot.top()), ZoomHandleOY::kWidth,
+                        int(plot.height()));
+    int x = int(plot.left());
+    for (QLabel *label : m_readout) {
+        label->adjustSize();
+        label->move(x, m_graphic->height() - label->height() - 2);
+        x += label->width() + 12;
+    }
+}
+
+void DisplayGraphicSignal::slotLayoutChanged()
+{
+    placeOverlays();
+    // A new plot size needs a series thinned to the new width, or a new image.
+    if (pushGeometry())
+        slotRepaint();
+}
+
+bool DisplayGraphicSignal::pushGeometry()
+{
+    const QRectF plot = m_graphic->plotRect();
+    m_zoom->setRange(m_axisY->min(), m_axisY->max(), plot.height());
+    const QSize plotSize(int(plot.width()), int(plot.height()));  // truncated, as pixel widths are
+    const bool isResized = plotSize != m_lastPlotSize;
+    m_lastPlotSize = plotSize;
+    if (!m_worker)
+        return isResized;
+    InterfaceGraphicData::PlotGeometry geometry;
+    geometry.plotSize = plotSize;
+    geometry.x0 = m_axisX->min();
+    geometry.x1 = m_axisX->max();
+    geometry.y0 = m_axisY->min();
+    geometry.y1 = m_axisY->max();
+    m_worker->setPlotGeometry(geometry);
+    return isResized;
+}
+
+void DisplayGraphicSignal::showContextMenu(const QPoint &pos)
+{
+    QMenu menu(m_graphic);
+    QAction *addMarker = menu.addAction(tr("Add Marker"));
+    if (menu.exec(m_graphic->mapToGlobal(pos)) == addMarker)
+        emit signalAddMarker(m_chart->mapToValue(m_graphic->mapToScene(pos), m_series));
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "InterfaceGraphicData.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QPointF>
+#include <QVector>
+#include <memory>
+
+#include <QChart>
+#include <QLineSeries>
+#include <QValueAxis>
+
+QT_CHARTS_USE_NAMESPACE
+
+class CalculateDate;
+class Graphic;
+class ManagerSignal;
+class QLabel;
+class ZoomHandleOY;
+class autoLimitOY;
+
+// Base of the plot views: a chart with one line series in a Graphic view, fed by
+// its own display worker. Everything here runs in the GUI thread; the worker's
+// series arrive by queued signal.
+class DisplayGraphicSignal : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr int kMinimumWidth = 30;
+    static constexpr int kMinimumHeight = 50;
+    // Where the overload label sits: this share of the view's width left of the
+    // plot area's right edge, this share of the plot height below its top.
+    static constexpr double kOverloadLeftShare = 0.07;
+    static constexpr double kOverloadDownShare = 0.1;
+
+    // The Graphic widget becomes a child of `parent`; without a parent this
+    // object owns it.
+    DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *calculate, QWidget *parent = nullptr);
+    ~DisplayGraphicSignal() override;
+
+    Graphic *graphic() const { return m_graphic; }
+    QChart *chart() const { return m_chart; }
+    QLineSeries *lineSeries() const { return m_series; }
+    QValueAxis *axisX() const { return m_axisX; }
+    QValueAxis *axisY() const { return m_axisY; }
+    autoLimitOY *autoLimit() const { return m_autoLimit; }
+    InterfaceGraphicData *worker() const { return m_worker.get(); }
+    QLabel *overloadLabel() const { return m_overload; }
+    ManagerSignal *hub() const { return m_hub; }
+    CalculateDate *calculate() const { return m_calculate; }
+    // Ticks at round values (1, 2 or 5 times a power of ten) about
+    // kTargetTicks to a range, so that labels read as plain numbers.
+    static constexpr int kTargetTicks = 5;
+    static double niceInterval(double span);
+    static void applyNiceTicks(QValueAxis *axis);
+    // "%.Nf" with just the decimals that ticks `interval` apart need.
+    static QString labelFormatFor(double interval);
+
+    // The selection readout: "Start - ", "Width - ", "Stop - ".
+    QStringList readoutTexts() const;
+
+signals:
+    void sendMinOy(double value);
+    void sendMaxOy(double value);
+    // A new series is on screen (emitted in the GUI thread after the update).
+    void dataShown();
+    // "Add Marker" was chosen at this point of the plot (value coordinates).
+    void signalAddMarker(QPointF value);
+
+public slots:
+    // Asks the worker for a fresh series of the current selection.
+    void slotRepaint();
+    virtual void slotSetData(const QVector<QPointF> &data);
+    void slotSwitchAntialiasing();
+    // The overload flag passed down by the frame.
+    void setOverload(bool isOverload);
+    // The selection size changed: the time axis follows it.
+    virtual void setValueOx(int size);
+    // Re-reads the hub's mode and sets axis titles and ranges to it.
+    virtual void updateAxes() {}
+    void setMinOy(double value);
+    void setMaxOy(double value);
+
+protected:
+    // Hands the view its worker (owned from here on) and wires it up.
+    void attachWorker(InterfaceGraphicData *worker);
+    void setTitles(const QString &title, const QString &xTitle, const QString &yTitle);
+    // x title and range by the hub's mode, as the time views share them.
+    void applyTimeAxisMode(bool isPowerView);
+    // In the modes that count points or symbols, x spans the selection size.
+    void applyPointAxisRange(int size, bool isPowerView);
+    // Puts the labels and handles that float over the chart in place.
+    virtual void placeOverlays();
+    // Hands the plot's geometry to the worker; true when the plot size changed.
+    bool pushGeometry();
+
+private:
+    void setupChart();
+    void createOverlays();
+    void connectSignals();
+    bool isMillisecondAxis(bool isPowerView) const;
+    void slotNewSelected();
+    // Start, width and stop of the hub's selection of this view's signal, when it has one.
+    void updateReadout();
+    void slotLayoutChanged();
+    void showContextMenu(const QPoint &pos);
+    void createReadout();
+
+    ManagerSignal *const m_hub;         // not owned
+    CalculateDate *const m_calculate;   // not owned
+    QChart *m_chart;                    // owned by m_graphic
+    QPointer<Graphic> m_graphic;        // owned by the parent widget, or by this object
+    const bool m_ownsGraphic;
+    QLineSeries *m_series;              // owned by m_chart
+    QValueAxis *m_axisX = nullptr;      // owned by m_chart
+    QValueAxis *m_axisY = nullptr;      // owned by m_chart
+    autoLimitOY *m_autoLimit = nullptr; // child of m_chart
+    ZoomHandleOY *m_zoom = nullptr;     // child of m_graphic
+    QLabel *m_overload = nullptr;       // child of m_graphic
+    QLabel *m_readout[3] = {};          // children of m_graphic: start, width, stop
+    bool m_isOverload = false;
+    QSize m_lastPlotSize;
+    std::unique_ptr<InterfaceGraphicData> m_worker;
+};

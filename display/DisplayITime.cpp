@@ -1,0 +1,27 @@
+#include "DisplayITime.h"
+
+#include "CalculateDate.h"
+#include "Graphic.h"
+#include "ManagerSignal.h"
+
+namespace {
+constexpr double kDefaultLimit = 1.1;
+}
+
+DisplayITime::DisplayITime(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
+    : DisplayGraphicSignal(hub, calculate, parent)
+{
+    setTitles(tr("I Time"), tr("Time (ms)"), tr("I - channel (V)"));
+    axisY()->setRange(-kDefaultLimit, kDefaultLimit);
+    attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindI, signalIndex));
+    applyPointAxisRange(hub->sizeSelection(), false);
+    updateAxes();
+}
+
+void DisplayITime::updateAxes() { applyTimeAxisMode(false); }
+
+void DisplayITime::setValueOx(int size)
+{
+    DisplayGraphicSignal::setValueOx(size);
+    applyPointAxisRange(size, false);
+}

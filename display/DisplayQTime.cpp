@@ -1,0 +1,27 @@
+#include "DisplayQTime.h"
+
+#include "CalculateDate.h"
+#include "Graphic.h"
+#include "ManagerSignal.h"
+
+namespace {
+constexpr double kDefaultLimit = 1.1;
+}
+
+DisplayQTime::DisplayQTime(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
+    : DisplayGraphicSignal(hub, calculate, parent)
+{
+    setTitles(tr("Q Time"), tr("Time (ms)"), tr("Q - channel (V)"));
+    axisY()->setRange(-kDefaultLimit, kDefaultLimit);
+    attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindQ, signalIndex));
+    applyPointAxisRange(hub->sizeSelection(), false);
+    updateAxes();
+}
+
+void DisplayQTime::updateAxes() { applyTimeAxisMode(false); }
+
+void DisplayQTime::setValueOx(int size)
+{
+    DisplayGraphicSignal::setValueOx(size);
+    applyPointAxisRange(size, false);
+}

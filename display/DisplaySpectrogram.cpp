@@ -1,0 +1,67 @@
+#include "DisplaySpectrogram.h"
+
+#include "CalculateDate.h"
+#include "Graphic.h"
+#include "ManagerSignal.h"
+#include "Spectrogram.h"
+#include "UnitPrefix.h"
+#include "WgtColor.h"
+
+#include <QLabel>
+
+namespace {
+constexpr int kRightMargin = 56;  // room for the colour bar and its level labels
+}
+
+DisplaySpectrogram::DisplaySpectrogram(ManagerSignal *hub, CalculateDate *calculate, int signalIndex,
+                                       QWidget *parent)
+    : DisplayGraphicSignal(hub, calculate, parent), m_colorBar(new WgtColor(graphic())),
+      m_highLabel(new QLabel(graphic())), m_lowLabel(new QLabel(graphic()))
+{
+    setTitles(tr("Spectrogram"), tr("Frequency (MHz)"), QString());
+    axisY()->setLabelsVisible(false);
+    axisY()->setGridLineVisible(false);
+    QMargins margins = chart()->margins();
+    margins.setRight(kRightMargin);
+    chart()->setMargins(margins);
+    auto *renderer = new Spectrogram(calculate, signalIndex);
+    attachWorker(renderer);
+    const SpectrogramScale scale = renderer->scale();
+    m_colorBar->setColors(scale.highColor(), scale.lowColor());
+    setLevels(scale.lowLevel(), scale.highLevel());
+    updateAxes();
+}
+
+Spectrogram *DisplaySpectrogram::spectrogram() const { return static_cast<Spectrogram *>(worker()); }
+
+void DisplaySpectrogram::setLevels(double low, double high)
+{
+    spectrogram()->setLowLevel(low);
+    spectrogram()->setHighLevel(high);
+    m_highLabel->setText(QString::number(high) + tr(" dB"));
+    m_lowLabel->setText(QString::number(low) + tr(" dB"));
+    placeOverlays();
+    slotRepaint();
+}
+
+void DisplaySpectrogram::updateAxes()
+{
+    const double unit = calculate()->unitFactor();
+    const double centre = calculate()->carrierFreq() / unit;
+    const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
+    axisX()->setRange(centre - halfSpan, centre + halfSpan);
+    axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
+    axisX()->setLabelFormat(labelFormatFor(axisX()->tickInterval()));
+}
+
+void DisplaySpectrogram::placeOverlays()
+{
+    DisplayGraphicSignal::placeOverlays();
+    const QRectF plot = graphic()->plotRect();
+    const int x = int(plot.right()) + 6;
+    m_colorBar->setGeometry(x, int(plot.top()), kColorBarWidth, int(plot.height()));
+    m_highLabel->adjustSize();
+    m_lowLabel->adjustSize();
+    m_highLabel->move(x + kColorBarWidth + 3, int(plot.top()));
+    m_lowLabel->move(x + kColorBarWidth + 3, int(plot.bottom()) - m_lowLabel->height());
+}

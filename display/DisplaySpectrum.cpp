@@ -1,0 +1,98 @@
+#include "DisplaySpectrum.h"
+
+#include "CalculateDate.h"
+#include "Graphic.h"
+#include "ManagerSignal.h"
+#include "UnitPrefix.h"
+
+#include <QLabel>
+#include <cmath>
+
+namespace {
+constexpr double kDefaultMinDb = -176.0;
+constexpr double kDefaultMaxDb = 0.0;
+constexpr double kDefaultHalfSpan = 45.0;  // MHz, until a signal is shown
+}  // namespace
+
+DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
+    : DisplayGraphicSignal(hub, calculate, parent), m_lblRBW(new QLabel(graphic())), m_lblSpan(new QLabel(graphic()))
+{
+    setTitles(tr("Spectrum"), tr("Frequency (MHz)"), tr("Amplitude (dBm)"));
+    axisY()->setRange(kDefaultMinDb, kDefaultMaxDb);
+    axisX()->setRange(-kDefaultHalfSpan, kDefaultHalfSpan);
+    axisX()->setLabelFormat(QStringLiteral("%.0f"));
+    attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindSpectrum, signalIndex));
+    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::slotFormAVG);
+    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::updateInfo);
+    updateInfo(hub->sizeSelection());
+}
+
+void DisplaySpectrum::setSpanFactor(double factor)
+{
+    m_spanFactor = factor;
+    updateInfo(selectionSize());
+}
+
+int DisplaySpectrum::selectionSize() const
+{
+    const int size = hub()->sizeSelection();
+    return size == 0 ? ManagerSignal::kDefaultSelectionSize : size;
+}
+
+void DisplaySpectrum::slotSetAverageSpectrum(int count)
+{
+    m_average = std::max(1, count);
+    worker()->setAverage(m_average);
+    updateInfo(selectionSize());
+    slotRepaint();
+}
+
+void DisplaySpectrum::slotFormAVG()
+{
+    const int maxCount = std::max(1, selectionSize() / kMinSegmentLength);
+    if (m_average > maxCount) {
+        m_average = maxCount;
+        worker()->setAverage(m_average);
+    }
+    emit sendMaxAverage(maxCount);
+}
+
+void DisplaySpectrum::updateInfo(int size)
+{
+    const double s = size == 0 ? ManagerSignal::kDefaultSelectionSize : size;
+    const double r2 = hub()->param()->secondRate();
+    const double span = r2 * m_spanFactor;
+    const double bins = std::trunc(m_spanFactor * s);
+    const double rbw = bins > 0 ? m_average * kRbwShapeFactor * span / bins : 0.0;
+    m_lblRBW->setText(tr("RBW: ") + UnitPrefix::formatLarge(rbw, QStringLiteral("Hz")));
+    m_lblSpan->setText(tr("Span: ") + UnitPrefix::formatLarge(span, QStringLiteral("Hz")));
+    placeOverlays();
+}
+
+void DisplaySpectrum::updateAxes()
+{
+    const double unit = calculate()->unitFactor();
+    const double centre = calculate()->carrierFreq() / unit;
+    const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
+    axisX()->setRange(centre - halfSpan, centre + halfSpan);
+    axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
+    axisX()->setLabelFormat(labelFormatFor(axisX()->tickInterval()));
+    updateInfo(selectionSize());
+}
+
+void DisplaySpectrum::slotSetData(const QVector<QPointF> &data)
+{
+    updateAxes();
+    DisplayGraphicSignal::slotSetData(data);
+}
+
+void DisplaySpectrum::placeOverlays()
+{
+    DisplayGraphicSignal::placeOverlays();
+    const QRectF plot = graphic()->plotRect();
+    m_lblRBW->adjustSize();
+    m_lblSpan->adjustSize();
+    const int y = int(plot.top()) - m_lblRBW->height() - 2;
+    m_lblRBW->move(int(plot.left()), std::max(0, y));
+    m_lblSpan->move(int(plot.right()) - m_lblSpan->width(), std::max(0, y));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QChartView>
+#include <QImage>
+
+QT_CHARTS_USE_NAMESPACE
+
+// The chart view of a plot. Besides the chart it can show an image rendered by a
+// display worker (a spectrogram or a fading trace) over the plot area.
+class Graphic : public QChartView
+{
+    Q_OBJECT
+public:
+    // Takes ownership of `chart`.
+    explicit Graphic(QChart *chart, QWidget *parent = nullptr);
+
+    // The plot area in view coordinates.
+    QRectF plotRect() const;
+    QImage image() const { return m_image; }
+
+signals:
+    void resizeSignal();
+
+public slots:
+    void setImage(const QImage &image);
+    void slotSwitchAntialiasing();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void drawForeground(QPainter *painter, const QRectF &rect) override;
+
+private:
+    QImage m_image;
+};
