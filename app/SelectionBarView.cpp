@@ -1,19 +1,14 @@
 #include "SelectionBarView.h"
 
-#include "SelectionSignal.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-SelectionBarView::SelectionBarView(SelectionSignal *selection, QWidget *parent)
-    : QWidget(parent), m_selection(selection)
+SelectionBarView::SelectionBarView(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMinimumHeight(34);
     setToolTip(tr("Drag the window, or use the arrow keys, to choose what is analysed"));
-    connect(selection, &SelectionSignal::sendSelection, this, &SelectionBarView::showWindow);
-    connect(selection, &SelectionSignal::sendAllSelection, this, [this] { showWindow(0, m_selection->signalLength()); });
 }
 
 QSize SelectionBarView::sizeHint() const
@@ -27,13 +22,14 @@ QString SelectionBarView::readout() const
         .arg(m_start)
         .arg(m_length)
         .arg(m_start + m_length - 1)
-        .arg(m_selection->signalLength());
+        .arg(m_total);
 }
 
-void SelectionBarView::showWindow(int start, int length)
+void SelectionBarView::showWindow(int start, int length, int total)
 {
     m_start = start;
     m_length = length;
+    m_total = total;
     update();
 }
 
@@ -45,7 +41,7 @@ QRect SelectionBarView::trackRect() const
 int SelectionBarView::sampleAt(int x) const
 {
     const QRect track = trackRect();
-    const qint64 total = m_selection->signalLength();
+    const qint64 total = m_total;
     return int(qint64(x - track.left()) * total / track.width());
 }
 
@@ -54,9 +50,9 @@ void SelectionBarView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QRect track = trackRect();
     painter.fillRect(track, palette().color(QPalette::Mid));
-    const qint64 total = m_selection->signalLength();
+    const qint64 total = m_total;
     if (total > 0 && m_length > 0) {
-        const int left = track.left() + int(m_start * track.width() / total);
+        const int left = track.left() + int(qint64(m_start) * track.width() / total);
         const int right = track.left() + int((qint64(m_start) + m_length) * track.width() / total);
         painter.fillRect(QRect(left, track.top() - 2, std::max(3, right - left), track.height() + 4),
                          palette().color(QPalette::Highlight));
@@ -70,7 +66,7 @@ void SelectionBarView::paintEvent(QPaintEvent *)
 
 void SelectionBarView::mousePressEvent(QMouseEvent *event)
 {
-    if (m_selection->signalLength() == 0 || event->button() != Qt::LeftButton)
+    if (m_total == 0 || event->button() != Qt::LeftButton)
         return;
     const int sample = sampleAt(event->pos().x());
     const bool isOnWindow = sample >= m_start && sample < m_start + m_length;
@@ -91,18 +87,18 @@ void SelectionBarView::mouseReleaseEvent(QMouseEvent *)
 
 void SelectionBarView::keyPressEvent(QKeyEvent *event)
 {
-    const int step = std::max(1, m_selection->increaseStep());
+    const int step = std::max(1, m_length / 2);
     switch (event->key()) {
     case Qt::Key_Left: moveTo(m_start - step); break;
     case Qt::Key_Right: moveTo(m_start + step); break;
     case Qt::Key_Home: moveTo(0); break;
-    case Qt::Key_End: moveTo(m_selection->signalLength() - m_length); break;
+    case Qt::Key_End: moveTo(m_total - m_length); break;
     default: QWidget::keyPressEvent(event);
     }
 }
 
 void SelectionBarView::moveTo(int start)
 {
-    const int last = std::max(0, m_selection->signalLength() - m_length);
-    m_selection->slotSetStartSelection(qBound(0, start, last));
+    const int last = std::max(0, m_total - m_length);
+    emit startRequested(qBound(0, start, last));
 }

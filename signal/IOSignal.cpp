@@ -56,7 +56,8 @@ IOSignal::IOSignal(ManagerSignal *hub, const QString &folder) : m_hub(hub)
         m_directory = QDir::fromNativeSeparators(folder) + QLatin1Char('/');
     }
     QDir().mkpath(m_directory);
-    connect(&m_progress, &progressGenerate::currentProgress, this, &IOSignal::progressLoad);
+    // A plain relay: the percent leaves from whichever thread runs the read.
+    connect(&m_progress, &progressGenerate::currentProgress, this, &IOSignal::progressLoad, Qt::DirectConnection);
     m_progress.moveToThread(this);
     moveToThread(this);
     start(QThread::InheritPriority);

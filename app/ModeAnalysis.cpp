@@ -1,0 +1,583 @@
+#include "ModeAnalysis.h"
+
+#include "CalculateDate.h"
+#include "DemoSignals.h"
+#include "DisplayFileInfo.h"
+#include "DisplayGraphicSignal.h"
+#include "DisplayITime.h"
+#include "DisplayPowerDiagram.h"
+#include "DisplayQTime.h"
+#include "DisplaySpectrogram.h"
+#include "DisplaySpectrum.h"
+#include "Graphic.h"
+#include "GuiParserSignal.h"
+#include "LayoutFrames.h"
+#include "ParserSignal.h"
+#include "RebornControllerGraphic.h"
+#include "SelectionBarView.h"
+#include "WaitLoop.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+int g_connectionFailures = 0;  // across all modes, as the instrument is shared
+constexpr int kBusyRetryMs = 2;
+constexpr double kOverloadLevel = 0.999;
+
+QString itemValue(const QString &text, const QString &key)
+{
+    const int at = text.indexOf(key);
+    if (at < 0)
+        return QString();
+    const int from = at + key.size();
+    const int close = text.indexOf(QLatin1Char('}'), from);
+    return text.mid(from, close < 0 ? -1 : close - from);
+}
+}  // namespace
+
+ModeAnalysis::ModeAnalysis(int mode, QWidget *parent)
+    : QWidget(parent), m_mode(mode), m_hub(mode), m_io(&m_hub),
+      m_calculate(std::make_unique<CalculateDate>(&m_hub))
+{
+    m_selection.setManager(&m_hub);
+    m_frames = new LayoutFrames(mode, [this](int kind, GraphicSignal *host) { return createGraphic(kind, host); }, this);
+    m_selectionBar = new SelectionBarView(this);
+    m_control = new RebornControllerGraphic(this);
+    m_control->unlockPlay(false);
+    connectParts();
+}
+
+ModeAnalysis::~ModeAnalysis()
+{
+    // Views and their workers go first: they read the calculator and the hub.
+    delete m_frames;
+    m_frames = nullptr;
+    if (m_engine)
+        m_engine->progress()->stop();
+}
+
+void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal> engine)
+{
+    m_panel = panel;
+    m_engine = std::move(engine);
+    m_engine->setManager(&m_hub);
+    m_panel->setManagerSignal(&m_hub);
+
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(m_panel);
+    scroll->setWidgetResizable(true);
+    scroll->setMinimumWidth(260);
+    auto *right = new QWidget;
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(2);
+    rightLayout->addWidget(m_frames, 1);
+    rightLayout->addWidget(m_selectionBar);
+    rightLayout->addWidget(m_control);
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->addWidget(scroll);
+    m_splitter->addWidget(right);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({280, 1000});
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_splitter);
+
+    connect(m_panel, &GuiParserSignal::openFile, &m_io, &IOSignal::readFile);
+    connect(&m_io, &IOSignal::progressLoad, m_panel, &GuiParserSignal::setProgress);
+    connect(&m_io, &IOSignal::stopLoad, m_panel, &GuiParserSignal::slotLoadStopped);
+    connect(m_panel, &GuiParserSignal::cancelLoad, this, [this] { m_io.cancelLoad(); });
+    connect(m_panel, &GuiParserSignal::signalResetParam, this, &ModeAnalysis::slotResetParam);
+    connect(m_panel, &GuiParserSignal::signalChangeParams, this, [this] {
+        m_hub.refreshParamText();
+        m_calculate->updateParams();
+        updateParseCadre();
+    });
+    connect(&m_hub, &ManagerSignal::sendUpdateProfile, m_panel, &GuiParserSignal::slotChangeExternParams);
+    connect(m_engine.get(), &ParserSignal::sendError, this, [this](const QString &text) { showMessage(tr("Error"), text); });
+    connectPanel();
+    setDefaultGrid();
+}
+
+void ModeAnalysis::connectParts()
+{
+    connect(&m_hub, &ManagerSignal::sendUpdateProfile, this, &ModeAnalysis::updateNameProfile);
+    connect(&m_hub, &ManagerSignal::sendRunSignal, this, &ModeAnalysis::slotUseFastGraphic);
+    connect(&m_hub, &ManagerSignal::sendNewLayer, this, &ModeAnalysis::slotChangeLayers);
+    connect(&m_hub, &ManagerSignal::sendNewSelected, this, &ModeAnalysis::onNewSelected);
+    connect(&m_hub, &ManagerSignal::sendNewSignal, this, &ModeAnalysis::refreshSelectionBar, Qt::QueuedConnection);
+    connect(&m_io, &IOSignal::load, this, &ModeAnalysis::slotLoadFile);
+    connect(&m_io, &IOSignal::startRead, this, &ModeAnalysis::stopRun);
+    connect(&m_io, &IOSignal::sendMessage, this, &ModeAnalysis::showMessage);
+
+    connect(m_frames, &LayoutFrames::sendCurrentGrid, m_control,
+            [this](int rows, int columns) { m_control->setGrig(rows, columns, false); });
+    connect(m_control, &RebornControllerGraphic::signalSetGrid, this,
+            [this](int rows, int columns) { slotFormFrames(columns, rows); });
+    connect(m_control, &RebornControllerGraphic::signalSendSamples, &m_selection, &SelectionSignal::setSizeSelection);
+    connect(m_control, &RebornControllerGraphic::increaseSamples, &m_selection, &SelectionSignal::increaseSelection);
+    connect(m_control, &RebornControllerGraphic::deacreaseSamples, &m_selection, &SelectionSignal::deacreaseSelection);
+    connect(&m_selection, &SelectionSignal::sendSizeSelection, m_control, &RebornControllerGraphic::setSamples);
+    connect(&m_selection, &SelectionSignal::sendSizeSelection, this, [this](int size) {
+        m_hub.slotChangeSizeSelection(size, true);
+        if (!m_hub.isRun())
+            updateParseCadre();
+    });
+
+    connect(&m_selection, &SelectionSignal::signalRun, &m_pacer, &SimpleEngine::begin);
+    connect(&m_selection, &SelectionSignal::signalStop, &m_pacer, &SimpleEngine::end);
+    connect(&m_selection, &SelectionSignal::selected, &m_pacer, &SimpleEngine::runNextCadre);
+    connect(&m_selection, &SelectionSignal::signalRun, m_control, &RebornControllerGraphic::showFPS);
+    connect(&m_selection, &SelectionSignal::signalStop, m_control, &RebornControllerGraphic::hideFPS);
+    connect(m_control, &RebornControllerGraphic::decreaseFPS, &m_pacer, &SimpleEngine::decreaseFPS);
+    connect(m_control, &RebornControllerGraphic::increaseFPS, &m_pacer, &SimpleEngine::increaseFPS);
+    connect(&m_pacer, &SimpleEngine::changeFPS, m_control, &RebornControllerGraphic::setFPS);
+    connect(&m_pacer, &SimpleEngine::useOptimize, this, &ModeAnalysis::slotOptimize);
+    connect(&m_pacer, &SimpleEngine::nextCadre, this, &ModeAnalysis::nextParseCadreCheck);
+    connect(m_control, &RebornControllerGraphic::runCont, this, &ModeAnalysis::run);
+    connect(m_control, &RebornControllerGraphic::stopRun, this, &ModeAnalysis::stopRun);
+    connect(m_control, &RebornControllerGraphic::runSingle, this, [this] {
+        stopRun();
+        nextParseCadre();
+    });
+    connect(m_selectionBar, &SelectionBarView::startRequested, this, &ModeAnalysis::slotStartRequested);
+    connect(m_control, &RebornControllerGraphic::requestChangeLayer, this, &ModeAnalysis::slotRequestChangeLayer);
+}
+
+int ModeAnalysis::viewLength() const
+{
+    return m_selection.size();
+}
+
+void ModeAnalysis::setViewLength(int samples)
+{
+    m_selection.setSizeSelection(samples);
+    m_control->setSamples(m_selection.size());
+}
+
+QString ModeAnalysis::defaultGrid() const
+{
+    return QStringLiteral("{GRID:Distribution(1,1) Spectrum(1,1) Power(1,1)}");
+}
+
+void ModeAnalysis::setDefaultGrid()
+{
+    m_frames->setGrid(defaultGrid());
+}
+
+QWidget *ModeAnalysis::createGraphic(int kind, GraphicSignal *host)
+{
+    auto *container = new QWidget(host);
+    auto *layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (kind == 15) {
+        layout->addWidget(new DisplayFileInfo(&m_hub, container));
+        return container;
+    }
+    DisplayGraphicSignal *view = nullptr;
+    switch (kind) {
+    case 0: view = new DisplayITime(&m_hub, m_calculate.get(), 1, container); break;
+    case 1: view = new DisplayQTime(&m_hub, m_calculate.get(), 1, container); break;
+    case 3: view = new DisplaySpectrum(&m_hub, m_calculate.get(), 1, container); break;
+    case 7: view = new DisplayPowerDiagram(&m_hub, m_calculate.get(), 1, container); break;
+    default:
+        delete container;
+        return nullptr;
+    }
+    view->setParent(container);
+    layout->addWidget(view->graphic());
+    connect(view, &DisplayGraphicSignal::dataShown, &m_selection, &SelectionSignal::slotReport);
+    connect(host, &GraphicSignal::signalSendMin, view, &DisplayGraphicSignal::setMinOy);
+    connect(host, &GraphicSignal::signalSendMax, view, &DisplayGraphicSignal::setMaxOy);
+    if (auto *spectrum = qobject_cast<DisplaySpectrum *>(view))
+        connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplaySpectrum::slotSetAverageSpectrum);
+    view->slotRepaint();
+    return container;
+}
+
+int ModeAnalysis::countReportingViews() const
+{
+    int count = 0;
+    for (const DisplayGraphicSignal *view : findChildren<DisplayGraphicSignal *>()) {
+        if (view->graphic() && view->graphic()->isVisible())
+            ++count;
+    }
+    return count;
+}
+
+// ---------------------------------------------------------------- play
+
+void ModeAnalysis::run()
+{
+    if (!m_selection.isRunning() && !m_isBlockContPlay)
+        m_selection.run();
+}
+
+void ModeAnalysis::stopRun()
+{
+    if (m_selection.isRunning())
+        m_selection.stop();
+}
+
+void ModeAnalysis::stopRead()
+{
+    // Instrument reads stop with the acquisition object, which is not wired to the modes yet.
+}
+
+void ModeAnalysis::autoConnectDevice() {}
+
+void ModeAnalysis::nextParseCadre()
+{
+    requestFrame(true);
+}
+
+void ModeAnalysis::nextParseCadreCheck()
+{
+    if (m_hub.isRun() && !m_isFramePending)
+        requestFrame(true);
+}
+
+void ModeAnalysis::updateParseCadre()
+{
+    requestFrame(false);
+}
+
+void ModeAnalysis::requestFrame(bool isNext)
+{
+    if (!m_engine || m_hub.countSourceSignals() == 0)
+        return;
+    if (m_engine->isBusy()) {
+        // The previous frame is still being analysed; ask again in a moment.
+        QTimer::singleShot(kBusyRetryMs, this, [this, isNext] { requestFrame(isNext); });
+        return;
+    }
+    m_isFramePending = true;
+    const int length = viewLength();
+    QMetaObject::invokeMethod(m_engine.get(), [engine = m_engine.get(), length, isNext] {
+        engine->slotParser(length, isNext);
+    }, Qt::QueuedConnection);
+    // If no window follows (an empty result), play must not stall.
+    QTimer::singleShot(kFrameWatchdogMs, this, [this] {
+        if (m_isFramePending) {
+            m_isFramePending = false;
+            if (m_hub.isRun())
+                m_selection.releaseAfter(0);
+        }
+    });
+}
+
+void ModeAnalysis::onNewSelected()
+{
+    m_isFramePending = false;
+    const int views = countReportingViews();
+    m_selection.setCompletionCount(unsigned(views));
+    // Every visible view reports its drawing; a view that never does only delays play.
+    m_selection.releaseAfter(views == 0 ? 0 : kFrameWatchdogMs);
+    const bool isOverload = SignalInformation::peak(m_hub.selection(m_hub.currentSignals().value(0, 1)).toVector())
+                            >= kOverloadLevel;
+    for (DisplayGraphicSignal *view : findChildren<DisplayGraphicSignal *>())
+        view->setOverload(m_isShowOverload && isOverload);
+}
+
+void ModeAnalysis::slotPausePlay(bool isPause)
+{
+    if (m_isBlockContPlay)
+        return;
+    if (isPause) {
+        m_wasRunningBeforePause = m_hub.isRun();
+        if (!m_wasRunningBeforePause)
+            return;
+        if (m_hub.readySignalLength(0) <= kQuickPauseSamples)
+            QCoreApplication::processEvents();
+        else
+            WaitLoop::wait(kPauseWaitMs);
+        m_selection.stop();
+    } else if (m_wasRunningBeforePause) {
+        QCoreApplication::processEvents();
+        m_selection.run();
+    }
+}
+
+void ModeAnalysis::stopParsing()
+{
+    if (m_engine)
+        m_engine->progress()->stop();
+}
+
+void ModeAnalysis::slotBlockContPlay(bool isBlock)
+{
+    m_isBlockContPlay = isBlock;
+    if (isBlock)
+        stopRun();
+    m_control->unlockPlay(!isBlock && m_hub.countSourceSignals() > 0);
+}
+
+void ModeAnalysis::slotRunAfterLoad()
+{
+    if (m_mode == ParamSignal::Mode4G || m_mode == ParamSignal::Mode5G)
+        return;
+    m_selection.setMaxSelection(m_hub.sourceSignal(0).size());
+    m_control->setMaxPoints(m_hub.sourceSignal(0).size());
+    m_selection.firstSelection();
+    nextParseCadre();
+}
+
+// ---------------------------------------------------------------- files and profiles
+
+void ModeAnalysis::slotLoadFile()
+{
+    m_control->unlockPlay(!m_isBlockContPlay);
+    m_panel->slotLoadFile();
+    m_hub.refreshParamText();
+    m_calculate->updateParams();
+    m_hub.slotSetStateReadFileSignal(false);
+    slotUpdateNumLayers();
+    slotRunAfterLoad();
+}
+
+void ModeAnalysis::openDemoFile(int n)
+{
+    const QString path = DemoSignals::path(n);
+    if (path.isEmpty()) {
+        showMessage(tr("Error"), tr("The demo recording %1 is not available.").arg(n));
+        return;
+    }
+    m_panel->openSignal(path);
+}
+
+QString ModeAnalysis::profileText()
+{
+    return QStringLiteral("{PathSignal:%1}").arg(m_io.getFileReg()) + m_hub.param()->text(ParamSignal::FormProfile)
+           + m_frames->gridText() + QStringLiteral("{LengthView:%1}").arg(viewLength());
+}
+
+bool ModeAnalysis::restoreProfile(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    if (!m_frames->setGrid(text))
+        setDefaultGrid();
+    m_hub.param()->parseText(text, false);
+    m_panel->getParams();
+    const QString length = itemValue(text, QStringLiteral("LengthView:")).remove(QLatin1Char(' '));
+    bool isNumber = false;
+    const int samples = length.toInt(&isNumber);
+    if (isNumber && samples > 0)
+        setViewLength(samples);
+    const QString path = itemValue(text, QStringLiteral("PathSignal:"));
+    if (!path.isEmpty() && QFile::exists(path)) {
+        QMetaObject::invokeMethod(&m_io, [io = &m_io, path, text] {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return;  // a remembered file that no longer opens is skipped
+            io->defineFormatRead(text);
+            io->progress()->reset();
+            io->readSignal(file, false, true);
+        }, Qt::QueuedConnection);
+        connect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal,
+                Qt::UniqueConnection);
+    }
+    return true;
+}
+
+void ModeAnalysis::slotRestoredSignal()
+{
+    disconnect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal);
+    m_control->unlockPlay(!m_isBlockContPlay);
+    m_panel->slotChangeExternParams();
+    m_calculate->updateParams();
+    slotUpdateNumLayers();
+    slotRunAfterLoad();
+}
+
+void ModeAnalysis::slotReReadSignal(bool isSingle)
+{
+    if (m_hub.isReadFile())
+        return;
+    const QString path = m_io.getFileReg();
+    if (path.isEmpty() || path.contains(QLatin1String(".txt")) || path.contains(QLatin1String(".dat")))
+        return;
+    stopRun();
+    m_panel->openSignal(QString());  // shows the progress only
+    QMetaObject::invokeMethod(&m_io, [io = &m_io, path, isSingle] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        io->progress()->reset();
+        io->setReadDouble(!isSingle);
+        io->readSignal(file, false, true);
+    }, Qt::QueuedConnection);
+    connect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal,
+            Qt::UniqueConnection);
+}
+
+void ModeAnalysis::startMode()
+{
+    m_hub.slotSetStateReadFileSignal(false);
+    m_hub.slotChangeSizeSelection(viewLength(), false);
+}
+
+// ---------------------------------------------------------------- layers
+
+void ModeAnalysis::slotChangeLayers()
+{
+    updateParseCadre();
+}
+
+void ModeAnalysis::slotRequestChangeLayer()
+{
+    const int layer = m_control->currentLayer();
+    if (layer == 0) {
+        QVector<int> all;
+        for (int n = 1; n <= m_hub.countSourceSignals(); ++n)
+            all.append(n);
+        m_hub.setCurrentSignals(all);
+    } else {
+        m_hub.setCurrentSignal(layer);
+    }
+}
+
+void ModeAnalysis::slotFormLayers()
+{
+    m_control->setLayerCount(m_hub.countSourceSignals());
+}
+
+void ModeAnalysis::slotUpdateNumLayers()
+{
+    slotFormLayers();
+}
+
+// ---------------------------------------------------------------- drawing options
+
+void ModeAnalysis::slotOptimize(bool isUse)
+{
+    // Simplified drawing: no antialiasing while the rate cannot keep up.
+    for (DisplayGraphicSignal *view : findChildren<DisplayGraphicSignal *>()) {
+        if (view->graphic())
+            view->graphic()->setRenderHint(QPainter::Antialiasing, !isUse);
+    }
+}
+
+void ModeAnalysis::slotUseFastGraphic(bool isUse)
+{
+    m_calculate->setThinning(true);
+    Q_UNUSED(isUse)
+}
+
+void ModeAnalysis::setOpacityGraphics(double opacity)
+{
+    auto *effect = new QGraphicsOpacityEffect(m_frames);
+    effect->setOpacity(qBound(0.0, opacity, 1.0));
+    m_frames->setGraphicsEffect(effect);
+}
+
+void ModeAnalysis::slotHideGuiSignal(bool isHide)
+{
+    if (m_splitter && m_splitter->count() > 0)
+        m_splitter->widget(0)->setVisible(!isHide);
+}
+
+void ModeAnalysis::slotHideMenu(bool isHide)
+{
+    Q_UNUSED(isHide)  // the menu belongs to the main window
+}
+
+void ModeAnalysis::slotFormFrames(int l, int h)
+{
+    m_frames->formFrames(l, h);
+}
+
+void ModeAnalysis::slotUpdateGraphs()
+{
+    for (DisplayGraphicSignal *view : findChildren<DisplayGraphicSignal *>())
+        view->slotRepaint();
+}
+
+void ModeAnalysis::slotResetParam()
+{
+    m_hub.param()->reset();
+    m_panel->getParams();
+    m_hub.refreshParamText();
+    m_calculate->updateParams();
+    updateParseCadre();
+}
+
+void ModeAnalysis::slotSetShowOverload(bool isShowO)
+{
+    m_isShowOverload = isShowO;
+}
+
+// The instrument seam: these follow the acquisition object once it is wired to the modes.
+void ModeAnalysis::slotStopRead() {}
+void ModeAnalysis::slotStartNextRead() {}
+void ModeAnalysis::slotSetDeviceCarrierFreq(double value)
+{
+    Q_UNUSED(value)
+}
+
+// ---------------------------------------------------------------- messages
+
+void ModeAnalysis::showMessage(const QString &title, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+int ModeAnalysis::connectionFailures()
+{
+    return g_connectionFailures;
+}
+
+void ModeAnalysis::resetConnectionFailures()
+{
+    g_connectionFailures = 0;
+}
+
+void ModeAnalysis::slotConnectionError()
+{
+    if (!isVisible())
+        return;
+    ++g_connectionFailures;
+    if (g_connectionFailures == 1) {
+        auto *box = new QMessageBox(QMessageBox::Question, tr("Error Connection"), tr("Restart Connection?"),
+                                    QMessageBox::Yes | QMessageBox::No, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        connect(box, &QMessageBox::finished, this, [this](int result) {
+            if (result == QMessageBox::Yes)
+                autoConnectDevice();
+        });
+        box->open();
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Error Connection"), tr("Error Connection to Device!"),
+                                QMessageBox::NoButton, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QTimer::singleShot(kConnectionBoxMs, box, &QMessageBox::close);
+    box->open();
+}
+
+void ModeAnalysis::refreshSelectionBar()
+{
+    const int total = m_hub.sourceSignal(0).size();
+    const QPair<int, int> window = analysedWindow();
+    m_selectionBar->showWindow(window.first, window.second, total);
+}
+
+QPair<int, int> ModeAnalysis::analysedWindow() const
+{
+    return qMakePair(m_selection.start(), m_selection.size());
+}
+
+void ModeAnalysis::slotStartRequested(int start)
+{
+    m_selection.slotSetStartSelection(start);
+}

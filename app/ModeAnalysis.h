@@ -1,0 +1,141 @@
+#pragma once
+
+#include "GraphicSignal.h"
+#include "IOSignal.h"
+#include "ManagerSignal.h"
+#include "SelectionSignal.h"
+#include "SimpleEngine.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+
+class CalculateDate;
+class GuiParserSignal;
+class LayoutFrames;
+class ParserSignal;
+class QSplitter;
+class RebornControllerGraphic;
+class SelectionBarView;
+
+// One analysis mode: its hub, file reader, engine, display calculator, grid of
+// frames, selection bar, frame pacer, run control and control panel. Subclasses
+// supply the parameter set (by mode number), the panel, the engine and the default
+// grid, and override the hooks below where they differ.
+class ModeAnalysis : public QWidget
+{
+    Q_OBJECT
+public:
+    // Pausing waits for the running frame unless the frame is this short.
+    static constexpr int kQuickPauseSamples = 60000;
+    static constexpr int kPauseWaitMs = 200;
+    // Play goes on even if a view never reports its frame drawn.
+    static constexpr int kFrameWatchdogMs = 500;
+    static constexpr int kConnectionBoxMs = 10000;
+
+    ModeAnalysis(int mode, QWidget *parent = nullptr);
+    ~ModeAnalysis() override;
+
+    int mode() const { return m_mode; }
+    ManagerSignal *hub() { return &m_hub; }
+    IOSignal *io() { return &m_io; }
+    SelectionSignal *selection() { return &m_selection; }
+    SimpleEngine *pacer() { return &m_pacer; }
+    CalculateDate *calculate() const { return m_calculate.get(); }
+    GuiParserSignal *panel() const { return m_panel; }
+    LayoutFrames *frames() const { return m_frames; }
+    RebornControllerGraphic *control() const { return m_control; }
+    ParserSignal *engine() const { return m_engine.get(); }
+    int viewLength() const;
+
+    // Virtual operations in slot order.
+    virtual void firstModeHook() {}
+    virtual void secondModeHook() {}
+    virtual bool restoreProfile(const QString &text);
+    virtual QString profileText();
+    virtual void slotUpdateNumLayers();
+    virtual void slotLoadFile();
+    virtual void connectPanel() {}
+    virtual void setDefaultGrid();
+    virtual void startMode();
+
+    // The default grid text of this mode.
+    virtual QString defaultGrid() const;
+    // Builds the view of a data kind inside a frame; nullptr when this mode has none.
+    virtual QWidget *createGraphic(int kind, GraphicSignal *host);
+
+    // The number of connection failures seen while a mode was visible (all modes).
+    static int connectionFailures();
+    static void resetConnectionFailures();
+
+signals:
+    void updateNameProfile();
+
+public slots:
+    void run();
+    void stopRun();
+    void stopRead();
+    void autoConnectDevice();
+    void slotOptimize(bool isUse);
+    void slotUseFastGraphic(bool isUse);
+    void setOpacityGraphics(double opacity);
+    void slotHideGuiSignal(bool isHide);
+    void slotHideMenu(bool isHide);
+    void slotFormFrames(int l, int h);
+    void slotUpdateGraphs();
+    void slotReReadSignal(bool isSingle);
+    void slotChangeLayers();
+    void slotRequestChangeLayer();
+    void slotFormLayers();
+    void slotResetParam();
+    void slotStopRead();
+    void slotStartNextRead();
+    void slotSetDeviceCarrierFreq(double value);
+    void slotSetShowOverload(bool isShowO);
+    void slotRunAfterLoad();
+    void slotPausePlay(bool isPause);
+    void nextParseCadre();
+    void nextParseCadreCheck();
+    void updateParseCadre();
+    void stopParsing();
+    void slotBlockContPlay(bool isBlock);
+    void openDemoFile(int n);
+    // The acquisition reported an error while this mode is visible.
+    void slotConnectionError();
+    // The user moved the window on the selection bar.
+    virtual void slotStartRequested(int start);
+
+protected:
+    // Called by the subclass constructor once its panel and engine exist.
+    void assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal> engine);
+    void setViewLength(int samples);
+    virtual void onNewSelected();
+    // Start and length of the analysed window within the recording, for the selection bar.
+    virtual QPair<int, int> analysedWindow() const;
+
+private:
+    void connectParts();
+    void requestFrame(bool isNext);
+    void showMessage(const QString &title, const QString &text);
+    int countReportingViews() const;
+    void refreshSelectionBar();
+    void slotRestoredSignal();
+
+    const int m_mode;
+    ManagerSignal m_hub;
+    SelectionSignal m_selection;
+    SimpleEngine m_pacer;
+    IOSignal m_io;
+    std::unique_ptr<CalculateDate> m_calculate;
+    std::unique_ptr<ParserSignal> m_engine;
+    GuiParserSignal *m_panel = nullptr;          // child widget
+    LayoutFrames *m_frames = nullptr;            // child widget
+    RebornControllerGraphic *m_control = nullptr;  // child widget; also the view-length control
+    SelectionBarView *m_selectionBar = nullptr;  // child widget
+    QSplitter *m_splitter = nullptr;
+    QObject *m_device = nullptr;                 // the program's acquisition object; not owned
+    bool m_isBlockContPlay = false;
+    bool m_wasRunningBeforePause = false;
+    bool m_isFramePending = false;
+    bool m_isShowOverload = true;
+};

@@ -1,0 +1,136 @@
+#include "FrameGraphicSignal.h"
+
+#include "FrameSettingsPanel.h"
+#include "GraphicCatalogue.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDrag>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicSignal::Factory factory, QWidget *parent)
+    : QFrame(parent), m_mode(mode), m_graphic(new GraphicSignal(mode, std::move(factory), this)),
+      m_title(new QLabel(this)), m_butSettings(new QToolButton(this)), m_butMenu(new QToolButton(this)),
+      m_settings(new FrameSettingsPanel(m_graphic, this))
+{
+    setObjectName(QStringLiteral("frameGraphic"));
+    setFrameShape(QFrame::StyledPanel);
+    setAcceptDrops(true);
+    m_title->setObjectName(QStringLiteral("lblFrameTitle"));
+    m_title->setToolTip(tr("Drag onto another frame to show this graphic there"));
+    m_title->installEventFilter(this);
+    m_butSettings->setText(QStringLiteral("\u2699"));
+    m_butSettings->setToolTip(tr("Frame settings"));
+    m_butSettings->setCheckable(true);
+    m_butSettings->setAutoRaise(true);
+    m_butMenu->setText(QStringLiteral("\u2630"));
+    m_butMenu->setToolTip(tr("Frame menu"));
+    m_butMenu->setAutoRaise(true);
+    m_butMenu->setPopupMode(QToolButton::InstantPopup);
+    m_settings->setVisible(false);
+    buildMenu();
+
+    auto *header = new QHBoxLayout;
+    header->setContentsMargins(4, 0, 0, 0);
+    header->addWidget(m_title, 1);
+    header->addWidget(m_butSettings);
+    header->addWidget(m_butMenu);
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addWidget(m_graphic, 1);
+    body->addWidget(m_settings);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setSpacing(0);
+    layout->addLayout(header);
+    layout->addLayout(body, 1);
+
+    connect(m_butSettings, &QToolButton::toggled, m_settings, &QWidget::setVisible);
+    connect(m_graphic, &GraphicSignal::graphicChanged, this,
+            [this](const QString &name) { m_title->setText(GraphicCatalogue::gridName(name).replace(QLatin1Char('_'), QLatin1Char(' '))); });
+    connect(this, &FrameGraphicSignal::dropSignal, this, &FrameGraphicSignal::setGraphic);
+    connect(this, &FrameGraphicSignal::changeGraphic, this, &FrameGraphicSignal::setGraphic);
+    m_title->setText(tr("No Data"));
+}
+
+void FrameGraphicSignal::buildMenu()
+{
+    auto *menu = new QMenu(this);
+    QMenu *change = menu->addMenu(tr("Change Graphic"));
+    for (const QString &name : GraphicCatalogue::names(m_mode, true)) {
+        const QString shown = GraphicCatalogue::gridName(name).replace(QLatin1Char('_'), QLatin1Char(' '));
+        change->addAction(shown, this, [this, name] { emit changeGraphic(name); });
+    }
+    change->addSeparator();
+    change->addAction(tr("No Data"), this, [this] { emit changeGraphic(QStringLiteral("NoGraph")); });
+    menu->addAction(tr("Separate window"), this, [this] { emit separateWindow(this); });
+    menu->addAction(tr("Close"), this, [this] { emit closeFrame(this); });
+    m_butMenu->setMenu(menu);
+}
+
+void FrameGraphicSignal::setGraphic(const QString &name)
+{
+    m_graphic->setGraphic(name);
+}
+
+void FrameGraphicSignal::setWeights(int horizontal, int vertical)
+{
+    m_hWeight = std::max(1, horizontal);
+    m_vWeight = std::max(1, vertical);
+}
+
+void FrameGraphicSignal::setSeparate(bool isSeparate)
+{
+    m_isSeparate = isSeparate;
+}
+
+void FrameGraphicSignal::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasText())
+        event->acceptProposedAction();
+}
+
+void FrameGraphicSignal::dropEvent(QDropEvent *event)
+{
+    const QString name = event->mimeData()->text().trimmed();
+    if (name.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit dropSignal(name);
+}
+
+bool FrameGraphicSignal::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_title && event->type() == QEvent::MouseButtonPress) {
+        m_dragStart = static_cast<QMouseEvent *>(event)->pos();
+    } else if (watched == m_title && event->type() == QEvent::MouseMove) {
+        auto *move = static_cast<QMouseEvent *>(event);
+        if ((move->buttons() & Qt::LeftButton)
+            && (move->pos() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
+            auto *mime = new QMimeData;
+            mime->setText(m_graphic->name());
+            auto *drag = new QDrag(this);
+            drag->setMimeData(mime);
+            drag->exec(Qt::CopyAction);
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void FrameGraphicSignal::closeEvent(QCloseEvent *event)
+{
+    // A separate window that the user closes goes back into the grid.
+    if (m_isSeparate) {
+        event->ignore();
+        emit separateWindow(this);
+        return;
+    }
+    QFrame::closeEvent(event);
+}

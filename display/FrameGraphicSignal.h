@@ -1,0 +1,57 @@
+#pragma once
+
+#include "GraphicSignal.h"
+
+#include <QFrame>
+
+class FrameSettingsPanel;
+class QLabel;
+class QToolButton;
+
+// One frame of the grid: a header with the graphic's name, its settings and its
+// menu (change graphic, "Separate window", "Close"), and the graphic itself. A
+// graphic name dropped on the frame, or dragged from another frame's header,
+// replaces what it shows.
+class FrameGraphicSignal : public QFrame
+{
+    Q_OBJECT
+public:
+    FrameGraphicSignal(int mode, GraphicSignal::Factory factory, QWidget *parent = nullptr);
+
+    GraphicSignal *graphic() const { return m_graphic; }
+    QString graphicName() const { return m_graphic->name(); }
+    int horizontalWeight() const { return m_hWeight; }
+    int verticalWeight() const { return m_vWeight; }
+    void setWeights(int horizontal, int vertical);
+    bool isSeparate() const { return m_isSeparate; }
+
+signals:
+    void dropSignal(QString name);
+    void changeGraphic(QString name);
+    void separateWindow(FrameGraphicSignal *frame);
+    void closeFrame(FrameGraphicSignal *frame);
+
+public slots:
+    void setGraphic(const QString &name);
+    void setSeparate(bool isSeparate);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenu();
+
+    const int m_mode;
+    GraphicSignal *m_graphic;
+    QLabel *m_title;
+    QToolButton *m_butSettings;
+    QToolButton *m_butMenu;
+    FrameSettingsPanel *m_settings;
+    int m_hWeight = 1;
+    int m_vWeight = 1;
+    bool m_isSeparate = false;
+    QPoint m_dragStart;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QWidget>
+
+class GraphicSignal;
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QSpinBox;
+
+// A frame's settings: colour, effect, averaging, y limits with their automatic
+// modes, layer and number format. Every choice is passed on to the frame's graphic.
+class FrameSettingsPanel : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent = nullptr);
+
+    // The colour names offered, with Qt colour names as their data.
+    static QStringList colourNames();
+
+private:
+    void sendLimits();
+
+    GraphicSignal *m_graphic;  // not owned
+    QComboBox *m_colour;
+    QComboBox *m_effect;
+    QSpinBox *m_average;
+    QDoubleSpinBox *m_min;
+    QDoubleSpinBox *m_max;
+    QCheckBox *m_autoMin;
+    QCheckBox *m_autoMax;
+    QSpinBox *m_layer;
+    QComboBox *m_format;
+};

@@ -1,0 +1,51 @@
+#include "GraphicSignal.h"
+
+#include "GraphicCatalogue.h"
+
+#include <QLabel>
+#include <QStackedLayout>
+
+GraphicSignal::GraphicSignal(int mode, Factory factory, QWidget *parent)
+    : QWidget(parent), m_mode(mode), m_factory(std::move(factory)), m_stack(new QStackedLayout(this)),
+      m_empty(new QLabel(this))
+{
+    m_empty->setAlignment(Qt::AlignCenter);
+    m_empty->setWordWrap(true);
+    m_empty->setObjectName(QStringLiteral("lblNoData"));
+    m_stack->addWidget(m_empty);
+    showEmpty(QString());
+}
+
+void GraphicSignal::showEmpty(const QString &reason)
+{
+    m_empty->setText(reason.isEmpty() ? tr("No Data")
+                                      : tr("No Data") + QStringLiteral("\n\n") + reason);
+    m_stack->setCurrentWidget(m_empty);
+}
+
+void GraphicSignal::setGraphic(const QString &name)
+{
+    const int kind = GraphicCatalogue::kindOf(name, m_mode, true);
+    if (m_content && kind == m_kind)
+        return;
+    delete m_content;
+    m_kind = kind;
+    m_name = kind == GraphicCatalogue::kNoGraphic ? QStringLiteral("NoGraph") : GraphicCatalogue::nameOf(kind);
+    QWidget *content = kind == GraphicCatalogue::kNoGraphic || !m_factory ? nullptr : m_factory(kind, this);
+    if (content) {
+        m_content = content;
+        m_stack->addWidget(content);
+        m_stack->setCurrentWidget(content);
+    } else if (kind != GraphicCatalogue::kNoGraphic) {
+        showEmpty(tr("\"%1\" needs an analysis that this mode does not offer yet.").arg(GraphicCatalogue::gridName(name)));
+    } else {
+        showEmpty(QString());
+    }
+    emit graphicChanged(m_name);
+}
+
+void GraphicSignal::setEffect(const QString &effect)
+{
+    m_effect = GraphicCatalogue::effectOf(effect);
+    emit signalSetEffect(effect);
+}

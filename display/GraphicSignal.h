@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QColor>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QStackedLayout;
+
+// The content of one frame: the graphic chosen by name (a plot view, a table) or an
+// empty "No Data" state. The mode supplies a factory that builds the widget for a
+// kind code and connects the settings signals below to it; a kind the mode cannot
+// show yet stays empty and says so.
+class GraphicSignal : public QWidget
+{
+    Q_OBJECT
+public:
+    // Builds the graphic of `kind` as a child of host (or returns nullptr).
+    using Factory = std::function<QWidget *(int kind, GraphicSignal *host)>;
+
+    GraphicSignal(int mode, Factory factory, QWidget *parent = nullptr);
+
+    // The catalogue name of what is shown ("spectrum"), or "NoGraph".
+    QString name() const { return m_name; }
+    int kind() const { return m_kind; }
+    int effect() const { return m_effect; }
+    bool isEmpty() const { return m_content.isNull(); }
+    QWidget *content() const { return m_content; }
+
+signals:
+    void signalSetColor(QColor color);
+    void signalSetEffect(QString effect);
+    void signalSetAverage(int average);
+    void signalSendAverSpectrum(int average);
+    void signalSetFormat(QString format);
+    void signalSendMin(double value);
+    void signalSendMax(double value);
+    void signalSendAutoMin(bool isAuto);
+    void signalSendAutoMax(bool isAuto);
+    void signalSetLayer(int layer);
+    void signalSendModeTimePlan(QString mode);
+    void graphicChanged(QString name);
+
+public slots:
+    // Shows the graphic of that name; an unknown name or "No Data" gives the empty state.
+    void setGraphic(const QString &name);
+    void setEffect(const QString &effect);
+
+private:
+    void showEmpty(const QString &reason);
+
+    const int m_mode;
+    Factory m_factory;
+    QStackedLayout *m_stack;
+    QLabel *m_empty;
+    QPointer<QWidget> m_content;
+    QString m_name = QStringLiteral("NoGraph");
+    int m_kind = -1;
+    int m_effect = 0;
+};

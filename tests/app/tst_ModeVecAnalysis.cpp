@@ -1,0 +1,183 @@
+#include "DemoSignals.h"
+#include "GuiParserVecAnalysis.h"
+#include "IOSignal.h"
+#include "LayoutFrames.h"
+#include "ModeVecAnalysis.h"
+#include "ParamVectorAnalysis.h"
+#include "ParserVectorAnalysis.h"
+#include "RebornControllerGraphic.h"
+#include "TestEnvironment.h"
+
+#include <QMessageBox>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+
+QString writeTone(const TestEnvironment &env, const QString &name, int n, double cyclesPerSample)
+{
+    ManagerSignal hub(ParamSignal::ModeVA);
+    auto *param = static_cast<ParamVectorAnalysis *>(hub.param());
+    param->setAnalysisValue(QStringLiteral("SampleRate"), QStringLiteral("8 kHz"));
+    IOSignal io(&hub, env.path());
+    io.setAccuracy(IOSignal::AccuracyDouble);
+    IQVector s(n);
+    for (int i = 0; i < n; ++i)
+        s[i] = 0.5 * std::polar(1.0, 2.0 * kPi * cyclesPerSample * i);
+    Signal record(s);
+    const QString path = env.filePath(name);
+    io.writeFile(path, {&record});
+    return path;
+}
+
+bool waitForFrame(ModeAnalysis &mode)
+{
+    QSignalSpy selected(mode.hub(), &ManagerSignal::sendNewSelected);
+    return selected.wait(10000);
+}
+}  // namespace
+
+class tst_ModeVecAnalysis : public QObject
+{
+    Q_OBJECT
+private slots:
+    void startsWithTheDefaultGridAndPanelTexts();
+    void openingAFileFillsTheViews();
+    void decimationAndShiftNarrowAndMoveTheFrame();
+    void profileTextRoundTripsAndRemovesBlanksFromTheLength();
+    void profileWithABadGridFallsBackToTheDefault();
+    void playStepsThroughTheRecordingAndStops();
+    void reReadingADatFileDoesNothing();
+    void secondConnectionFailureNeedsNoAnswer();
+
+private:
+    TestEnvironment m_env;
+};
+
+void tst_ModeVecAnalysis::startsWithTheDefaultGridAndPanelTexts()
+{
+    ModeVecAnalysis mode;
+    QCOMPARE(mode.frames()->gridText(), QStringLiteral("{GRID:Distribution(1,1) Spectrum(1,1) Power(1,1) }"));
+    QCOMPARE(mode.hub()->param()->mode(), int(ParamSignal::ModeVA));
+    QCOMPARE(mode.engine()->engineType(), 2);
+}
+
+void tst_ModeVecAnalysis::openingAFileFillsTheViews()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1200, 800);
+    mode.show();
+    const QString path = writeTone(m_env, QStringLiteral("tone.owv"), 20000, 0.125);
+    mode.panel()->openSignal(path);
+    QVERIFY(waitForFrame(mode));
+    QCOMPARE(mode.hub()->countSourceSignals(), 1);
+    QCOMPARE(mode.hub()->profile(), QStringLiteral("tone.owv"));
+    QCOMPARE(mode.hub()->selection(1).size(), mode.viewLength());
+    QVERIFY(mode.control()->isEnabled());
+}
+
+void tst_ModeVecAnalysis::decimationAndShiftNarrowAndMoveTheFrame()
+{
+    ModeVecAnalysis mode;
+    const QString path = writeTone(m_env, QStringLiteral("tone2.owv"), 50000, 0.0);
+    mode.panel()->openSignal(path);
+    QVERIFY(waitForFrame(mode));
+    auto *param = static_cast<ParamVectorAnalysis *>(mode.hub()->param());
+    param->parseText(QStringLiteral("{Decimation:4}{Freq:500 Hz}"), false);
+    emit mode.panel()->signalChangeParams();
+    QVERIFY(waitForFrame(mode));
+    QCOMPARE(param->analysisValue(QStringLiteral("SampleRate")), QStringLiteral("2 kHz"));
+    const IQVector frame = mode.hub()->readySignal(0).samples();
+    QVERIFY(frame.size() >= mode.viewLength());
+    // The tone at 0 Hz now turns at +500 Hz: a quarter turn per sample at 2 kHz.
+    const IQ step = frame.at(101) / frame.at(100);
+    QVERIFY2(std::abs(std::arg(step) - kPi / 2) < 0.05, qPrintable(QString::number(std::arg(step))));
+}
+
+void tst_ModeVecAnalysis::profileTextRoundTripsAndRemovesBlanksFromTheLength()
+{
+    ModeVecAnalysis mode;
+    const QString text = QStringLiteral("{PathSignal:}{CLOCK:2 MHz}{FREQUENCY:1 GHz}"
+                                        "{GRID:Distribution(2) I_Time(1,1) Q_Time(1,1)}{LengthView: 4 096}");
+    QVERIFY(mode.restoreProfile(text));
+    QCOMPARE(mode.viewLength(), 4096);
+    QCOMPARE(static_cast<ParamVectorAnalysis *>(mode.hub()->param())->sourceValue(QStringLiteral("CLOCK")),
+             QStringLiteral("2 MHz"));
+    const QString written = mode.profileText();
+    QVERIFY2(written.startsWith(QLatin1String("{PathSignal:")), qPrintable(written));
+    QVERIFY(written.contains(QLatin1String("{GRID:Distribution(2) I_Time(1,1) Q_Time(1,1) }")));
+    QVERIFY(written.endsWith(QLatin1String("{LengthView:4096}")));
+    QVERIFY(!written.contains(QLatin1String("{MODE:")));
+    QVERIFY(!mode.restoreProfile(QString()));
+}
+
+void tst_ModeVecAnalysis::profileWithABadGridFallsBackToTheDefault()
+{
+    ModeVecAnalysis mode;
+    mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(1) I_Time(1,1)}"));
+    QVERIFY(mode.restoreProfile(QStringLiteral("{PathSignal:/no/such/file.owv}{LengthView:3000}")));
+    QCOMPARE(mode.frames()->gridText(), QStringLiteral("{GRID:Distribution(1,1) Spectrum(1,1) Power(1,1) }"));
+    QCOMPARE(mode.viewLength(), 3000);
+}
+
+void tst_ModeVecAnalysis::playStepsThroughTheRecordingAndStops()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1000, 700);
+    mode.show();
+    const QString path = writeTone(m_env, QStringLiteral("tone3.owv"), 30000, 0.01);
+    mode.panel()->openSignal(path);
+    QVERIFY(waitForFrame(mode));
+    auto *engine = static_cast<ParserVectorAnalysis *>(mode.engine());
+    QSignalSpy frames(mode.hub(), &ManagerSignal::sendNewSelected);
+    mode.run();
+    QVERIFY(mode.hub()->isRun());
+    QTRY_VERIFY_WITH_TIMEOUT(frames.count() >= 20, 15000);  // 2000-sample frames wrap around 30 000 samples
+    mode.stopRun();
+    QVERIFY(!mode.hub()->isRun());
+    QTest::qWait(100);
+    const int afterStop = frames.count();
+    QTest::qWait(300);
+    QVERIFY(frames.count() <= afterStop + 1);
+    QVERIFY(engine->lastFrameStart() >= 0 && engine->lastFrameStart() + 2000 <= 30000);
+}
+
+void tst_ModeVecAnalysis::reReadingADatFileDoesNothing()
+{
+    ModeVecAnalysis mode;
+    ManagerSignal hub(ParamSignal::ModeVA);
+    IOSignal io(&hub, m_env.path());
+    Signal record(IQVector(5000, IQ(0.5, 0.5)));
+    const QString dat = m_env.filePath(QStringLiteral("r.dat"));
+    QVERIFY(io.writeFile(dat, {&record}));
+    mode.panel()->openSignal(dat);
+    QVERIFY(waitForFrame(mode));
+    QSignalSpy source(mode.hub(), &ManagerSignal::sendNewSourceSignal);
+    mode.slotReReadSignal(false);
+    QTest::qWait(200);
+    QCOMPARE(source.count(), 0);
+}
+
+void tst_ModeVecAnalysis::secondConnectionFailureNeedsNoAnswer()
+{
+    ModeVecAnalysis mode;
+    mode.show();
+    ModeAnalysis::resetConnectionFailures();
+    mode.slotConnectionError();
+    auto boxes = mode.findChildren<QMessageBox *>();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first()->text(), QStringLiteral("Restart Connection?"));
+    boxes.first()->done(QMessageBox::No);
+    QTRY_COMPARE(mode.findChildren<QMessageBox *>().size(), 0);
+    mode.slotConnectionError();
+    boxes = mode.findChildren<QMessageBox *>();
+    QCOMPARE(boxes.size(), 1);
+    QCOMPARE(boxes.first()->text(), QStringLiteral("Error Connection to Device!"));
+    QCOMPARE(ModeAnalysis::connectionFailures(), 2);
+    // Nobody answers: the box goes by itself after ten seconds.
+    QTRY_VERIFY_WITH_TIMEOUT(mode.findChildren<QMessageBox *>().isEmpty(), 12000);
+}
+
+QTEST_MAIN(tst_ModeVecAnalysis)
+#include "tst_ModeVecAnalysis.moc"
