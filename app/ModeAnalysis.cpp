@@ -23,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -74,7 +75,10 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     auto *scroll = new QScrollArea;
     scroll->setWidget(m_panel);
     scroll->setWidgetResizable(true);
-    scroll->setMinimumWidth(260);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The panel's fields stay whole: the column is as wide as the panel wants.
+    const int panelWidth = m_panel->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4;
+    scroll->setMinimumWidth(panelWidth);
     auto *right = new QWidget;
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
@@ -86,7 +90,7 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     m_splitter->addWidget(scroll);
     m_splitter->addWidget(right);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({280, 1000});
+    m_splitter->setSizes({panelWidth, 1000});
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);

@@ -156,9 +156,12 @@ double DisplayGraphicSignal::niceInterval(double span)
 
 void DisplayGraphicSignal::applyNiceTicks(QValueAxis *axis)
 {
+    const double interval = niceInterval(axis->max() - axis->min());
     axis->setTickType(QValueAxis::TicksDynamic);
-    axis->setTickAnchor(0.0);
-    axis->setTickInterval(niceInterval(axis->max() - axis->min()));
+    // The anchor must lie inside the range: with one outside it, Qt Charts draws a
+    // stray label between the ticks of a negative range.
+    axis->setTickAnchor(std::ceil(axis->min() / interval) * interval);
+    axis->setTickInterval(interval);
 }
 
 QString DisplayGraphicSignal::labelFormatFor(double interval)

@@ -31,7 +31,7 @@ cmake --build "$build_dir" -j "$(nproc)"
 
 case "$action" in
 run)
-    exec "$build_dir/bin/tarnwick-cli" info "$build_dir/bin/demo/demo-qpsk-rrc.owv"
+    exec "$build_dir/bin/tarnwick-studio" "${@:2}"
     ;;
 test)
     export QT_QPA_PLATFORM=offscreen

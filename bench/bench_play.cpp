@@ -1,0 +1,81 @@
+// Continuous play of a 2 M-sample recording in the vector-analysis mode with I, Q,
+// spectrum and power frames and a 100 000-sample window: the frame rate the FPS
+// readout reports, and the longest stretch the GUI thread could not answer.
+//   build/bin/bench_play [seconds] [window]     (run under Xvfb or QT_QPA_PLATFORM=offscreen)
+#include "GuiParserSignal.h"
+#include "IOSignal.h"
+#include "LayoutFrames.h"
+#include "ModeVecAnalysis.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+constexpr int kRecordingSamples = 2'000'000;
+
+QString writeRecording(const QString &folder)
+{
+    ManagerSignal hub(ParamSignal::ModeVA);
+    IOSignal io(&hub, folder);
+    IQVector samples(kRecordingSamples);
+    for (int i = 0; i < kRecordingSamples; ++i)
+        samples[i] = 0.4 * std::polar(1.0, 0.3 * i + 1e-6 * double(i) * i) + IQ(0.05 * std::sin(0.001 * i), 0.0);
+    Signal record(samples);
+    const QString path = folder + QStringLiteral("/play.owv");
+    io.writeFile(path, {&record});
+    return path;
+}
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 8;
+    const int window = argc > 2 ? std::atoi(argv[2]) : 100000;
+    QTemporaryDir dir;
+    const QString path = writeRecording(dir.path());
+
+    ModeVecAnalysis mode;
+    mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(2,2) I_Time(1,1) Q_Time(1,1) Spectrum(1,1) Power(1,1)}"));
+    mode.resize(1600, 900);
+    mode.show();
+    QVector<int> rates;
+    QObject::connect(mode.pacer(), &SimpleEngine::changeFPS, &mode, [&rates](int fps) { rates.append(fps); });
+
+    // The GUI thread's answer time: a 2 ms timer that notes how late it fires.
+    qint64 worstGapMs = 0;
+    QElapsedTimer clock;
+    QTimer probe;
+    probe.setInterval(2);
+    QObject::connect(&probe, &QTimer::timeout, &mode, [&] {
+        worstGapMs = std::max(worstGapMs, clock.restart());
+    });
+
+    QObject::connect(mode.io(), &IOSignal::load, &mode, [&] {
+        QTimer::singleShot(300, &mode, [&] {
+            mode.selection()->setSizeSelection(window);
+            QTimer::singleShot(300, &mode, [&] {
+                mode.run();
+                clock.start();
+                probe.start();
+                QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+            });
+        });
+    });
+    mode.panel()->openSignal(path);
+    app.exec();
+    mode.stopRun();
+
+    std::sort(rates.begin(), rates.end());
+    const int median = rates.isEmpty() ? 0 : rates.at(rates.size() / 2);
+    std::printf("window %d samples, %d FPS readouts:", window, int(rates.size()));
+    for (int fps : rates)
+        std::printf(" %d", fps);
+    std::printf("\nmedian %d frames per second (need at least 30); longest GUI-thread stall %lld ms (limit 50)\n",
+                median, static_cast<long long>(worstGapMs));
+    return median >= 30 && worstGapMs <= 50 ? 0 : 1;
+}
