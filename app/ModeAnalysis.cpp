@@ -7,6 +7,8 @@
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
+#include "GraphicCatalogue.h"
+#include "autoLimitOY.h"
 #include "DisplaySpectrogram.h"
 #include "DisplaySpectrum.h"
 #include "Graphic.h"
@@ -190,7 +192,12 @@ QWidget *ModeAnalysis::createGraphic(int kind, GraphicSignal *host)
     switch (kind) {
     case 0: view = new DisplayITime(&m_hub, m_calculate.get(), 1, container); break;
     case 1: view = new DisplayQTime(&m_hub, m_calculate.get(), 1, container); break;
-    case 3: view = new DisplaySpectrum(&m_hub, m_calculate.get(), 1, container); break;
+    case 3:
+        if (host->effect() == GraphicCatalogue::EffectSpectrogram)
+            view = new DisplaySpectrogram(&m_hub, m_calculate.get(), 1, container);
+        else
+            view = new DisplaySpectrum(&m_hub, m_calculate.get(), 1, container);
+        break;
     case 7: view = new DisplayPowerDiagram(&m_hub, m_calculate.get(), 1, container); break;
     default:
         delete container;
@@ -199,12 +206,34 @@ QWidget *ModeAnalysis::createGraphic(int kind, GraphicSignal *host)
     view->setParent(container);
     layout->addWidget(view->graphic());
     connect(view, &DisplayGraphicSignal::dataShown, &m_selection, &SelectionSignal::slotReport);
-    connect(host, &GraphicSignal::signalSendMin, view, &DisplayGraphicSignal::setMinOy);
-    connect(host, &GraphicSignal::signalSendMax, view, &DisplayGraphicSignal::setMaxOy);
+    connectSettings(host, view);
     if (auto *spectrum = qobject_cast<DisplaySpectrum *>(view))
         connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplaySpectrum::slotSetAverageSpectrum);
     view->slotRepaint();
     return container;
+}
+
+void ModeAnalysis::connectSettings(GraphicSignal *host, DisplayGraphicSignal *view)
+{
+    connect(host, &GraphicSignal::signalSendMin, view, &DisplayGraphicSignal::setMinOy);
+    connect(host, &GraphicSignal::signalSendMax, view, &DisplayGraphicSignal::setMaxOy);
+    connect(host, &GraphicSignal::signalSetColor, view, [view](const QColor &colour) {
+        QPen pen = view->lineSeries()->pen();
+        pen.setColor(colour);
+        view->lineSeries()->setPen(pen);
+    });
+    connect(host, &GraphicSignal::signalSendAutoMin, view, [view](bool isAuto) {
+        view->autoLimit()->setAutoMin(isAuto);
+        view->slotRepaint();
+    });
+    connect(host, &GraphicSignal::signalSendAutoMax, view, [view](bool isAuto) {
+        view->autoLimit()->setAutoMax(isAuto);
+        view->slotRepaint();
+    });
+    connect(host, &GraphicSignal::signalSetLayer, view, [view](int layer) {
+        view->worker()->setSignalIndex(layer);
+        view->slotRepaint();
+    });
 }
 
 int ModeAnalysis::countReportingViews() const

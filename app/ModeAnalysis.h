@@ -11,6 +11,7 @@
 #include <memory>
 
 class CalculateDate;
+class DisplayGraphicSignal;
 class GuiParserSignal;
 class LayoutFrames;
 class ParserSignal;
@@ -118,6 +119,8 @@ private:
     void requestFrame(bool isNext);
     void showMessage(const QString &title, const QString &text);
     int countReportingViews() const;
+    // Passes a frame's settings (colour, limits, automatic limits, layer) to its view.
+    void connectSettings(GraphicSignal *host, DisplayGraphicSignal *view);
     void refreshSelectionBar();
     void slotRestoredSignal();
 

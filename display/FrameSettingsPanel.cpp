@@ -32,7 +32,8 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     const QStringList names = colourNames();
     for (int i = 0; i < names.size(); ++i)
         m_colour->addItem(tr(qPrintable(names.at(i))), qtColours.at(i));
-    m_effect->addItems({QStringLiteral("No effect"), QStringLiteral("Sunset"), QStringLiteral("Spectrogram")});
+    // The spectrogram is the effect the views offer; the spectrum draws it.
+    m_effect->addItems({QStringLiteral("No effect"), QStringLiteral("Spectrogram")});
     m_average->setRange(1, kMaxAverage);
     for (QDoubleSpinBox *limit : {m_min, m_max}) {
         limit->setRange(-kLimitRange, kLimitRange);

@@ -28,6 +28,11 @@ void GraphicSignal::setGraphic(const QString &name)
     const int kind = GraphicCatalogue::kindOf(name, m_mode, true);
     if (m_content && kind == m_kind)
         return;
+    rebuild(kind, name);
+}
+
+void GraphicSignal::rebuild(int kind, const QString &name)
+{
     delete m_content;
     m_kind = kind;
     m_name = kind == GraphicCatalogue::kNoGraphic ? QStringLiteral("NoGraph") : GraphicCatalogue::nameOf(kind);
@@ -46,6 +51,12 @@ void GraphicSignal::setGraphic(const QString &name)
 
 void GraphicSignal::setEffect(const QString &effect)
 {
-    m_effect = GraphicCatalogue::effectOf(effect);
+    const int chosen = GraphicCatalogue::effectOf(effect);
+    if (chosen == m_effect)
+        return;
+    m_effect = chosen;
+    // The effect decides which view draws the graphic: build it anew.
+    if (m_kind != GraphicCatalogue::kNoGraphic)
+        rebuild(m_kind, m_name);
     emit signalSetEffect(effect);
 }

@@ -24,6 +24,7 @@ public:
     // The catalogue name of what is shown ("spectrum"), or "NoGraph".
     QString name() const { return m_name; }
     int kind() const { return m_kind; }
+    // The pixmap effect chosen for the graphic (GraphicCatalogue::Effect).
     int effect() const { return m_effect; }
     bool isEmpty() const { return m_content.isNull(); }
     QWidget *content() const { return m_content; }
@@ -49,6 +50,7 @@ public slots:
 
 private:
     void showEmpty(const QString &reason);
+    void rebuild(int kind, const QString &name);
 
     const int m_mode;
     Factory m_factory;

@@ -24,6 +24,8 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+# Paths relative to the checkout, so that a fresh clone (as CI makes) reuses the cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
 if [ ! -f "$build_dir/build.ninja" ]; then
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
 fi

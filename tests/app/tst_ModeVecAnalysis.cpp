@@ -1,4 +1,9 @@
 #include "DemoSignals.h"
+#include "DisplaySpectrogram.h"
+#include "Graphic.h"
+#include "DisplaySpectrum.h"
+#include "FrameGraphicSignal.h"
+#include "autoLimitOY.h"
 #include "GuiParserVecAnalysis.h"
 #include "IOSignal.h"
 #include "LayoutFrames.h"
@@ -50,6 +55,7 @@ private slots:
     void playStepsThroughTheRecordingAndStops();
     void reReadingADatFileDoesNothing();
     void secondConnectionFailureNeedsNoAnswer();
+    void frameSettingsReachTheView();
 
 private:
     TestEnvironment m_env;
@@ -177,6 +183,23 @@ void tst_ModeVecAnalysis::secondConnectionFailureNeedsNoAnswer()
     QCOMPARE(ModeAnalysis::connectionFailures(), 2);
     // Nobody answers: the box goes by itself after ten seconds.
     QTRY_VERIFY_WITH_TIMEOUT(mode.findChildren<QMessageBox *>().isEmpty(), 12000);
+}
+
+void tst_ModeVecAnalysis::frameSettingsReachTheView()
+{
+    ModeVecAnalysis mode;
+    QVERIFY(mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(1) Spectrum(1,1)}")));
+    GraphicSignal *graphic = mode.frames()->frames().first()->graphic();
+    emit graphic->signalSetColor(QColor(Qt::red));
+    auto *spectrum = graphic->findChild<DisplaySpectrum *>();
+    QVERIFY(spectrum);
+    QCOMPARE(spectrum->lineSeries()->pen().color(), QColor(Qt::red));
+    emit graphic->signalSendAutoMax(false);
+    QVERIFY(!spectrum->autoLimit()->isAutoMax());
+    graphic->setEffect(QStringLiteral("Spectrogram"));
+    QVERIFY(graphic->findChild<DisplaySpectrogram *>());
+    QVERIFY(!graphic->findChild<DisplaySpectrum *>());
+    QCOMPARE(mode.frames()->gridText(), QStringLiteral("{GRID:Distribution(1) Spectrum(1,1) }"));
 }
 
 QTEST_MAIN(tst_ModeVecAnalysis)
