@@ -492,17 +492,13 @@ void VerticalMenu::checkMenu(QString nameButton)
     m_isSendSignal = false;
     m_selection = target;
     selectOption(target);
-    const QString name = target->objectName();
-    for (const ModeGroup &group : kModeGroups) {
-        const QString main = QString::fromLatin1(group.mainButton);
-        bool isMember = name == main;
-        for (const char *option : group.options)
-            isMember = isMember || name == QLatin1String(option);
-        if (isMember)
-            chooseMode(main);
-    }
-    if (name == QLatin1String("LTE"))
+    const QString group = modeGroupOf(target->objectName());
+    if (!group.isEmpty())
+        chooseMode(group);
+    if (target->objectName() == QLatin1String("LTE"))
         target->setEnabled(false);
+    if (isThemeButton(target->objectName()))
+        lockThemeChoice(target);
     refreshMarks();
     m_isSendSignal = wasSending;
 }
@@ -513,6 +509,8 @@ void VerticalMenu::markMenu(bool isMark)
         return;
     m_selection->setChecked(isMark);
     m_selection->setEnabled(true);
+    if (!isMark && modeGroupOf(m_selection->objectName()) == m_modeMark)
+        m_modeMark.clear();
     refreshMarks();
 }
 
@@ -551,9 +549,38 @@ void VerticalMenu::selectOption(QPushButton *button)
     }
 }
 
+QString VerticalMenu::modeGroupOf(const QString &name) const
+{
+    for (const ModeGroup &group : kModeGroups) {
+        bool isMember = name == QLatin1String(group.mainButton);
+        for (const char *option : group.options)
+            isMember = isMember || name == QLatin1String(option);
+        if (isMember)
+            return QString::fromLatin1(group.mainButton);
+    }
+    return QString();
+}
+
+bool VerticalMenu::isThemeButton(const QString &name)
+{
+    return name == QLatin1String("ThemeDefault") || name == QLatin1String("ThemeDark") ||
+           name == QLatin1String("ThemeLight");
+}
+
+void VerticalMenu::lockThemeChoice(QPushButton *chosen)
+{
+    // The theme in use cannot be chosen again; the others can.
+    for (const char *name : {"ThemeDark", "ThemeLight", "ThemeDefault"}) {
+        QPushButton *theme = button(QString::fromLatin1(name));
+        theme->setChecked(theme == chosen);
+        theme->setEnabled(theme != chosen);
+    }
+}
+
 void VerticalMenu::chooseMode(const QString &modeButton)
 {
     // One analysis mode at a time: choosing one clears the marks of the others.
+    m_modeMark = modeButton;
     for (const ModeGroup &group : kModeGroups) {
         const QString main = QString::fromLatin1(group.mainButton);
         QPushButton *mainButton = button(main);
@@ -578,6 +605,7 @@ void VerticalMenu::refreshMarks()
         for (const char *option : group.options)
             isAnyChecked = isAnyChecked || button(QString::fromLatin1(option))->isChecked();
         QPushButton *mainButton = button(QString::fromLatin1(group.mainButton));
+        isAnyChecked = isAnyChecked || m_modeMark == mainButton->objectName();
         mainButton->setChecked(isAnyChecked);
         if (isAnyChecked)
             mainButton->setEnabled(true);
@@ -612,9 +640,8 @@ void VerticalMenu::pressChecked(QPushButton *button)
         switchLevel(kMainLevel);
         if (sends())
             emit sendLanguage(name);
-    } else if (name == QLatin1String("ThemeDefault") || name == QLatin1String("ThemeDark") ||
-               name == QLatin1String("ThemeLight")) {
-        selectOption(button);
+    } else if (isThemeButton(name)) {
+        lockThemeChoice(button);
         switchLevel(kMainLevel);
         if (sends())
             emit sendTheme(captionOf(button));

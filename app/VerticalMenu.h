@@ -77,7 +77,8 @@ public slots:
     // is emitted and no dialog is shown (restoring the menu from a profile). A
     // running slide is finished first.
     void clickMenu(QString objectNameButton, bool isSendSignal = true);
-    // Checks the named button without emitting and makes it the current selection.
+    // Checks the named button without emitting and makes it the current selection;
+    // a theme button is also disabled, as the theme in use cannot be chosen again.
     void checkMenu(QString nameButton);
     // Checks (or unchecks) and enables the current selection.
     void markMenu(bool isMark);
@@ -104,6 +105,10 @@ private:
     void pressProfileDefault(QPushButton *button);
     void selectOption(QPushButton *button);
     void chooseMode(const QString &modeButton);
+    // The main-page entry whose mark the named button belongs to, or empty.
+    QString modeGroupOf(const QString &name) const;
+    static bool isThemeButton(const QString &name);
+    void lockThemeChoice(QPushButton *chosen);
     void refreshMarks();
     int rowOf(const QPushButton *button) const;
     QString captionOf(const QPushButton *button) const;
@@ -120,6 +125,8 @@ private:
     QSet<QString> m_nonExclusive;
     QHash<QPushButton *, QRadioButton *> m_companions;
     QPushButton *m_selection = nullptr;
+    // The main-page entry of the mode chosen last.
+    QString m_modeMark;
     bool m_isSendSignal = true;
     FileChooser m_fileChooser;
     Question m_question;

@@ -55,6 +55,7 @@ private slots:
     void optionsAreExclusiveWithinTheirPage();
     void lteCannotBePressedTwiceWhileActive();
     void modeMarksFollowTheChosenMode();
+    void themeInUseCannotBeChosenAgain();
     void defaultAnsweredNoLeavesTheProfileAndReenablesTheButton();
     void defaultAnsweredYesOpensTheResetProfile();
     void cancelledFileDialogEmitsNothing();
@@ -286,6 +287,27 @@ void tst_VerticalMenu::modeMarksFollowTheChosenMode()
     m_menu->markMenu(false);
     QVERIFY(!m_menu->button(QStringLiteral("ACLR"))->isChecked());
     QVERIFY(!m_menu->button(QStringLiteral("G5_ACLR"))->isChecked());
+    // A profile of the DM mode marks its entry before the modulation is known.
+    m_menu->checkMenu(QStringLiteral("STANDARD"));
+    QVERIFY(standard->isChecked());
+    QVERIFY(!m_menu->button(QStringLiteral("VectorAnalysis"))->isChecked());
+}
+
+void tst_VerticalMenu::themeInUseCannotBeChosenAgain()
+{
+    m_menu->checkMenu(QStringLiteral("ThemeDark"));
+    QPushButton *dark = m_menu->button(QStringLiteral("ThemeDark"));
+    QPushButton *light = m_menu->button(QStringLiteral("ThemeLight"));
+    QVERIFY(dark->isChecked());
+    QVERIFY(!dark->isEnabled());
+    QCOMPARE(m_rec->take(), QStringList());
+    m_menu->switchLevel(QStringLiteral("Level_THEME"), false);
+    light->click();
+    QVERIFY(light->isChecked());
+    QVERIFY(!light->isEnabled());
+    QVERIFY(dark->isEnabled());
+    QVERIFY(!dark->isChecked());
+    QVERIFY(m_rec->take().contains(QStringLiteral("sendTheme(Light)")));
 }
 
 void tst_VerticalMenu::defaultAnsweredNoLeavesTheProfileAndReenablesTheButton()
