@@ -73,3 +73,9 @@ bool StartupSettings::startsMaximised(int screenHeight)
 {
     return screenHeight < kMinNormalScreenHeight;
 }
+
+QString StartupSettings::windowTitle(const QString &profile)
+{
+    const QString title = organisation() + QLatin1Char(' ') + application();
+    return profile.isEmpty() ? title : title + QStringLiteral("  [") + profile + QLatin1Char(']');
+}

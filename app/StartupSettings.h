@@ -30,4 +30,6 @@ public:
     static bool isRussian(const QString &language);
 
     static bool startsMaximised(int screenHeight);
+    // "Orvane Tarnwick Studio", with "  [profile]" behind it when a profile name is given.
+    static QString windowTitle(const QString &profile = QString());
 };

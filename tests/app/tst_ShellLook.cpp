@@ -1,3 +1,4 @@
+#include "HelpLauncher.h"
 #include "LanguageSwitcher.h"
 #include "ShellResources.h"
 #include "SplashScreen.h"
@@ -49,6 +50,8 @@ private slots:
     void themesAreNamedByCaptionAndButton();
     void startupSettingsFallBackToTheirDefaults();
     void smallScreensStartMaximised();
+    void windowTitleCarriesTheProfileName();
+    void helpFileIsTheFirstChmOfTheFolder();
     void splashShowsNameAndIsCentred();
     void titleBarTogglesMaximisedAndFollowsTheTitle();
 
@@ -174,6 +177,25 @@ void tst_ShellLook::smallScreensStartMaximised()
 {
     QVERIFY(StartupSettings::startsMaximised(999));
     QVERIFY(!StartupSettings::startsMaximised(1000));
+}
+
+void tst_ShellLook::windowTitleCarriesTheProfileName()
+{
+    QCOMPARE(StartupSettings::windowTitle(), QStringLiteral("Orvane Tarnwick Studio"));
+    QCOMPARE(StartupSettings::windowTitle(QStringLiteral("a.owv")), QStringLiteral("Orvane Tarnwick Studio  [a.owv]"));
+}
+
+void tst_ShellLook::helpFileIsTheFirstChmOfTheFolder()
+{
+    const QString folder = m_env->filePath(QStringLiteral("app"));
+    QVERIFY(QDir().mkpath(folder));
+    QCOMPARE(HelpLauncher::findHelpFile(folder), QString());
+    QVERIFY(!HelpLauncher::open(folder));
+    for (const char *name : {"readme.txt", "b.chm", "a.chm"}) {
+        QFile file(folder + QLatin1Char('/') + QLatin1String(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(HelpLauncher::findHelpFile(folder), folder + QStringLiteral("/a.chm"));
 }
 
 void tst_ShellLook::splashShowsNameAndIsCentred()
