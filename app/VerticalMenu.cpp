@@ -314,9 +314,12 @@ QPushButton *VerticalMenu::createButton(QWidget *page, const QString &objectName
     button->setProperty(kToolTipProperty, QString::fromUtf8(toolTip ? toolTip : caption));
     button->setProperty("twPlain", !isCheckable);
     auto *column = static_cast<QVBoxLayout *>(page->layout());
-    // Back buttons sit at the foot of the page, below the stretch.
+    // Back buttons sit at the foot of the page, below the stretch; the others above it.
     const bool isFoot = objectName.contains(QLatin1String("back")) || objectName == QLatin1String("Question");
-    column->insertWidget(isFoot ? column->count() : column->count() - 1, button);
+    int stretch = 0;
+    while (stretch < column->count() && !column->itemAt(stretch)->spacerItem())
+        ++stretch;
+    column->insertWidget(isFoot ? column->count() : stretch, button);
     connect(button, &QPushButton::clicked, this, [this, button] { slotButtonClick(button); });
     return button;
 }

@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "VerticalMenu.h"
 
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -51,7 +52,7 @@ private slots:
     void backButtonToAMissingPageStaysPut();
     void pressesEmitTheirSignalsInOrder_data();
     void pressesEmitTheirSignalsInOrder();
-    void optionOnAPageThatKeepsPanelsEmitsWithoutDeactive();
+    void keptPanelsPresetsAndAddedButtonsEmitTheirSignals();
     void optionsAreExclusiveWithinTheirPage();
     void lteCannotBePressedTwiceWhileActive();
     void modeMarksFollowTheChosenMode();
@@ -205,7 +206,7 @@ void tst_VerticalMenu::pressesEmitTheirSignalsInOrder()
     QCOMPARE(m_menu->currentLevel(), levelAfter);
 }
 
-void tst_VerticalMenu::optionOnAPageThatKeepsPanelsEmitsWithoutDeactive()
+void tst_VerticalMenu::keptPanelsPresetsAndAddedButtonsEmitTheirSignals()
 {
     m_menu->setLevelKeepsPanels(QStringLiteral("Level_filter"), true);
     m_menu->switchLevel(QStringLiteral("Level_filter"));
@@ -216,6 +217,15 @@ void tst_VerticalMenu::optionOnAPageThatKeepsPanelsEmitsWithoutDeactive()
                       QString(), false);
     m_menu->clickMenu(QStringLiteral("preset_GSM"));
     QCOMPARE(m_rec->take(), QStringList({"settingPreset(GSM GMSK)"}));
+    // Added options follow the page's own buttons, above its foot.
+    m_menu->addButton(QStringLiteral("Level_G5"), QStringLiteral("testOption"), QStringLiteral("Test"));
+    m_menu->switchLevel(QStringLiteral("Level_G5"), false);
+    m_rec->take();
+    m_menu->clickMenu(QStringLiteral("testOption"));
+    QCOMPARE(m_rec->take(), QStringList({"setting(Test)", "setting(3)"}));
+    const QLayout *column = m_menu->findChild<QWidget *>(QStringLiteral("Level_G5"))->layout();
+    QCOMPARE(column->indexOf(m_menu->button(QStringLiteral("testOption"))),
+             column->indexOf(m_menu->button(QStringLiteral("prach"))) + 1);
 }
 
 void tst_VerticalMenu::optionsAreExclusiveWithinTheirPage()
