@@ -86,8 +86,9 @@ void ThemeStyle::apply(int theme)
     if (theme < StartupSettings::StyleDark || theme > StartupSettings::StyleClassic)
         theme = StartupSettings::kDefaultStyle;
     // One base style on every platform, so that the sheets look the same everywhere.
-    if (QApplication::style()->objectName().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0)
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // (Once: with a style sheet set, QApplication::style() is the sheet's wrapper.)
+    static const bool isFusionSet = (QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))), true);
+    Q_UNUSED(isFusionSet)
     QApplication::setPalette(palette(theme));
     qApp->setStyleSheet(styleSheet(theme));
     g_current = theme;
