@@ -180,7 +180,7 @@ void RebornControllerGraphic::setSamples(int samples)
 
 void RebornControllerGraphic::setFPS(int fps)
 {
-    m_lblFps->setText(QString::number(fps) + QStringLiteral(" FPS"));
+    m_lblFps->setText(tr("%1 FPS").arg(fps));
 }
 
 void RebornControllerGraphic::showFPS()

@@ -1,0 +1,788 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>GuiAnalysisSetting</name>
+    <message>
+        <source>Correct the whole signal at once</source>
+        <translation>Корректировать весь сигнал сразу</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>Frequency Shift</source>
+        <translation>Сдвиг частоты</translation>
+    </message>
+    <message>
+        <source>Decimation</source>
+        <translation>Децимация</translation>
+    </message>
+</context>
+<context>
+    <name>GuiParserSignal</name>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>&amp;Открыть файл...</translation>
+    </message>
+    <message>
+        <source>No file</source>
+        <translation>Нет файла</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Open Signal</source>
+        <translation>Открыть сигнал</translation>
+    </message>
+</context>
+<context>
+    <name>GuiParserVecAnalysis</name>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Анализ</translation>
+    </message>
+</context>
+<context>
+    <name>GuiSelectGrid</name>
+    <message>
+        <source>%1 rows × %2 columns</source>
+        <translation>%1 стр. × %2 столб.</translation>
+    </message>
+</context>
+<context>
+    <name>GuiSourceSetting</name>
+    <message>
+        <source>16-bit (single)</source>
+        <translation>16 бит (одинарная)</translation>
+    </message>
+    <message>
+        <source>64-bit float (double)</source>
+        <translation>64 бит с плавающей точкой (двойная)</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>Carrier Frequency</source>
+        <translation>Несущая частота</translation>
+    </message>
+    <message>
+        <source>Reference Level</source>
+        <translation>Опорный уровень</translation>
+    </message>
+    <message>
+        <source>Read Samples As</source>
+        <translation>Читать отсчёты как</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileStore</name>
+    <message>
+        <source>The profile %1 is damaged and was not applied (line %2: %3).</source>
+        <translation>Профиль %1 повреждён и не применён (строка %2: %3).</translation>
+    </message>
+    <message>
+        <source>The profile %1 does not exist.</source>
+        <translation>Профиль %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be opened: %2.</source>
+        <translation>Не удаётся открыть профиль %1: %2.</translation>
+    </message>
+    <message>
+        <source>The profile %1 cannot be written: %2.</source>
+        <translation>Не удаётся записать профиль %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RebornControllerGraphic</name>
+    <message>
+        <source>Play continuously</source>
+        <translation>Непрерывное воспроизведение</translation>
+    </message>
+    <message>
+        <source>Analyse one window</source>
+        <translation>Анализ одного окна</translation>
+    </message>
+    <message>
+        <source>Read from the instrument</source>
+        <translation>Чтение с прибора</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Fewer frames per second</source>
+        <translation>Меньше кадров в секунду</translation>
+    </message>
+    <message>
+        <source>More frames per second</source>
+        <translation>Больше кадров в секунду</translation>
+    </message>
+    <message>
+        <source>Shorter window</source>
+        <translation>Короче окно</translation>
+    </message>
+    <message>
+        <source>Window length</source>
+        <translation>Длина окна</translation>
+    </message>
+    <message>
+        <source>Longer window</source>
+        <translation>Длиннее окно</translation>
+    </message>
+    <message>
+        <source>Grid of frames</source>
+        <translation>Сетка кадров</translation>
+    </message>
+    <message>
+        <source>symbols</source>
+        <translation>символов</translation>
+    </message>
+    <message>
+        <source>subframes</source>
+        <translation>подкадров</translation>
+    </message>
+    <message>
+        <source>points</source>
+        <translation>точек</translation>
+    </message>
+    <message>
+        <source>%1 FPS</source>
+        <translation>%1 кадр/с</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionBarView</name>
+    <message>
+        <source>Drag the window, or use the arrow keys, to choose what is analysed</source>
+        <translation>Перетащите окно или используйте клавиши со стрелками, чтобы выбрать анализируемый участок</translation>
+    </message>
+    <message>
+        <source>Start %1   Width %2   Stop %3   of %4</source>
+        <translation>Начало %1   Ширина %2   Конец %3   из %4</translation>
+    </message>
+    <message>
+        <source>No signal</source>
+        <translation>Нет сигнала</translation>
+    </message>
+</context>
+<context>
+    <name>SplashScreen</name>
+    <message>
+        <source>Version %1</source>
+        <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
+    <name>TitleBar</name>
+    <message>
+        <source>Minimise</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Maximise</source>
+        <translation>Развернуть</translation>
+    </message>
+</context>
+<context>
+    <name>UnitLineEdit</name>
+    <message>
+        <source>Not accepted: enter a number from %1 to %2 with a unit, e.g. "1 MHz".</source>
+        <translation>Не принято: введите число от %1 до %2 с единицей измерения, например «1 MHz».</translation>
+    </message>
+</context>
+<context>
+    <name>VerticalMenu</name>
+    <message>
+        <source>Dark</source>
+        <translation>Тёмная</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Светлая</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Классическая</translation>
+    </message>
+    <message>
+        <source>Chosen user</source>
+        <translation>Выбранный пользователь</translation>
+    </message>
+    <message>
+        <source>Save Profile</source>
+        <translation>Сохранить профиль</translation>
+    </message>
+    <message>
+        <source>Open Profile</source>
+        <translation>Открыть профиль</translation>
+    </message>
+    <message>
+        <source>XML File (*.xml)</source>
+        <translation>Файл XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Reset Profile</source>
+        <translation>Сброс профиля</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset profile?</source>
+        <translation>Вы действительно хотите сбросить профиль?</translation>
+    </message>
+    <message>
+        <source>Vector
+Analysis</source>
+        <translation>Векторный
+анализ</translation>
+    </message>
+    <message>
+        <source>Basic Vector Analysis</source>
+        <translation>Базовый векторный анализ</translation>
+    </message>
+    <message>
+        <source>Digital
+Modulation</source>
+        <translation>Цифровая
+модуляция</translation>
+    </message>
+    <message>
+        <source>Digital Modulation</source>
+        <translation>Цифровая модуляция</translation>
+    </message>
+    <message>
+        <source>4G LTE</source>
+        <translation>4G LTE</translation>
+    </message>
+    <message>
+        <source>5G NR</source>
+        <translation>5G NR</translation>
+    </message>
+    <message>
+        <source>ACLR</source>
+        <translation>ACLR</translation>
+    </message>
+    <message>
+        <source>Adjustment Channel Leakage Ratio</source>
+        <translation>Коэффициент утечки в соседний канал</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+    <message>
+        <source>PSK</source>
+        <translation>PSK</translation>
+    </message>
+    <message>
+        <source>QAM</source>
+        <translation>QAM</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>BPSK</source>
+        <translation>BPSK</translation>
+    </message>
+    <message>
+        <source>QPSK</source>
+        <translation>QPSK</translation>
+    </message>
+    <message>
+        <source>QPSK π/4 offset</source>
+        <translation>QPSK π/4 со сдвигом</translation>
+    </message>
+    <message>
+        <source>QPSK EDGE</source>
+        <translation>QPSK EDGE</translation>
+    </message>
+    <message>
+        <source>π/4-QPSK</source>
+        <translation>π/4-QPSK</translation>
+    </message>
+    <message>
+        <source>π/2-DBPSK</source>
+        <translation>π/2-DBPSK</translation>
+    </message>
+    <message>
+        <source>π/4-DQPSK</source>
+        <translation>π/4-DQPSK</translation>
+    </message>
+    <message>
+        <source>π/8-D8PSK</source>
+        <translation>π/8-D8PSK</translation>
+    </message>
+    <message>
+        <source>8PSK</source>
+        <translation>8PSK</translation>
+    </message>
+    <message>
+        <source>D8PSK</source>
+        <translation>D8PSK</translation>
+    </message>
+    <message>
+        <source>8PSK EDGE</source>
+        <translation>8PSK EDGE</translation>
+    </message>
+    <message>
+        <source>16PSK</source>
+        <translation>16PSK</translation>
+    </message>
+    <message>
+        <source>QAM16</source>
+        <translation>QAM16</translation>
+    </message>
+    <message>
+        <source>QAM32</source>
+        <translation>QAM32</translation>
+    </message>
+    <message>
+        <source>QAM64</source>
+        <translation>QAM64</translation>
+    </message>
+    <message>
+        <source>QAM128</source>
+        <translation>QAM128</translation>
+    </message>
+    <message>
+        <source>QAM256</source>
+        <translation>QAM256</translation>
+    </message>
+    <message>
+        <source>QAM512</source>
+        <translation>QAM512</translation>
+    </message>
+    <message>
+        <source>QAM1024</source>
+        <translation>QAM1024</translation>
+    </message>
+    <message>
+        <source>MSK</source>
+        <translation>MSK</translation>
+    </message>
+    <message>
+        <source>2FSK</source>
+        <translation>2FSK</translation>
+    </message>
+    <message>
+        <source>4FSK</source>
+        <translation>4FSK</translation>
+    </message>
+    <message>
+        <source>8FSK</source>
+        <translation>8FSK</translation>
+    </message>
+    <message>
+        <source>FSK User</source>
+        <translation>FSK польз.</translation>
+    </message>
+    <message>
+        <source>ASK</source>
+        <translation>ASK</translation>
+    </message>
+    <message>
+        <source>2ASK</source>
+        <translation>2ASK</translation>
+    </message>
+    <message>
+        <source>4ASK</source>
+        <translation>4ASK</translation>
+    </message>
+    <message>
+        <source>8ASK</source>
+        <translation>8ASK</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Грей</translation>
+    </message>
+    <message>
+        <source>Differential</source>
+        <translation>Дифференц.</translation>
+    </message>
+    <message>
+        <source>Diff.+Gray</source>
+        <translation>Дифф.+Грей</translation>
+    </message>
+    <message>
+        <source>VDL</source>
+        <translation>VDL</translation>
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>NADC</source>
+        <translation>NADC</translation>
+    </message>
+    <message>
+        <source>Nyquist</source>
+        <translation>Найквист</translation>
+    </message>
+    <message>
+        <source>R.Nyquist</source>
+        <translation>Корень
+Найквиста</translation>
+    </message>
+    <message>
+        <source>Gaussian</source>
+        <translation>Гауссов</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Прямоугольный</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользов.</translation>
+    </message>
+    <message>
+        <source>Lowpass</source>
+        <translation>ФНЧ</translation>
+    </message>
+    <message>
+        <source>I Time</source>
+        <translation>I от времени</translation>
+    </message>
+    <message>
+        <source>Q Time</source>
+        <translation>Q от времени</translation>
+    </message>
+    <message>
+        <source>Vector Diagram</source>
+        <translation>Векторная
+диаграмма</translation>
+    </message>
+    <message>
+        <source>Constellation Diagram</source>
+        <translation>Созвездие</translation>
+    </message>
+    <message>
+        <source>Error Summary Data</source>
+        <translation>Сводка
+ошибок</translation>
+    </message>
+    <message>
+        <source>Symbol Data</source>
+        <translation>Символы</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Error Vector Time</source>
+        <translation>Вектор ошибки
+от времени</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Сведения
+о файле</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>Summary Data</source>
+        <translation>Сводные
+данные</translation>
+    </message>
+    <message>
+        <source>Time Plan</source>
+        <translation>Временной
+план</translation>
+    </message>
+    <message>
+        <source>Frame Summary</source>
+        <translation>Сводка
+кадра</translation>
+    </message>
+    <message>
+        <source>Decoded Symbols</source>
+        <translation>Декодированные
+символы</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Vector Analysis</source>
+        <translation>Векторный
+анализ</translation>
+    </message>
+    <message>
+        <source>Signal Analyzer</source>
+        <translation>Анализатор
+сигналов</translation>
+    </message>
+    <message>
+        <source>Signal Selection</source>
+        <translation>Выделение
+сигнала</translation>
+    </message>
+    <message>
+        <source>Signal Correction</source>
+        <translation>Коррекция
+сигнала</translation>
+    </message>
+    <message>
+        <source>Downlink</source>
+        <translation>Нисходящий</translation>
+    </message>
+    <message>
+        <source>4G LTE Downlink</source>
+        <translation>4G LTE, нисходящий канал</translation>
+    </message>
+    <message>
+        <source>Uplink</source>
+        <translation>Восходящий</translation>
+    </message>
+    <message>
+        <source>4G LTE Uplink</source>
+        <translation>4G LTE, восходящий канал</translation>
+    </message>
+    <message>
+        <source>E-TM 1.1</source>
+        <translation>E-TM 1.1</translation>
+    </message>
+    <message>
+        <source>E-TM 1.2</source>
+        <translation>E-TM 1.2</translation>
+    </message>
+    <message>
+        <source>E-TM 2.0</source>
+        <translation>E-TM 2.0</translation>
+    </message>
+    <message>
+        <source>E-TM 3.1</source>
+        <translation>E-TM 3.1</translation>
+    </message>
+    <message>
+        <source>E-TM 3.2</source>
+        <translation>E-TM 3.2</translation>
+    </message>
+    <message>
+        <source>E-TM 3.3</source>
+        <translation>E-TM 3.3</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Свой</translation>
+    </message>
+    <message>
+        <source>PSS</source>
+        <translation>PSS</translation>
+    </message>
+    <message>
+        <source>SSS</source>
+        <translation>SSS</translation>
+    </message>
+    <message>
+        <source>PCFICH</source>
+        <translation>PCFICH</translation>
+    </message>
+    <message>
+        <source>PDCCH</source>
+        <translation>PDCCH</translation>
+    </message>
+    <message>
+        <source>PBCH</source>
+        <translation>PBCH</translation>
+    </message>
+    <message>
+        <source>PHICH</source>
+        <translation>PHICH</translation>
+    </message>
+    <message>
+        <source>USER 1</source>
+        <translation>ПОЛЬЗ. 1</translation>
+    </message>
+    <message>
+        <source>USER 2</source>
+        <translation>ПОЛЬЗ. 2</translation>
+    </message>
+    <message>
+        <source>USER 3</source>
+        <translation>ПОЛЬЗ. 3</translation>
+    </message>
+    <message>
+        <source>USER 4</source>
+        <translation>ПОЛЬЗ. 4</translation>
+    </message>
+    <message>
+        <source>USER 5</source>
+        <translation>ПОЛЬЗ. 5</translation>
+    </message>
+    <message>
+        <source>USER 6</source>
+        <translation>ПОЛЬЗ. 6</translation>
+    </message>
+    <message>
+        <source>USER 7</source>
+        <translation>ПОЛЬЗ. 7</translation>
+    </message>
+    <message>
+        <source>USER 8</source>
+        <translation>ПОЛЬЗ. 8</translation>
+    </message>
+    <message>
+        <source>USER 9</source>
+        <translation>ПОЛЬЗ. 9</translation>
+    </message>
+    <message>
+        <source>USER 10</source>
+        <translation>ПОЛЬЗ. 10</translation>
+    </message>
+    <message>
+        <source>PRACH</source>
+        <translation>PRACH</translation>
+    </message>
+    <message>
+        <source>PUCCH</source>
+        <translation>PUCCH</translation>
+    </message>
+    <message>
+        <source>SRS</source>
+        <translation>SRS</translation>
+    </message>
+    <message>
+        <source>PUSCH</source>
+        <translation>PUSCH</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>5G NR Downlink</source>
+        <translation>5G NR, нисходящий канал</translation>
+    </message>
+    <message>
+        <source>5G NR Uplink</source>
+        <translation>5G NR, восходящий канал</translation>
+    </message>
+    <message>
+        <source>Prach</source>
+        <translation>PRACH</translation>
+    </message>
+    <message>
+        <source>5G NR Prach</source>
+        <translation>5G NR, PRACH</translation>
+    </message>
+    <message>
+        <source>CUSTOM</source>
+        <translation>СВОЙ</translation>
+    </message>
+    <message>
+        <source>ACLR Custom</source>
+        <translation>ACLR, своя настройка</translation>
+    </message>
+    <message>
+        <source>4G LTE ACLR</source>
+        <translation>4G LTE ACLR</translation>
+    </message>
+    <message>
+        <source>5G NR ACLR</source>
+        <translation>5G NR ACLR</translation>
+    </message>
+    <message>
+        <source>Multiple Band</source>
+        <translation>Несколько
+полос</translation>
+    </message>
+    <message>
+        <source>Single Carrier</source>
+        <translation>Одна
+несущая</translation>
+    </message>
+    <message>
+        <source>Multi-Carrier</source>
+        <translation>Несколько
+несущих</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Тема</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Default Profile</source>
+        <translation>Профиль по умолчанию</translation>
+    </message>
+    <message>
+        <source>Dark Theme</source>
+        <translation>Тёмная тема</translation>
+    </message>
+    <message>
+        <source>Light Theme</source>
+        <translation>Светлая тема</translation>
+    </message>
+    <message>
+        <source>Default Theme</source>
+        <translation>Классическая тема</translation>
+    </message>
+</context>
+</TS>
