@@ -565,6 +565,13 @@ void ModeAnalysis::showMessage(const QString &title, const QString &text)
     box->open();
 }
 
+void ModeAnalysis::setExternalSource(Signal *record, const QString &paramText)
+{
+    if (record)
+        m_hub.slotSetSelectedSignal(record);
+    m_externalParamText = paramText;
+}
+
 int ModeAnalysis::connectionFailures()
 {
     return g_connectionFailures;

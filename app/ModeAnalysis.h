@@ -65,6 +65,10 @@ public:
     // Builds the view of a data kind inside a frame; nullptr when this mode has none.
     virtual QWidget *createGraphic(int kind, GraphicSignal *host);
 
+    // Another mode's signal offered as this mode's source ("{Source:Vector Analysis}...").
+    void setExternalSource(Signal *record, const QString &paramText);
+    QString externalParamText() const { return m_externalParamText; }
+
     // The number of connection failures seen while a mode was visible (all modes).
     static int connectionFailures();
     static void resetConnectionFailures();
@@ -141,4 +145,5 @@ private:
     bool m_wasRunningBeforePause = false;
     bool m_isFramePending = false;
     bool m_isShowOverload = true;
+    QString m_externalParamText;
 };

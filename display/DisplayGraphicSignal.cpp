@@ -40,6 +40,9 @@ void DisplayGraphicSignal::setupChart()
 
 void DisplayGraphicSignal::createOverlays()
 {
+    // The readouts float over the chart's own light background, whatever the
+    // program's theme says about labels elsewhere.
+    m_graphic->setStyleSheet(QStringLiteral("QLabel { color: #2b2b2b; background: transparent; }"));
     m_zoom = new ZoomHandleOY(m_graphic);
     m_overload = new QLabel(tr("Overload!"), m_graphic);
     m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
@@ -56,11 +59,13 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { applyNiceTicks(m_axisX); pushGeometry(); });
+    // Ticks are set once the range change is over: changing them from inside it
+    // leaves a stale label standing between the new ones.
     connect(m_axisY, &QValueAxis::rangeChanged, this, [this] {
         applyNiceTicks(m_axisY);
         m_axisY->setLabelFormat(labelFormatFor(m_axisY->tickInterval()));
         pushGeometry();
-    });
+    }, Qt::QueuedConnection);
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
     connect(m_hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
     connect(m_hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);

@@ -1,5 +1,6 @@
 #include "ParamSignalFactory.h"
 
+#include "ParamSource.h"
 #include "ParamVectorAnalysis.h"
 
 #include <QHash>
@@ -15,8 +16,13 @@ QMutex &registryMutex()  // guards registry()
 
 QHash<int, ParamSignalFactory::Creator> &registry()
 {
+    // Modes whose own sets are not registered yet keep the recording's clock and carrier.
     static QHash<int, ParamSignalFactory::Creator> creators{
-        {ParamSignal::ModeVA, [] { return std::make_unique<ParamVectorAnalysis>(); }}};
+        {ParamSignal::ModeVA, [] { return std::make_unique<ParamVectorAnalysis>(); }},
+        {ParamSignal::ModeDM, [] { return std::make_unique<ParamSource>(ParamSignal::ModeDM); }},
+        {ParamSignal::Mode5G, [] { return std::make_unique<ParamSource>(ParamSignal::Mode5G); }},
+        {ParamSignal::Mode4G, [] { return std::make_unique<ParamSource>(ParamSignal::Mode4G); }},
+        {ParamSignal::ModeACLR, [] { return std::make_unique<ParamSource>(ParamSignal::ModeACLR); }}};
     return creators;
 }
 }  // namespace

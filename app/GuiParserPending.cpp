@@ -1,0 +1,60 @@
+#include "GuiParserPending.h"
+
+#include "GuiSourceSetting.h"
+#include "ManagerSignal.h"
+#include "ParamSource.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+GuiParserPending::GuiParserPending(const QString &analysisName, QWidget *parent)
+    : GuiParserSignal(parent), m_source(new GuiSourceSetting), m_notice(new QLabel(this)),
+      m_measurement(new QLabel(this))
+{
+    m_notice->setObjectName(QStringLiteral("lblAnalysisNotAvailable"));
+    m_notice->setWordWrap(true);
+    m_notice->setText(tr("The %1 analysis is not available yet. This mode shows the recording's "
+                         "time, power and spectrum views and its file information only.")
+                          .arg(analysisName));
+    m_measurement->setObjectName(QStringLiteral("lblMeasurement"));
+    auto *sourceBox = new QGroupBox(tr("Source"), this);
+    (new QVBoxLayout(sourceBox))->addWidget(m_source);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(fileRow());
+    layout->addWidget(m_notice);
+    layout->addWidget(m_measurement);
+    layout->addWidget(sourceBox);
+    layout->addStretch();
+    connect(m_source, &GuiSourceSetting::changed, this, &GuiParserSignal::slotChangeParam);
+}
+
+QString GuiParserPending::noticeText() const
+{
+    return m_notice->text();
+}
+
+void GuiParserPending::setMeasurement(const QString &measurement)
+{
+    m_measurement->setText(measurement.isEmpty() ? QString() : tr("Measurement: %1").arg(measurement));
+}
+
+void GuiParserPending::setParams()
+{
+    if (!managerSignal())
+        return;
+    const auto values = m_source->values();
+    managerSignal()->param()->parseText(QStringLiteral("{CLOCK:%1}{FREQUENCY:%2}")
+                                            .arg(values.value(QStringLiteral("CLOCK")),
+                                                 values.value(QStringLiteral("FREQUENCY"))),
+                                        false);
+}
+
+void GuiParserPending::getParams()
+{
+    auto *param = managerSignal() ? dynamic_cast<ParamSource *>(managerSignal()->param()) : nullptr;
+    if (!param)
+        return;
+    m_source->setValues({{QStringLiteral("CLOCK"), param->value(QStringLiteral("CLOCK"))},
+                         {QStringLiteral("FREQUENCY"), param->value(QStringLiteral("FREQUENCY"))}});
+}

@@ -1,0 +1,300 @@
+#include "MainWindow.h"
+
+#include "HelpLauncher.h"
+#include "Mode4G.h"
+#include "Mode5G.h"
+#include "ModeACLR.h"
+#include "ModeDM.h"
+#include "ModeVecAnalysis.h"
+#include "ParamVectorAnalysis.h"
+#include "ProfileRestorePlan.h"
+#include "ProfileStore.h"
+#include "RebornControllerGraphic.h"
+#include "StartupSettings.h"
+#include "ThemeStyle.h"
+#include "UnitPrefix.h"
+#include "VerticalMenu.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), m_menu(new VerticalMenu), m_modeArea(new QWidget)
+{
+    auto *central = new QWidget(this);
+    auto *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_modeArea, 1);
+    layout->addWidget(m_menu);
+    setCentralWidget(central);
+    m_menu->lower();
+    m_modeArea->installEventFilter(this);
+    createModes();
+    connectMenu();
+    connect(&m_modeChange, &ModeChangeAnimation::finish, this, &MainWindow::slotShowCurrentMode);
+    connect(&m_language, &LanguageSwitcher::languageChanged, this, [this](bool isRussian) {
+        UnitPrefix::setRussian(isRussian);
+        for (ModeAnalysis *mode : modes())
+            mode->control()->setRussian(isRussian);
+    });
+    restoreStartState();
+}
+
+MainWindow::~MainWindow()
+{
+    saveProfile(QString());  // the automatic profile
+}
+
+QList<ModeAnalysis *> MainWindow::modes() const
+{
+    return {m_dm, m_va, m_lte, m_nr, m_aclr};
+}
+
+void MainWindow::createModes()
+{
+    m_dm = new ModeDM(m_modeArea);
+    m_va = new ModeVecAnalysis(m_modeArea);
+    m_lte = new Mode4G(m_modeArea);
+    m_nr = new Mode5G(m_modeArea);
+    m_aclr = new ModeACLR(m_modeArea);
+    for (ModeAnalysis *mode : modes()) {
+        mode->hide();
+        connect(mode, &ModeAnalysis::updateNameProfile, this, &MainWindow::slotUpdateProfile);
+    }
+    connect(m_dm, &ModePending::sendModulation, this, &MainWindow::setStandardSignal);
+    connect(m_nr, &ModePending::sendMeasurement, this, &MainWindow::set5GMeasurement);
+}
+
+void MainWindow::connectMenu()
+{
+    connect(m_menu, &VerticalMenu::settingVecAnalysis, this, &MainWindow::switchOnVecAnalysis);
+    connect(m_menu, &VerticalMenu::settingStandard, this, &MainWindow::switchOnDigitalStandard);
+    connect(m_menu, &VerticalMenu::settingStandard, m_dm, &ModePending::setModulation);
+    connect(m_menu, &VerticalMenu::setting5G, this, &MainWindow::switchOn5G);
+    connect(m_menu, &VerticalMenu::setting5G, m_nr, &ModePending::setMeasurement);
+    connect(m_menu, &VerticalMenu::settingLTE, this, &MainWindow::switchOnLTE);
+    connect(m_menu, &VerticalMenu::settingACLR, this, &MainWindow::switchOnACLR);
+    connect(m_menu, &VerticalMenu::settingACLR, m_aclr, &ModePending::setMeasurement);
+    connect(m_menu, &VerticalMenu::settingPreset, this, &MainWindow::switchOnDigitalStandard);
+    connect(m_menu, &VerticalMenu::settingPreset, this, &MainWindow::setPressetStandardSignal);
+    connect(m_menu, &VerticalMenu::sendPathSaveProfile, this, &MainWindow::saveProfile);
+    connect(m_menu, &VerticalMenu::sendPathOpenProfile, this, &MainWindow::openProfile);
+    connect(m_menu, &VerticalMenu::openAbout, this, [this] {
+        QMessageBox::about(this, tr("About"),
+                           tr("%1 %2\nA workstation for the analysis of IQ recordings.")
+                               .arg(StartupSettings::application(), StartupSettings::version()));
+    });
+    connect(m_menu, &VerticalMenu::openHelp, this, &MainWindow::slotOpenHelp);
+    connect(m_menu, &VerticalMenu::sendLanguage, this, &MainWindow::slotSwitchLanguage);
+    connect(m_menu, &VerticalMenu::sendLanguage, this, &MainWindow::slotSaveLanguage);
+    connect(m_menu, &VerticalMenu::sendTheme, this, &MainWindow::slotSwitchTheme);
+}
+
+void MainWindow::restoreStartState()
+{
+    m_va->startMode();
+    for (ModeAnalysis *mode : modes())
+        mode->hide();
+    const QString language = StartupSettings::language();
+    slotSwitchLanguage(language);
+    m_menu->checkMenu(StartupSettings::isRussian(language) ? QStringLiteral("RUSSIAN") : QStringLiteral("ENGLISH"));
+    openProfile(QString());
+    m_menu->checkMenu(ThemeStyle::buttonName(StartupSettings::style()));
+}
+
+// ---------------------------------------------------------------- switching modes
+
+void MainWindow::switchOnVecAnalysis() { switchTo(m_va, QString()); }
+void MainWindow::switchOnDigitalStandard(QString measurement) { switchTo(m_dm, measurement); }
+void MainWindow::switchOn5G(QString measurement) { switchTo(m_nr, measurement); }
+void MainWindow::switchOnLTE(QString measurement) { switchTo(m_lte, measurement); }
+void MainWindow::switchOnACLR(QString measurement) { switchTo(m_aclr, measurement); }
+
+void MainWindow::switchTo(ModeAnalysis *mode, const QString &measurement)
+{
+    if (mode->isVisible())
+        return;
+    if (mode != m_current) {
+        mode->setGeometry(m_modeArea->rect());
+        mode->lower();
+        mode->show();
+        if (!m_current) {
+            slotShowCurrentMode();
+        } else {
+            m_current->stopRead();
+            m_current->stopRun();
+            m_modeChange.start(m_current);
+            m_current->hide();
+            mode->setFocus();
+        }
+    }
+    if (mode != m_va)
+        handOverVectorAnalysis(mode);
+    applyMeasurement(mode, measurement);
+    m_acquisitionTarget = mode->hub();
+}
+
+void MainWindow::handOverVectorAnalysis(ModeAnalysis *mode)
+{
+    const auto *param = static_cast<const ParamVectorAnalysis *>(m_va->hub()->param());
+    const QString text = QStringLiteral("{Source:Vector Analysis}{CLOCK:") + param->analysisValue(QStringLiteral("SampleRate"))
+                         + QStringLiteral("}{FREQUENCY:") + param->analysisValue(QStringLiteral("Freq"))
+                         + QLatin1Char('}');
+    mode->setExternalSource(m_va->hub()->selectedSignal(0), text);
+}
+
+void MainWindow::applyMeasurement(ModeAnalysis *mode, const QString &measurement)
+{
+    auto *pending = qobject_cast<ModePending *>(mode);
+    if (pending && !measurement.isEmpty())
+        pending->setMeasurement(measurement);
+}
+
+void MainWindow::slotShowCurrentMode()
+{
+    for (ModeAnalysis *mode : {static_cast<ModeAnalysis *>(m_dm), static_cast<ModeAnalysis *>(m_va),
+                               static_cast<ModeAnalysis *>(m_nr), static_cast<ModeAnalysis *>(m_lte),
+                               static_cast<ModeAnalysis *>(m_aclr)}) {
+        if (mode->isVisible()) {
+            m_current = mode;
+            break;
+        }
+    }
+    slotUpdateProfile();
+    if (m_current)
+        m_current->activateWindow();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The modes lie on top of each other in the mode area and follow its size.
+    if (watched == m_modeArea && event->type() == QEvent::Resize) {
+        for (ModeAnalysis *mode : modes())
+            mode->setGeometry(m_modeArea->rect());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- menu marks
+
+void MainWindow::setPressetStandardSignal(QString presset)
+{
+    static const QRegularExpression psk(QStringLiteral("Bluetooth|DECT|GSM|PSK"));
+    m_menu->checkMenu(psk.match(presset).hasMatch() ? QStringLiteral("PSK_standard") : QStringLiteral("FSK_standard"));
+}
+
+void MainWindow::setStandardSignal(QString modulation)
+{
+    m_menu->checkMenu(modulation.contains(QLatin1String("PSK")) ? QStringLiteral("PSK_standard")
+                                                                : QStringLiteral("QAM_standard"));
+}
+
+void MainWindow::set5GMeasurement(QString measurement)
+{
+    m_menu->checkMenu(measurement);
+}
+
+void MainWindow::setACLRMode(QString mode)
+{
+    if (mode.contains(QLatin1String("LTE")))
+        m_menu->checkMenu(QStringLiteral("G4_ACLR"));
+    else if (mode.contains(QLatin1String("NR")))
+        m_menu->checkMenu(QStringLiteral("G5_ACLR"));
+    else
+        m_menu->checkMenu(QStringLiteral("CUSTOM_ACLR"));
+}
+
+// ---------------------------------------------------------------- profiles
+
+void MainWindow::saveProfile(QString path)
+{
+    ProfileStore &store = ProfileStore::global();
+    store.clear();
+    store.setModeName(m_current ? QString::fromLatin1(m_current->metaObject()->className())
+                                : ProfileRestorePlan::kClassVecAnalysis);
+    store.setDeviceText(QString());
+    for (ModeAnalysis *mode : {static_cast<ModeAnalysis *>(m_va), static_cast<ModeAnalysis *>(m_dm),
+                               static_cast<ModeAnalysis *>(m_lte), static_cast<ModeAnalysis *>(m_nr),
+                               static_cast<ModeAnalysis *>(m_aclr)})
+        store.setModeText(mode->mode(), mode->profileText());
+    if (!store.save(path))
+        showProblem(store.errorString());
+}
+
+void MainWindow::openProfile(QString path)
+{
+    ProfileStore &store = ProfileStore::global();
+    const ProfileStore::LoadStatus status = store.load(path);
+    if (status == ProfileStore::Malformed || status == ProfileStore::Unreadable)
+        showProblem(store.errorString());
+    const ProfileRestorePlan plan = ProfileRestorePlan::fromStore(store);
+    if (!plan.menuEntry().isEmpty())
+        m_menu->checkMenu(plan.menuEntry());
+    switch (plan.mode()) {
+    case ParamSignal::ModeDM:
+        setStandardSignal(plan.measurement());
+        switchOnDigitalStandard(plan.measurement());
+        break;
+    case ParamSignal::ModeACLR:
+        setACLRMode(plan.measurement());
+        switchOnACLR(plan.measurement());
+        break;
+    case ParamSignal::Mode4G: switchOnLTE(plan.measurement()); break;
+    case ParamSignal::Mode5G:
+        set5GMeasurement(plan.measurement());
+        switchOn5G(plan.measurement());
+        break;
+    default: switchOnVecAnalysis(); break;
+    }
+    for (ModeAnalysis *mode : modes()) {
+        const QString text = store.modeText(mode->mode());
+        if (!text.isEmpty())
+            mode->restoreProfile(text);
+    }
+}
+
+void MainWindow::showProblem(const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Profile"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+// ---------------------------------------------------------------- title, help, language, theme
+
+QString MainWindow::titleText() const
+{
+    return StartupSettings::windowTitle(m_current ? m_current->hub()->profile() : QString());
+}
+
+void MainWindow::slotUpdateProfile()
+{
+    const QString title = titleText();
+    setWindowTitle(title);
+    emit titleChanged(title);
+}
+
+void MainWindow::slotOpenHelp()
+{
+    HelpLauncher::open();
+}
+
+void MainWindow::slotSwitchLanguage(QString language)
+{
+    m_language.switchTo(language);
+}
+
+void MainWindow::slotSaveLanguage(QString language)
+{
+    StartupSettings::setLanguage(language);
+}
+
+void MainWindow::slotSwitchTheme(QString theme)
+{
+    const int style = ThemeStyle::fromText(theme);
+    ThemeStyle::apply(style);
+    StartupSettings::setStyle(style);
+}

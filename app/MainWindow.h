@@ -1,0 +1,89 @@
+#pragma once
+
+#include "LanguageSwitcher.h"
+#include "ModeChangeAnimation.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class ManagerSignal;
+class Mode4G;
+class Mode5G;
+class ModeACLR;
+#include "ModeAnalysis.h"
+class ModeDM;
+class ModeVecAnalysis;
+class VerticalMenu;
+
+// The program's window: five analysis modes of which one is on screen, the
+// vertical menu that switches them, the profile, the language and the theme.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static constexpr int kModeChangeMs = 350;
+    static constexpr int kShortAnimationMs = 50;
+
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    VerticalMenu *menu() const { return m_menu; }
+    ModeAnalysis *currentMode() const { return m_current; }
+    ModeDM *modeDM() const { return m_dm; }
+    ModeVecAnalysis *modeVecAnalysis() const { return m_va; }
+    Mode4G *mode4G() const { return m_lte; }
+    Mode5G *mode5G() const { return m_nr; }
+    ModeACLR *modeACLR() const { return m_aclr; }
+    QList<ModeAnalysis *> modes() const;
+    // The hub the acquisition delivers into: the mode on screen.
+    ManagerSignal *acquisitionTarget() const { return m_acquisitionTarget; }
+    ModeChangeAnimation *modeChangeAnimation() { return &m_modeChange; }
+    bool isRussian() const { return m_language.isRussian(); }
+    QString titleText() const;
+
+signals:
+    void titleChanged(QString title);
+
+public slots:
+    void switchOnVecAnalysis();
+    void switchOnDigitalStandard(QString measurement = QString());
+    void switchOn5G(QString measurement = QString());
+    void switchOnLTE(QString measurement = QString());
+    void switchOnACLR(QString measurement = QString());
+    void setPressetStandardSignal(QString presset);
+    void setStandardSignal(QString modulation);
+    void set5GMeasurement(QString measurement);
+    void setACLRMode(QString mode);
+    void openProfile(QString path = QString());
+    void saveProfile(QString path = QString());
+    void slotUpdateProfile();
+    void slotShowCurrentMode();
+    void slotOpenHelp();
+    void slotSwitchLanguage(QString language);
+    void slotSaveLanguage(QString language);
+    void slotSwitchTheme(QString theme);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createModes();
+    void connectMenu();
+    void switchTo(ModeAnalysis *mode, const QString &measurement);
+    void handOverVectorAnalysis(ModeAnalysis *mode);
+    void applyMeasurement(ModeAnalysis *mode, const QString &measurement);
+    void restoreStartState();
+    void showProblem(const QString &text);
+
+    VerticalMenu *m_menu;
+    QWidget *m_modeArea;
+    ModeDM *m_dm = nullptr;          // children of m_modeArea, created in this order
+    ModeVecAnalysis *m_va = nullptr;
+    Mode4G *m_lte = nullptr;
+    Mode5G *m_nr = nullptr;
+    ModeACLR *m_aclr = nullptr;
+    QPointer<ModeAnalysis> m_current;
+    ManagerSignal *m_acquisitionTarget = nullptr;
+    ModeChangeAnimation m_modeChange{kModeChangeMs};
+    LanguageSwitcher m_language;
+};

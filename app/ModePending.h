@@ -1,0 +1,33 @@
+#pragma once
+
+#include "ModeAnalysis.h"
+
+class GuiParserPending;
+
+// Common ground of the modes whose analysis is not built yet (DM, LTE, 5G, ACLR):
+// they load and play recordings and show the views that need no analysis, with a
+// panel that says so. Each keeps its mode number and default grid.
+class ModePending : public ModeAnalysis
+{
+    Q_OBJECT
+public:
+    ModePending(int mode, const QString &analysisName, const QString &grid, QWidget *parent = nullptr);
+
+    QString defaultGrid() const override { return m_grid; }
+    void slotLoadFile() override;
+    QString measurement() const { return m_measurement; }
+    GuiParserPending *pendingPanel() const;
+
+public slots:
+    void setMeasurement(const QString &measurement);
+    // The DM mode's word for its measurement.
+    void setModulation(const QString &modulation) { setMeasurement(modulation); }
+
+signals:
+    void sendMeasurement(QString measurement);
+    void sendModulation(QString modulation);
+
+private:
+    const QString m_grid;
+    QString m_measurement;
+};
