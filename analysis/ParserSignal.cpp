@@ -56,10 +56,11 @@ void ParserSignal::slotParser(int num, bool isNext)
     QMutexLocker lock(&m_mutex);
     const QVector<int> layers = m_hub->currentSignals();
     QVector<IQVector> results(layers.size());
-    if (isNext)
-        setFrameLength(num);
-    else
+    // A repeated frame is taken again from where it began, at the length asked for
+    // now, so that changed settings (a window length, a decimation) apply at once.
+    if (!isNext)
         rewindFrame();
+    setFrameLength(num);
     if (!isStopped()) {
 #pragma omp parallel
         {

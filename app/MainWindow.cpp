@@ -115,7 +115,8 @@ void MainWindow::switchOnACLR(QString measurement) { switchTo(m_aclr, measuremen
 
 void MainWindow::switchTo(ModeAnalysis *mode, const QString &measurement)
 {
-    if (mode->isVisible())
+    // Shown within the window (whether or not the window itself is on screen yet).
+    if (!mode->isHidden())
         return;
     if (mode != m_current) {
         mode->setGeometry(m_modeArea->rect());
@@ -158,7 +159,7 @@ void MainWindow::slotShowCurrentMode()
     for (ModeAnalysis *mode : {static_cast<ModeAnalysis *>(m_dm), static_cast<ModeAnalysis *>(m_va),
                                static_cast<ModeAnalysis *>(m_nr), static_cast<ModeAnalysis *>(m_lte),
                                static_cast<ModeAnalysis *>(m_aclr)}) {
-        if (mode->isVisible()) {
+        if (!mode->isHidden()) {
             m_current = mode;
             break;
         }

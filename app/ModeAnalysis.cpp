@@ -51,6 +51,8 @@ ModeAnalysis::ModeAnalysis(int mode, QWidget *parent)
       m_calculate(std::make_unique<CalculateDate>(&m_hub))
 {
     m_selection.setManager(&m_hub);
+    // The engines walk the recording frame by frame: a window may be as long as the recording.
+    m_selection.setBoundByRecording(true);
     m_frames = new LayoutFrames(mode, [this](int kind, GraphicSignal *host) { return createGraphic(kind, host); }, this);
     m_selectionBar = new SelectionBarView(this);
     m_control = new RebornControllerGraphic(this);

@@ -86,6 +86,13 @@ int SelectionSignal::signalLength() const
     return m_hub ? m_hub->readySignalLength(0) : 0;
 }
 
+int SelectionSignal::boundLength() const
+{
+    if (m_isBoundByRecording && m_hub && m_hub->countSourceSignals() > 0)
+        return m_hub->sourceSignal(0).size();
+    return signalLength();
+}
+
 void SelectionSignal::recomputeSteps()
 {
     if (m_isFixedSteps)
@@ -109,7 +116,7 @@ void SelectionSignal::resetBounds()
 {
     m_minimum = kMinimum;
     m_maximum = m_cap;
-    const int length = signalLength();
+    const int length = boundLength();
     if (length > 0)
         m_maximum = std::min(m_maximum, length);
 }

@@ -25,6 +25,9 @@ public:
     // N > 0: selected() waits for N completion reports per window; 0: it does not wait.
     void setCompletionCount(unsigned count);
     void setFollowNewData(bool isFollow);
+    // Where the engine cuts each window from the recording itself (frame by frame),
+    // the window may be as long as the recording, not only as the last result.
+    void setBoundByRecording(bool isBound) { m_isBoundByRecording = isBound; }
     // selected() after this many milliseconds, unless restore() comes first.
     void releaseAfter(int milliseconds);
     void restore();
@@ -38,6 +41,8 @@ public:
     bool isRunning() const { return m_isRunning; }
     // Length of the signal that windows are cut from.
     int signalLength() const;
+    // Length that bounds the window: the recording's or the cut signal's.
+    int boundLength() const;
 
 signals:
     void sendSelection(int start, int length);
@@ -87,5 +92,6 @@ private:
     QMutex m_reportMutex;
     bool m_isFollowNewData = true;
     bool m_isFixedSteps = false;
+    bool m_isBoundByRecording = false;
     QTimer m_releaseTimer;
 };

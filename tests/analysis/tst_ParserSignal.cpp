@@ -83,7 +83,7 @@ void tst_ParserSignal::rewindPassUsesTheRewindHook()
     engine.setManager(&hub);
     hub.slotSetSignal(Signal(IQVector(4)), QStringLiteral("x"));
     runPass(engine, 4, false);
-    QCOMPARE(engine.hooks, (QStringList{QStringLiteral("rewind"), QStringLiteral("advance")}));
+    QCOMPARE(engine.hooks, (QStringList{QStringLiteral("rewind"), QStringLiteral("length 4"), QStringLiteral("advance")}));
 }
 
 void tst_ParserSignal::stoppedEngineHandsNothingOver()

@@ -95,7 +95,7 @@ void tst_ModeVecAnalysis::decimationAndShiftNarrowAndMoveTheFrame()
     QVERIFY(waitForFrame(mode));
     QCOMPARE(param->analysisValue(QStringLiteral("SampleRate")), QStringLiteral("2 kHz"));
     const IQVector frame = mode.hub()->readySignal(0).samples();
-    QVERIFY(frame.size() >= mode.viewLength());
+    QVERIFY2(frame.size() >= mode.viewLength(), qPrintable(QStringLiteral("%1 < %2").arg(frame.size()).arg(mode.viewLength())));
     // The tone at 0 Hz now turns at +500 Hz: a quarter turn per sample at 2 kHz.
     const IQ step = frame.at(101) / frame.at(100);
     QVERIFY2(std::abs(std::arg(step) - kPi / 2) < 0.05, qPrintable(QString::number(std::arg(step))));

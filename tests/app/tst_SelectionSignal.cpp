@@ -23,6 +23,7 @@ private slots:
     void delayedReleaseUnlessRestored();
     void runNeedsASignalAndTogglesTheHubFlag();
     void newDataReSendsTheWindowThroughTheHub();
+    void framesCutByTheEngineAreBoundByTheRecording();
 
 private:
     void loadSignal(int length);
@@ -246,6 +247,20 @@ void tst_SelectionSignal::newDataReSendsTheWindowThroughTheHub()
     m_hub->slotSetSignalReady(m_hub->sourceSignal(0));
     QVERIFY(selectedSpy.wait(1000));
     QCOMPARE(m_hub->selection(1).size(), 10000);  // the whole signal
+}
+
+void tst_SelectionSignal::framesCutByTheEngineAreBoundByTheRecording()
+{
+    m_hub->slotSetSignal(Signal(IQVector(50000)), QStringLiteral("long.owv"));
+    m_hub->slotSetSignalReady(Signal(IQVector(2000)), false);  // the engine's last frame
+    m_selection->firstSelection();
+    m_selection->setSizeSelection(4096);
+    QCOMPARE(m_selection->size(), 2000);  // bound by what was cut
+    m_selection->setBoundByRecording(true);
+    m_selection->firstSelection();
+    m_selection->setSizeSelection(4096);
+    QCOMPARE(m_selection->size(), 4096);
+    QCOMPARE(m_selection->maximum(), 50000);
 }
 
 QTEST_GUILESS_MAIN(tst_SelectionSignal)
