@@ -32,6 +32,8 @@ MainWindow::MainWindow(QWidget *parent)
     setCentralWidget(central);
     m_menu->lower();
     m_modeArea->installEventFilter(this);
+    // The translation is in place before any mode builds its texts.
+    slotSwitchLanguage(StartupSettings::language());
     createModes();
     connectMenu();
     connect(&m_modeChange, &ModeChangeAnimation::finish, this, &MainWindow::slotShowCurrentMode);
@@ -98,9 +100,8 @@ void MainWindow::restoreStartState()
     m_va->startMode();
     for (ModeAnalysis *mode : modes())
         mode->hide();
-    const QString language = StartupSettings::language();
-    slotSwitchLanguage(language);
-    m_menu->checkMenu(StartupSettings::isRussian(language) ? QStringLiteral("RUSSIAN") : QStringLiteral("ENGLISH"));
+    const bool isRussian = StartupSettings::isRussian(StartupSettings::language());
+    m_menu->checkMenu(isRussian ? QStringLiteral("RUSSIAN") : QStringLiteral("ENGLISH"));
     openProfile(QString());
     m_menu->checkMenu(ThemeStyle::buttonName(StartupSettings::style()));
 }

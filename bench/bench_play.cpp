@@ -72,7 +72,8 @@ int main(int argc, char **argv)
 
     std::sort(rates.begin(), rates.end());
     const int median = rates.isEmpty() ? 0 : rates.at(rates.size() / 2);
-    std::printf("window %d samples, %d FPS readouts:", window, int(rates.size()));
+    std::printf("window %d samples (shown: %d), %d FPS readouts:", window, mode.hub()->selection(1).size(),
+                int(rates.size()));
     for (int fps : rates)
         std::printf(" %d", fps);
     std::printf("\nmedian %d frames per second (need at least 30); longest GUI-thread stall %lld ms (limit 50)\n",

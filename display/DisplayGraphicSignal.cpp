@@ -1,5 +1,7 @@
 #include "DisplayGraphicSignal.h"
 
+#include "NiceAxis.h"
+
 #include "CalculateDate.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
@@ -58,14 +60,8 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_zoom, &ZoomHandleOY::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
-    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { applyNiceTicks(m_axisX); pushGeometry(); });
-    // Ticks are set once the range change is over: changing them from inside it
-    // leaves a stale label standing between the new ones.
-    connect(m_axisY, &QValueAxis::rangeChanged, this, [this] {
-        applyNiceTicks(m_axisY);
-        m_axisY->setLabelFormat(labelFormatFor(m_axisY->tickInterval()));
-        pushGeometry();
-    }, Qt::QueuedConnection);
+    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { pushGeometry(); });
+    connect(m_axisY, &QValueAxis::rangeChanged, this, [this] { pushGeometry(); });
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
     connect(m_hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
     connect(m_hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
@@ -140,7 +136,7 @@ void DisplayGraphicSignal::applyTimeAxisMode(bool isPowerView)
         Q_FALLTHROUGH();
     case ParamSignal::Mode5G:
         m_axisX->setTitleText(tr("Time (ms)"));
-        m_axisX->setRange(0.0, isPowerView ? kPowerAxisMsSpan : kTimeAxisMsSpan);
+        NiceAxis::setRange(m_axisX, 0.0, isPowerView ? kPowerAxisMsSpan : kTimeAxisMsSpan);
         m_axisX->setLabelFormat(QStringLiteral("%.2g"));
         break;
     default:
@@ -148,32 +144,8 @@ void DisplayGraphicSignal::applyTimeAxisMode(bool isPowerView)
     }
 }
 
-double DisplayGraphicSignal::niceInterval(double span)
-{
-    if (!(span > 0.0) || !std::isfinite(span))
-        return 1.0;
-    const double raw = span / (kTargetTicks - 1);
-    const double decade = std::pow(10.0, std::floor(std::log10(raw)));
-    const double mantissa = raw / decade;
-    const double nice = mantissa < 1.5 ? 1.0 : mantissa < 3.5 ? 2.0 : mantissa < 7.5 ? 5.0 : 10.0;
-    return nice * decade;
-}
 
-void DisplayGraphicSignal::applyNiceTicks(QValueAxis *axis)
-{
-    const double interval = niceInterval(axis->max() - axis->min());
-    axis->setTickType(QValueAxis::TicksDynamic);
-    // The anchor must lie inside the range: with one outside it, Qt Charts draws a
-    // stray label between the ticks of a negative range.
-    axis->setTickAnchor(std::ceil(axis->min() / interval) * interval);
-    axis->setTickInterval(interval);
-}
 
-QString DisplayGraphicSignal::labelFormatFor(double interval)
-{
-    const int decimals = interval > 0.0 ? std::max(0, int(std::ceil(-std::log10(interval) - 1e-9))) : 0;
-    return QStringLiteral("%.%1f").arg(decimals);
-}
 
 bool DisplayGraphicSignal::isMillisecondAxis(bool isPowerView) const
 {
@@ -184,7 +156,7 @@ bool DisplayGraphicSignal::isMillisecondAxis(bool isPowerView) const
 void DisplayGraphicSignal::applyPointAxisRange(int size, bool isPowerView)
 {
     if (!isMillisecondAxis(isPowerView))
-        m_axisX->setRange(0.0, std::max(1, size - 1));
+        NiceAxis::setRange(m_axisX, 0.0, std::max(1, size - 1));
 }
 
 void DisplayGraphicSignal::slotRepaint()
@@ -235,14 +207,14 @@ void DisplayGraphicSignal::setValueOx(int size)
 void DisplayGraphicSignal::setMinOy(double value)
 {
     m_autoLimit->setAutoMin(false);  // a limit set by hand stays where the user put it
-    m_axisY->setMin(value);
+    NiceAxis::setMin(m_axisY, value);
     emit sendMinOy(value);
 }
 
 void DisplayGraphicSignal::setMaxOy(double value)
 {
     m_autoLimit->setAutoMax(false);
-    m_axisY->setMax(value);
+    NiceAxis::setMax(m_axisY, value);
     emit sendMaxOy(value);
 }
 

@@ -50,13 +50,6 @@ public:
     QLabel *overloadLabel() const { return m_overload; }
     ManagerSignal *hub() const { return m_hub; }
     CalculateDate *calculate() const { return m_calculate; }
-    // Ticks at round values (1, 2 or 5 times a power of ten) about
-    // kTargetTicks to a range, so that labels read as plain numbers.
-    static constexpr int kTargetTicks = 5;
-    static double niceInterval(double span);
-    static void applyNiceTicks(QValueAxis *axis);
-    // "%.Nf" with just the decimals that ticks `interval` apart need.
-    static QString labelFormatFor(double interval);
 
     // The selection readout: "Start - ", "Width - ", "Stop - ".
     QStringList readoutTexts() const;

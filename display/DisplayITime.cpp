@@ -1,4 +1,5 @@
 #include "DisplayITime.h"
+#include "NiceAxis.h"
 
 #include "CalculateDate.h"
 #include "Graphic.h"
@@ -12,7 +13,7 @@ DisplayITime::DisplayITime(ManagerSignal *hub, CalculateDate *calculate, int sig
     : DisplayGraphicSignal(hub, calculate, parent)
 {
     setTitles(tr("I Time"), tr("Time (ms)"), tr("I - channel (V)"));
-    axisY()->setRange(-kDefaultLimit, kDefaultLimit);
+    NiceAxis::setRange(axisY(), -kDefaultLimit, kDefaultLimit);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindI, signalIndex));
     applyPointAxisRange(hub->sizeSelection(), false);
     updateAxes();

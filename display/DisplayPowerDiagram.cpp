@@ -1,4 +1,5 @@
 #include "DisplayPowerDiagram.h"
+#include "NiceAxis.h"
 
 #include "CalculateDate.h"
 #include "Graphic.h"
@@ -15,7 +16,7 @@ DisplayPowerDiagram::DisplayPowerDiagram(ManagerSignal *hub, CalculateDate *calc
 {
     const bool isVA = hub->param()->mode() == ParamSignal::ModeVA;
     setTitles(tr("Power"), isVA ? tr("Points") : tr("Symbols"), tr("Power (dBm)"));
-    axisY()->setRange(kDefaultMinDb, kDefaultMaxDb);
+    NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindPower, signalIndex));
     applyPointAxisRange(hub->sizeSelection(), true);
     updateAxes();

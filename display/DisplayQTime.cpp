@@ -1,4 +1,5 @@
 #include "DisplayQTime.h"
+#include "NiceAxis.h"
 
 #include "CalculateDate.h"
 #include "Graphic.h"
@@ -12,7 +13,7 @@ DisplayQTime::DisplayQTime(ManagerSignal *hub, CalculateDate *calculate, int sig
     : DisplayGraphicSignal(hub, calculate, parent)
 {
     setTitles(tr("Q Time"), tr("Time (ms)"), tr("Q - channel (V)"));
-    axisY()->setRange(-kDefaultLimit, kDefaultLimit);
+    NiceAxis::setRange(axisY(), -kDefaultLimit, kDefaultLimit);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindQ, signalIndex));
     applyPointAxisRange(hub->sizeSelection(), false);
     updateAxes();

@@ -7,6 +7,7 @@
 #include "UnitPrefix.h"
 #include "WgtColor.h"
 
+#include "NiceAxis.h"
 #include <QLabel>
 
 namespace {
@@ -49,9 +50,8 @@ void DisplaySpectrogram::updateAxes()
     const double unit = calculate()->unitFactor();
     const double centre = calculate()->carrierFreq() / unit;
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
-    axisX()->setRange(centre - halfSpan, centre + halfSpan);
+    NiceAxis::setRange(axisX(), centre - halfSpan, centre + halfSpan);
     axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
-    axisX()->setLabelFormat(labelFormatFor(axisX()->tickInterval()));
 }
 
 void DisplaySpectrogram::placeOverlays()

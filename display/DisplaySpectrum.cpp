@@ -5,6 +5,7 @@
 #include "ManagerSignal.h"
 #include "UnitPrefix.h"
 
+#include "NiceAxis.h"
 #include <QLabel>
 #include <cmath>
 
@@ -18,9 +19,8 @@ DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, i
     : DisplayGraphicSignal(hub, calculate, parent), m_lblRBW(new QLabel(graphic())), m_lblSpan(new QLabel(graphic()))
 {
     setTitles(tr("Spectrum"), tr("Frequency (MHz)"), tr("Amplitude (dBm)"));
-    axisY()->setRange(kDefaultMinDb, kDefaultMaxDb);
-    axisX()->setRange(-kDefaultHalfSpan, kDefaultHalfSpan);
-    axisX()->setLabelFormat(QStringLiteral("%.0f"));
+    NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
+    NiceAxis::setRange(axisX(), -kDefaultHalfSpan, kDefaultHalfSpan);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindSpectrum, signalIndex));
     connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::slotFormAVG);
     connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::updateInfo);
@@ -74,9 +74,8 @@ void DisplaySpectrum::updateAxes()
     const double unit = calculate()->unitFactor();
     const double centre = calculate()->carrierFreq() / unit;
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
-    axisX()->setRange(centre - halfSpan, centre + halfSpan);
+    NiceAxis::setRange(axisX(), centre - halfSpan, centre + halfSpan);
     axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
-    axisX()->setLabelFormat(labelFormatFor(axisX()->tickInterval()));
     updateInfo(selectionSize());
 }
 

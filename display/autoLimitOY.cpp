@@ -1,5 +1,6 @@
 #include "autoLimitOY.h"
 
+#include "NiceAxis.h"
 #include <QXYSeries>
 #include <algorithm>
 
@@ -26,11 +27,11 @@ void autoLimitOY::setData(const QVector<QPointF> &data)
     const bool isNewLength = points.size() != m_lastCount;
     m_lastCount = points.size();
     if (m_isAutoMin && (ymin - margin < m_axis->min() || isNewLength)) {
-        m_axis->setMin(ymin - margin);
+        NiceAxis::setMin(m_axis, ymin - margin);
         emit sendMin(ymin - margin);
     }
     if (m_isAutoMax && (ymax + margin > m_axis->max() || isNewLength)) {
-        m_axis->setMax(ymax + margin);
+        NiceAxis::setMax(m_axis, ymax + margin);
         emit sendMax(ymax + margin);
     }
 }
