@@ -37,11 +37,8 @@ MainWindow::MainWindow(QWidget *parent)
     createModes();
     connectMenu();
     connect(&m_modeChange, &ModeChangeAnimation::finish, this, &MainWindow::slotShowCurrentMode);
-    connect(&m_language, &LanguageSwitcher::languageChanged, this, [this](bool isRussian) {
-        UnitPrefix::setRussian(isRussian);
-        for (ModeAnalysis *mode : modes())
-            mode->control()->setRussian(isRussian);
-    });
+    connect(&m_language, &LanguageSwitcher::languageChanged, this, &MainWindow::applyLanguageToModes);
+    applyLanguageToModes(m_language.isRussian());
     restoreStartState();
 }
 
@@ -287,6 +284,13 @@ void MainWindow::slotOpenHelp()
 void MainWindow::slotSwitchLanguage(QString language)
 {
     m_language.switchTo(language);
+}
+
+void MainWindow::applyLanguageToModes(bool isRussian)
+{
+    UnitPrefix::setRussian(isRussian);
+    for (ModeAnalysis *mode : modes())
+        mode->control()->setRussian(isRussian);
 }
 
 void MainWindow::slotSaveLanguage(QString language)

@@ -74,6 +74,8 @@ private:
     void applyMeasurement(ModeAnalysis *mode, const QString &measurement);
     void restoreStartState();
     void showProblem(const QString &text);
+    // Unit words and prefixes that follow the language outside the translation.
+    void applyLanguageToModes(bool isRussian);
 
     VerticalMenu *m_menu;
     QWidget *m_modeArea;
