@@ -4,7 +4,7 @@
 
 // Little-endian sample layouts of the signal files: I then Q per sample, either as
 // two 16-bit codes (a code s stands for s / 32767 of full scale) or as two 64-bit
-// floats. Long runs are converted on all cores.
+// floats. The loops are plain and vectorise.
 class SampleCodec
 {
 public:

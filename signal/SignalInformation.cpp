@@ -8,7 +8,6 @@
 
 namespace {
 constexpr double kNoPowerDb = -200.0;
-constexpr int kParallelThreshold = 1 << 16;  // below this a parallel region costs more than it saves
 }
 
 const QStringList &SignalInformation::infoKeys()
@@ -59,7 +58,6 @@ double SignalInformation::peak(const IQVector &samples)
     double best = 0.0;
     const IQ *data = samples.constData();
     const int n = samples.size();
-#pragma omp parallel for reduction(max : best) if (n > kParallelThreshold)
     for (int i = 0; i < n; ++i)
         best = std::max({best, std::abs(data[i].real()), std::abs(data[i].imag())});
     return best;
@@ -72,7 +70,6 @@ double SignalInformation::rmsDbfs(const IQVector &samples)
     double sum = 0.0;
     const IQ *data = samples.constData();
     const int n = samples.size();
-#pragma omp parallel for reduction(+ : sum) if (n > kParallelThreshold)
     for (int i = 0; i < n; ++i)
         sum += std::norm(data[i]);
     const double mean = sum / samples.size();
