@@ -62,7 +62,7 @@ void ParserSignal::slotParser(int num, bool isNext)
         rewindFrame();
     setFrameLength(num);
     if (!isStopped()) {
-#pragma omp parallel
+#pragma omp parallel if (layers.size() > 1)
         {
             const int threads = omp_get_num_threads();
             for (int i = omp_get_thread_num(); i < layers.size(); i += threads)
