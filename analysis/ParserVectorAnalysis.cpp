@@ -135,7 +135,7 @@ void ParserVectorAnalysis::slotCorrectionAllSignal(bool isAll)
         return;
     const int layers = m_hub->countSourceSignals();
     QVector<IQVector> corrected(layers);
-#pragma omp parallel
+#pragma omp parallel if (layers > 1)
     {
         const int threads = omp_get_num_threads();
         for (int i = omp_get_thread_num(); i < layers; i += threads)
