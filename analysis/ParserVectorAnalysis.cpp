@@ -117,6 +117,8 @@ IQVector ParserVectorAnalysis::correctSignal(const IQVector &samples, bool first
     FilterChain filter;  // one per call: layers are corrected in parallel
     filter.setType(FilterLowpass2, {});
     filter.setTaps(kDecimationTapsPerStep * d);
+    if (first)
+        filter.setProgress(&m_progress);  // its I and Q passes are the last two stages
     const IQVector filtered = filter.apply(y);
     if (isStopped())
         return IQVector();
@@ -142,5 +144,6 @@ void ParserVectorAnalysis::slotCorrectionAllSignal(bool isAll)
             corrected[i] = correctSignal(m_hub->sourceSignal(i).samples(), i == 0);
     }
     m_corrected = corrected;
+    m_progress.finish();
     emit finishAllCorrection();
 }

@@ -20,6 +20,8 @@ public:
     void setTotal(int total);
     void update(int i);
     void nextStage();
+    // The whole pass is done: 100, whatever the weights add up to.
+    void finish() { emit currentProgress(100); }
     void stop() { m_stop.store(true, std::memory_order_relaxed); }
     bool isStopped() const { return m_stop.load(std::memory_order_relaxed); }
 

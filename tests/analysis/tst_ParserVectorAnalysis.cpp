@@ -66,6 +66,7 @@ private slots:
     void frequencyShiftMovesAToneByTheShift();
     void wholeSignalCorrectionReplacesFrameCorrection();
     void blockedEngineGivesEmptyFrames();
+    void wholeSignalProgressEndsAtHundred();
 };
 
 void tst_ParserVectorAnalysis::framesWalkTheRecordingAndWrapAtItsEnd()
@@ -154,6 +155,22 @@ void tst_ParserVectorAnalysis::blockedEngineGivesEmptyFrames()
     b.engine.setBlocked(true);
     b.pass(50);
     QVERIFY(b.hub.readySignal(0).isEmpty());
+}
+
+void tst_ParserVectorAnalysis::wholeSignalProgressEndsAtHundred()
+{
+    Bench b(tone(200000, 0.01));
+    b.param()->setAnalysisValue(QStringLiteral("Decimation"), QStringLiteral("4"));
+    QList<int> percents;
+    connect(&b.engine, &ParserSignal::sendProgress, this, [&](int p) { percents.append(p); }, Qt::DirectConnection);
+    QMetaObject::invokeMethod(&b.engine, [&] { b.engine.slotCorrectionAllSignal(true); }, Qt::BlockingQueuedConnection);
+    QVERIFY(percents.size() > 3);
+    for (int i = 0; i < percents.size(); ++i) {
+        QVERIFY2(percents.at(i) <= 100, qPrintable(QString::number(percents.at(i))));
+        if (i > 0)
+            QVERIFY2(percents.at(i) >= percents.at(i - 1), "progress went backwards");
+    }
+    QCOMPARE(percents.last(), 100);
 }
 
 QTEST_GUILESS_MAIN(tst_ParserVectorAnalysis)
