@@ -25,6 +25,7 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTimer>
@@ -158,6 +159,11 @@ void ModeAnalysis::connectParts()
     });
     connect(m_selectionBar, &SelectionBarView::startRequested, this, &ModeAnalysis::slotStartRequested);
     connect(m_control, &RebornControllerGraphic::requestChangeLayer, this, &ModeAnalysis::slotRequestChangeLayer);
+    // Space plays and stops, F10 analyses one window, as on the run bar.
+    auto *playShortcut = new QShortcut(QKeySequence(Qt::Key_Space), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(playShortcut, &QShortcut::activated, this, [this] { m_selection.isRunning() ? stopRun() : run(); });
+    auto *stepShortcut = new QShortcut(QKeySequence(Qt::Key_F10), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(stepShortcut, &QShortcut::activated, m_control, &RebornControllerGraphic::runSingle);
 }
 
 int ModeAnalysis::viewLength() const
