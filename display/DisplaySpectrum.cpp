@@ -64,8 +64,8 @@ void DisplaySpectrum::updateInfo(int size)
     const double span = r2 * m_spanFactor;
     const double bins = std::trunc(m_spanFactor * s);
     const double rbw = bins > 0 ? m_average * kRbwShapeFactor * span / bins : 0.0;
-    m_lblRBW->setText(tr("RBW: ") + UnitPrefix::formatLarge(rbw, QStringLiteral("Hz")));
-    m_lblSpan->setText(tr("Span: ") + UnitPrefix::formatLarge(span, QStringLiteral("Hz")));
+    m_lblRBW->setText(tr("RBW: %1").arg(UnitPrefix::formatLarge(rbw, tr("Hz"))));
+    m_lblSpan->setText(tr("Span: %1").arg(UnitPrefix::formatLarge(span, tr("Hz"))));
     placeOverlays();
 }
 
@@ -75,7 +75,7 @@ void DisplaySpectrum::updateAxes()
     const double centre = calculate()->carrierFreq() / unit;
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
     NiceAxis::setRange(axisX(), centre - halfSpan, centre + halfSpan);
-    axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
+    axisX()->setTitleText(tr("Frequency (%1Hz)").arg(UnitPrefix::large(unit).prefix));
     updateInfo(selectionSize());
 }
 
