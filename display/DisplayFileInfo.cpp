@@ -50,4 +50,6 @@ void DisplayFileInfo::updateInfo()
         m_table->setItem(r, 0, new QTableWidgetItem(shown.at(r).first));
         m_table->setItem(r, 1, new QTableWidgetItem(shown.at(r).second));
     }
+    // Property names are never cut short; the values take what is left.
+    m_table->resizeColumnToContents(0);
 }

@@ -6,6 +6,7 @@
 #include "UnitPrefix.h"
 
 #include "NiceAxis.h"
+#include <QFontMetrics>
 #include <QLabel>
 #include <cmath>
 
@@ -19,6 +20,7 @@ DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, i
     : DisplayGraphicSignal(hub, calculate, parent), m_lblRBW(new QLabel(graphic())), m_lblSpan(new QLabel(graphic()))
 {
     setTitles(tr("Spectrum"), tr("Frequency (MHz)"), tr("Amplitude (dBm)"));
+    m_titleBrush = chart()->titleBrush();
     NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     NiceAxis::setRange(axisX(), -kDefaultHalfSpan, kDefaultHalfSpan);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindSpectrum, signalIndex));
@@ -94,4 +96,19 @@ void DisplaySpectrum::placeOverlays()
     const int y = int(plot.top()) - m_lblRBW->height() - 2;
     m_lblRBW->move(int(plot.left()), std::max(0, y));
     m_lblSpan->move(int(plot.right()) - m_lblSpan->width(), std::max(0, y));
+    // In a narrow frame the readouts would run into the chart title, which is centred
+    // over the whole chart; the title gives way then, as the frame's header names the
+    // graphic too.
+    const QRectF area = graphic()->mapFromScene(chart()->mapToScene(chart()->rect())).boundingRect();
+    const int titleWidth = QFontMetrics(chart()->titleFont()).horizontalAdvance(chart()->title());
+    const int titleLeft = int(area.center().x()) - titleWidth / 2;
+    constexpr int kGap = 6;
+    const bool isCrowded = m_lblRBW->geometry().right() + kGap >= titleLeft
+                           || m_lblSpan->geometry().left() - kGap <= titleLeft + titleWidth;
+    chart()->setTitleBrush(isCrowded ? QBrush(Qt::transparent) : m_titleBrush);
+}
+
+bool DisplaySpectrum::isTitleShown() const
+{
+    return chart()->titleBrush().color().alpha() != 0;
 }

@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>Span: %1</source>
-        <translation>Полоса обзора: %1</translation>
+        <translation>Обзор: %1</translation>
     </message>
     <message>
         <source>Frequency (%1Hz)</source>
@@ -449,7 +449,7 @@
     <name>GuiParserPending</name>
     <message>
         <source>The %1 analysis is not available yet. This mode shows the recording&apos;s time, power and spectrum views and its file information only.</source>
-        <translation>Анализ «%1» пока недоступен. В этом режиме показываются только временные графики, мощность и спектр записи, а также сведения о файле.</translation>
+        <translation>Анализ %1 пока недоступен. В этом режиме показываются только временные графики, мощность и спектр записи, а также сведения о файле.</translation>
     </message>
     <message>
         <source>Source</source>

@@ -2,6 +2,7 @@
 #include "DisplaySpectrum.h"
 #include "FilterCatalogue.h"
 #include "FrameGraphicSignal.h"
+#include "GuiParserPending.h"
 #include "Graphic.h"
 #include "IQ_Table.h"
 #include "LanguageSwitcher.h"
@@ -119,7 +120,7 @@ private slots:
     void cleanup();
     void catalogueIsCompleteAndCompiledIn();
     void framesShowRussianCaptionsAndPassEnglishChoices();
-    void runBarAndTablesAreRussian();
+    void panelsRunBarAndTablesAreRussian();
     void spectrumReadoutsUseRussianUnits();
     void filterCaptionsLeadBackToTheirFilterInBothLanguages();
 
@@ -209,7 +210,7 @@ void tst_Translation::framesShowRussianCaptionsAndPassEnglishChoices()
     QCOMPARE(formats.at(0).at(0).toString(), QStringLiteral("Binary"));
 }
 
-void tst_Translation::runBarAndTablesAreRussian()
+void tst_Translation::panelsRunBarAndTablesAreRussian()
 {
     RebornControllerGraphic bar;
     bar.setLayerCount(2);
@@ -218,6 +219,16 @@ void tst_Translation::runBarAndTablesAreRussian()
     QCOMPARE(layers->itemText(0), QStringLiteral("Слой 1"));
     QCOMPARE(layers->itemText(2), QStringLiteral("Все слои"));
     QCOMPARE(layers->itemData(2).toInt(), 0);
+
+    // The pending modes name their measurement as the menu does, not by its key.
+    GuiParserPending panel(QStringLiteral("LTE"));
+    auto *measurement = panel.findChild<QLabel *>(QStringLiteral("lblMeasurement"));
+    QVERIFY(measurement);
+    panel.setMeasurement(QStringLiteral("Level_PSK"));
+    QCOMPARE(measurement->text(), QStringLiteral("Измерение: PSK"));
+    panel.setMeasurement(QStringLiteral("Downlink"));
+    QCOMPARE(measurement->text(), QStringLiteral("Измерение: Нисходящий"));
+    QVERIFY(panel.noticeText().startsWith(QStringLiteral("Анализ LTE пока недоступен.")));
 
     IQ_Table table;
     QCOMPARE(table.tableWidget()->horizontalHeaderItem(0)->text(), QStringLiteral("Символ"));
@@ -234,7 +245,7 @@ void tst_Translation::spectrumReadoutsUseRussianUnits()
     QCOMPARE(view.axisX()->titleText(), QStringLiteral("Частота (МГц)"));
     // 1 MHz span over the default 2000-sample window.
     QCOMPARE(view.lblRBW()->text(), QStringLiteral("ПРФ: 850 Гц"));
-    QCOMPARE(view.lblSpan()->text(), QStringLiteral("Полоса обзора: 1 МГц"));
+    QCOMPARE(view.lblSpan()->text(), QStringLiteral("Обзор: 1 МГц"));
     view.updateAxes();
     QVERIFY2(view.axisX()->titleText().startsWith(QStringLiteral("Частота (")) &&
                  view.axisX()->titleText().endsWith(QStringLiteral("Гц)")),
