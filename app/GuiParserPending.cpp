@@ -4,8 +4,10 @@
 #include "ManagerSignal.h"
 #include "ParamSource.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 GuiParserPending::GuiParserPending(const QString &analysisName, QWidget *parent)
@@ -36,7 +38,13 @@ QString GuiParserPending::noticeText() const
 
 void GuiParserPending::setMeasurement(const QString &measurement)
 {
-    m_measurement->setText(measurement.isEmpty() ? QString() : tr("Measurement: %1").arg(measurement));
+    // The measurement arrives as the menu's untranslated caption, or as the menu level
+    // of a modulation family ("Level_PSK"); it is shown as the menu shows it.
+    static const QRegularExpression levelPrefix(QStringLiteral("^Level_"));
+    QString shown = QString(measurement).remove(levelPrefix);
+    shown = QCoreApplication::translate("VerticalMenu", shown.toUtf8().constData());
+    shown.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_measurement->setText(measurement.isEmpty() ? QString() : tr("Measurement: %1").arg(shown));
 }
 
 void GuiParserPending::setParams()

@@ -33,7 +33,7 @@ QVector<QPair<QString, QString>> DisplayFileInfo::rows() const
         rows.append({tr("Peak"), QString::number(SignalInformation::peak(first), 'f', 6)});
         rows.append({tr("RMS"), QString::number(SignalInformation::rmsDbfs(first), 'f', 2) + QStringLiteral(" dBFS")});
     }
-    rows.append({tr("Sample rate"), UnitPrefix::formatLarge(m_hub->param()->sampleRate(), QStringLiteral("Hz"))});
+    rows.append({tr("Sample rate"), UnitPrefix::formatLarge(m_hub->param()->sampleRate(), tr("Hz"))});
     for (const QString &key : SignalInformation::infoKeys()) {
         const QString value = m_hub->fileInformation().tag(key);
         if (!value.isEmpty())
@@ -50,4 +50,6 @@ void DisplayFileInfo::updateInfo()
         m_table->setItem(r, 0, new QTableWidgetItem(shown.at(r).first));
         m_table->setItem(r, 1, new QTableWidgetItem(shown.at(r).second));
     }
+    // Property names are never cut short; the values take what is left.
+    m_table->resizeColumnToContents(0);
 }

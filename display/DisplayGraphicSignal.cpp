@@ -8,6 +8,7 @@
 #include "ZoomHandleOY.h"
 #include "autoLimitOY.h"
 
+#include <QGraphicsLayout>
 #include <QLabel>
 #include <QMenu>
 #include <cmath>
@@ -35,6 +36,9 @@ void DisplayGraphicSignal::setupChart()
     m_axisX = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Horizontal).value(0));
     m_axisY = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Vertical).value(0));
     m_axisX->setLabelFormat(QStringLiteral("%.0f"));
+    // Tick labels that move with a new range would leave their old text behind
+    // under partial repaints.
+    m_graphic->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     m_graphic->setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_graphic->setContextMenuPolicy(Qt::CustomContextMenu);
     m_autoLimit = new autoLimitOY(m_chart, m_axisY);
@@ -227,10 +231,15 @@ void DisplayGraphicSignal::placeOverlays()
     m_overload->setVisible(m_isOverload);
     m_zoom->setGeometry(int(plot.left()) - ZoomHandleOY::kWidth, int(plot.top()), ZoomHandleOY::kWidth,
                         int(plot.height()));
+    // The readouts stand on the foot of the chart's white background, which is inset
+    // from the view by the chart's layout margins.
+    qreal left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
+    m_chart->layout()->getContentsMargins(&left, &top, &right, &bottom);
+    const int foot = m_graphic->height() - int(std::ceil(bottom));
     int x = int(plot.left());
     for (QLabel *label : m_readout) {
         label->adjustSize();
-        label->move(x, m_graphic->height() - label->height() - 2);
+        label->move(x, foot - label->height() - 2);
         x += label->width() + 12;
     }
 }

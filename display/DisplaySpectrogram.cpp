@@ -51,7 +51,7 @@ void DisplaySpectrogram::updateAxes()
     const double centre = calculate()->carrierFreq() / unit;
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
     NiceAxis::setRange(axisX(), centre - halfSpan, centre + halfSpan);
-    axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
+    axisX()->setTitleText(tr("Frequency (%1Hz)").arg(UnitPrefix::large(unit).prefix));
 }
 
 void DisplaySpectrogram::placeOverlays()

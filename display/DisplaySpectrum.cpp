@@ -6,6 +6,7 @@
 #include "UnitPrefix.h"
 
 #include "NiceAxis.h"
+#include <QFontMetrics>
 #include <QLabel>
 #include <cmath>
 
@@ -19,6 +20,7 @@ DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, i
     : DisplayGraphicSignal(hub, calculate, parent), m_lblRBW(new QLabel(graphic())), m_lblSpan(new QLabel(graphic()))
 {
     setTitles(tr("Spectrum"), tr("Frequency (MHz)"), tr("Amplitude (dBm)"));
+    m_titleBrush = chart()->titleBrush();
     NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     NiceAxis::setRange(axisX(), -kDefaultHalfSpan, kDefaultHalfSpan);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindSpectrum, signalIndex));
@@ -64,8 +66,8 @@ void DisplaySpectrum::updateInfo(int size)
     const double span = r2 * m_spanFactor;
     const double bins = std::trunc(m_spanFactor * s);
     const double rbw = bins > 0 ? m_average * kRbwShapeFactor * span / bins : 0.0;
-    m_lblRBW->setText(tr("RBW: ") + UnitPrefix::formatLarge(rbw, QStringLiteral("Hz")));
-    m_lblSpan->setText(tr("Span: ") + UnitPrefix::formatLarge(span, QStringLiteral("Hz")));
+    m_lblRBW->setText(tr("RBW: %1").arg(UnitPrefix::formatLarge(rbw, tr("Hz"))));
+    m_lblSpan->setText(tr("Span: %1").arg(UnitPrefix::formatLarge(span, tr("Hz"))));
     placeOverlays();
 }
 
@@ -75,7 +77,7 @@ void DisplaySpectrum::updateAxes()
     const double centre = calculate()->carrierFreq() / unit;
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
     NiceAxis::setRange(axisX(), centre - halfSpan, centre + halfSpan);
-    axisX()->setTitleText(tr("Frequency (") + UnitPrefix::large(unit).prefix + tr("Hz)"));
+    axisX()->setTitleText(tr("Frequency (%1Hz)").arg(UnitPrefix::large(unit).prefix));
     updateInfo(selectionSize());
 }
 
@@ -94,4 +96,19 @@ void DisplaySpectrum::placeOverlays()
     const int y = int(plot.top()) - m_lblRBW->height() - 2;
     m_lblRBW->move(int(plot.left()), std::max(0, y));
     m_lblSpan->move(int(plot.right()) - m_lblSpan->width(), std::max(0, y));
+    // In a narrow frame the readouts would run into the chart title, which is centred
+    // over the whole chart; the title gives way then, as the frame's header names the
+    // graphic too.
+    const QRectF area = graphic()->mapFromScene(chart()->mapToScene(chart()->rect())).boundingRect();
+    const int titleWidth = QFontMetrics(chart()->titleFont()).horizontalAdvance(chart()->title());
+    const int titleLeft = int(area.center().x()) - titleWidth / 2;
+    constexpr int kGap = 6;
+    const bool isCrowded = m_lblRBW->geometry().right() + kGap >= titleLeft
+                           || m_lblSpan->geometry().left() - kGap <= titleLeft + titleWidth;
+    chart()->setTitleBrush(isCrowded ? QBrush(Qt::transparent) : m_titleBrush);
+}
+
+bool DisplaySpectrum::isTitleShown() const
+{
+    return chart()->titleBrush().color().alpha() != 0;
 }

@@ -2,6 +2,8 @@
 
 #include "DisplayGraphicSignal.h"
 
+#include <QBrush>
+
 class QLabel;
 
 // The level spectrum of one signal's selection against absolute frequency
@@ -17,6 +19,8 @@ public:
 
     QLabel *lblRBW() const { return m_lblRBW; }
     QLabel *lblSpan() const { return m_lblSpan; }
+    // False while the readouts leave the chart title no room and it gives way.
+    bool isTitleShown() const;
     int average() const { return m_average; }
     double spanFactor() const { return m_spanFactor; }
     void setSpanFactor(double factor);
@@ -42,4 +46,5 @@ private:
     int m_average = 1;
     QLabel *m_lblRBW;   // child of the graphic
     QLabel *m_lblSpan;  // child of the graphic
+    QBrush m_titleBrush;
 };

@@ -53,7 +53,7 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicSignal::Factory factory,
 
     connect(m_butSettings, &QToolButton::toggled, m_settings, &QWidget::setVisible);
     connect(m_graphic, &GraphicSignal::graphicChanged, this,
-            [this](const QString &name) { m_title->setText(GraphicCatalogue::gridName(name).replace(QLatin1Char('_'), QLatin1Char(' '))); });
+            [this](const QString &name) { m_title->setText(GraphicCatalogue::title(name)); });
     connect(this, &FrameGraphicSignal::dropSignal, this, &FrameGraphicSignal::setGraphic);
     connect(this, &FrameGraphicSignal::changeGraphic, this, &FrameGraphicSignal::setGraphic);
     m_title->setText(tr("No Data"));
@@ -64,8 +64,7 @@ void FrameGraphicSignal::buildMenu()
     auto *menu = new QMenu(this);
     QMenu *change = menu->addMenu(tr("Change Graphic"));
     for (const QString &name : GraphicCatalogue::names(m_mode, true)) {
-        const QString shown = GraphicCatalogue::gridName(name).replace(QLatin1Char('_'), QLatin1Char(' '));
-        change->addAction(shown, this, [this, name] { emit changeGraphic(name); });
+        change->addAction(GraphicCatalogue::title(name), this, [this, name] { emit changeGraphic(name); });
     }
     change->addSeparator();
     change->addAction(tr("No Data"), this, [this] { emit changeGraphic(QStringLiteral("NoGraph")); });

@@ -13,12 +13,28 @@ namespace {
 constexpr int kMaxAverage = 1000;
 constexpr int kMaxLayer = 255;
 constexpr double kLimitRange = 1e6;
-}
+
+// The choices' English names travel with each item as its data, since the graphic
+// compares them; the user sees the caption in the interface language.
+const char *const kColours[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "Yellow"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Turquoise"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Red"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Green"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "White"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Orange")};
+const char *const kEffects[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "No effect"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Spectrogram")};
+const char *const kFormats[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "Decimal"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Hexadecimal"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Binary")};
+}  // namespace
 
 QStringList FrameSettingsPanel::colourNames()
 {
-    return {QStringLiteral("Yellow"), QStringLiteral("Turquoise"), QStringLiteral("Red"), QStringLiteral("Green"),
-            QStringLiteral("White"), QStringLiteral("Orange")};
+    QStringList names;
+    for (const char *name : kColours)
+        names.append(QString::fromLatin1(name));
+    return names;
 }
 
 FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
@@ -27,13 +43,16 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
       m_autoMin(new QCheckBox(tr("Auto"), this)), m_autoMax(new QCheckBox(tr("Auto"), this)),
       m_layer(new QSpinBox(this)), m_format(new QComboBox(this))
 {
+    m_colour->setObjectName(QStringLiteral("comboColour"));
+    m_effect->setObjectName(QStringLiteral("comboEffect"));
+    m_format->setObjectName(QStringLiteral("comboFormat"));
     const QStringList qtColours{QStringLiteral("#f0d000"), QStringLiteral("#30d5c8"), QStringLiteral("#e03030"),
                                 QStringLiteral("#40c040"), QStringLiteral("#f0f0f0"), QStringLiteral("#ff9020")};
-    const QStringList names = colourNames();
-    for (int i = 0; i < names.size(); ++i)
-        m_colour->addItem(tr(qPrintable(names.at(i))), qtColours.at(i));
+    for (int i = 0; i < qtColours.size(); ++i)
+        m_colour->addItem(tr(kColours[i]), qtColours.at(i));
     // The spectrogram is the effect the views offer; the spectrum draws it.
-    m_effect->addItems({QStringLiteral("No effect"), QStringLiteral("Spectrogram")});
+    for (const char *effect : kEffects)
+        m_effect->addItem(tr(effect), QString::fromLatin1(effect));
     m_average->setRange(1, kMaxAverage);
     for (QDoubleSpinBox *limit : {m_min, m_max}) {
         limit->setRange(-kLimitRange, kLimitRange);
@@ -45,7 +64,8 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     m_autoMin->setChecked(true);
     m_autoMax->setChecked(true);
     m_layer->setRange(1, kMaxLayer);
-    m_format->addItems({QStringLiteral("Decimal"), QStringLiteral("Hexadecimal"), QStringLiteral("Binary")});
+    for (const char *format : kFormats)
+        m_format->addItem(tr(format), QString::fromLatin1(format));
 
     auto rowOf = [this](QWidget *a, QWidget *b) {
         auto *row = new QWidget(this);
@@ -66,7 +86,8 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
 
     connect(m_colour, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { emit m_graphic->signalSetColor(QColor(m_colour->itemData(index).toString())); });
-    connect(m_effect, &QComboBox::textActivated, m_graphic, &GraphicSignal::setEffect);
+    connect(m_effect, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { m_graphic->setEffect(m_effect->itemData(index).toString()); });
     connect(m_average, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
         emit m_graphic->signalSetAverage(value);
         emit m_graphic->signalSendAverSpectrum(value);
@@ -76,7 +97,8 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     connect(m_autoMin, &QCheckBox::toggled, m_graphic, &GraphicSignal::signalSendAutoMin);
     connect(m_autoMax, &QCheckBox::toggled, m_graphic, &GraphicSignal::signalSendAutoMax);
     connect(m_layer, qOverload<int>(&QSpinBox::valueChanged), m_graphic, &GraphicSignal::signalSetLayer);
-    connect(m_format, &QComboBox::textActivated, m_graphic, &GraphicSignal::signalSetFormat);
+    connect(m_format, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { emit m_graphic->signalSetFormat(m_format->itemData(index).toString()); });
 }
 
 void FrameSettingsPanel::sendLimits()

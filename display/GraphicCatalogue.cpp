@@ -2,11 +2,14 @@
 
 #include "ParamSignal.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct Entry
 {
     const char *name;
     int kind;
+    const char *caption;
 };
 
 // The constellation's kind differs by mode and "result" exists only with a result table.
@@ -15,10 +18,21 @@ constexpr int kConstellationLteNr = 12;
 constexpr int kResult = 16;
 
 const Entry kEntries[] = {
-    {"i time", 0},           {"q time", 1},          {"vector diagram", 2},       {"spectrum", 3},
-    {"time plan", 4},        {"constellation diagram", kConstellationStandard},  {"power", 7},
-    {"error summary data", 8}, {"symbol data", 9},   {"summary data", 10},        {"decoded symbols", 11},
-    {"frame summary", 13},   {"error vector time", 14}, {"file information", 15}, {"result", kResult},
+    {"i time", 0, QT_TRANSLATE_NOOP("GraphicCatalogue", "I Time")},
+    {"q time", 1, QT_TRANSLATE_NOOP("GraphicCatalogue", "Q Time")},
+    {"vector diagram", 2, QT_TRANSLATE_NOOP("GraphicCatalogue", "Vector Diagram")},
+    {"spectrum", 3, QT_TRANSLATE_NOOP("GraphicCatalogue", "Spectrum")},
+    {"time plan", 4, QT_TRANSLATE_NOOP("GraphicCatalogue", "Time Plan")},
+    {"constellation diagram", kConstellationStandard, QT_TRANSLATE_NOOP("GraphicCatalogue", "Constellation Diagram")},
+    {"power", 7, QT_TRANSLATE_NOOP("GraphicCatalogue", "Power")},
+    {"error summary data", 8, QT_TRANSLATE_NOOP("GraphicCatalogue", "Error Summary Data")},
+    {"symbol data", 9, QT_TRANSLATE_NOOP("GraphicCatalogue", "Symbol Data")},
+    {"summary data", 10, QT_TRANSLATE_NOOP("GraphicCatalogue", "Summary Data")},
+    {"decoded symbols", 11, QT_TRANSLATE_NOOP("GraphicCatalogue", "Decoded Symbols")},
+    {"frame summary", 13, QT_TRANSLATE_NOOP("GraphicCatalogue", "Frame Summary")},
+    {"error vector time", 14, QT_TRANSLATE_NOOP("GraphicCatalogue", "Error Vector Time")},
+    {"file information", 15, QT_TRANSLATE_NOOP("GraphicCatalogue", "File Information")},
+    {"result", kResult, QT_TRANSLATE_NOOP("GraphicCatalogue", "Result")},
 };
 
 QString normalised(const QString &name)
@@ -102,4 +116,14 @@ QString GraphicCatalogue::gridName(const QString &name)
             word[0] = word[0].toUpper();
     }
     return words.join(QLatin1Char('_'));
+}
+
+QString GraphicCatalogue::title(const QString &name)
+{
+    const QString text = normalised(name);
+    for (const Entry &entry : kEntries) {
+        if (text == QLatin1String(entry.name))
+            return QCoreApplication::translate("GraphicCatalogue", entry.caption);
+    }
+    return QCoreApplication::translate("GraphicCatalogue", "No Data");
 }

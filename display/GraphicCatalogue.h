@@ -21,7 +21,10 @@ public:
     // Names offered in a frame's menu for a mode, in catalogue order.
     static QStringList names(int mode, bool hasResultTable = false);
     static bool isEmptyName(const QString &name);
-    // The name as shown to users and written in grid texts: words capitalised and
-    // joined by "_" ("Error_Summary_Data"), "NoGraph" for an empty frame.
+    // The name as written in grid texts: words capitalised and joined by "_"
+    // ("Error_Summary_Data"), "NoGraph" for an empty frame.
     static QString gridName(const QString &name);
+    // The caption shown to users in the interface language ("Error Summary Data"),
+    // "No Data" for an empty frame or an unknown name.
+    static QString title(const QString &name);
 };

@@ -42,7 +42,7 @@ void GraphicSignal::rebuild(int kind, const QString &name)
         m_stack->addWidget(content);
         m_stack->setCurrentWidget(content);
     } else if (kind != GraphicCatalogue::kNoGraphic) {
-        showEmpty(tr("\"%1\" needs an analysis that this mode does not offer yet.").arg(GraphicCatalogue::gridName(name)));
+        showEmpty(tr("\"%1\" needs an analysis that this mode does not offer yet.").arg(GraphicCatalogue::title(name)));
     } else {
         showEmpty(QString());
     }

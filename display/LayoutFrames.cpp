@@ -279,7 +279,7 @@ void LayoutFrames::toggleSeparate(FrameGraphicSignal *frame)
         m_separate.append(frame);
         frame->setSeparate(true);
         frame->setParent(nullptr, Qt::Window);
-        frame->setWindowTitle(GraphicCatalogue::gridName(frame->graphicName()));
+        frame->setWindowTitle(GraphicCatalogue::title(frame->graphicName()));
         frame->resize(shown.expandedTo(QSize(kMinFrameWidth * 3, kMinFrameHeight * 3)));
         frame->show();
     } else {

@@ -25,11 +25,32 @@ bool equalsTranslated(const QString &lowerName, const char *text)
     return lowerName == translated(text).toLower();
 }
 
+struct Caption
+{
+    int type;
+    const char *text;
+};
+
+const Caption kCaptions[] = {
+    {FilterNyquist, QT_TRANSLATE_NOOP("FilterChain", "Nyquist")},
+    {FilterRootNyquist, QT_TRANSLATE_NOOP("FilterChain", "R.Nyquist")},
+    {FilterGauss, QT_TRANSLATE_NOOP("FilterChain", "Gaussian")},
+    {FilterRectangle, QT_TRANSLATE_NOOP("FilterChain", "Rectangle")},
+    {FilterLowpass, QT_TRANSLATE_NOOP("FilterChain", "Lowpass")},
+    {FilterUser, QT_TRANSLATE_NOOP("FilterChain", "UserFilter")},
+};
+
 } // namespace
 
 int filterType(const QString &name)
 {
     const QString lower = name.toLower();
+    // A caption leads back to its filter in English and in the interface language,
+    // so names saved under one language still work under the other.
+    for (const Caption &caption : kCaptions) {
+        if (lower == QString::fromLatin1(caption.text).toLower() || equalsTranslated(lower, caption.text))
+            return caption.type;
+    }
     if (equalsTranslated(lower, QT_TRANSLATE_NOOP("FilterChain", "none")))
         return FilterNone;
     if (lower.contains(QLatin1String("gauss")))
@@ -49,15 +70,11 @@ int filterType(const QString &name)
 
 QString filterName(int type)
 {
-    switch (type) {
-    case FilterNyquist: return translated(QT_TRANSLATE_NOOP("FilterChain", "Nyquist"));
-    case FilterRootNyquist: return translated(QT_TRANSLATE_NOOP("FilterChain", "R.Nyquist"));
-    case FilterGauss: return translated(QT_TRANSLATE_NOOP("FilterChain", "Gaussian"));
-    case FilterRectangle: return translated(QT_TRANSLATE_NOOP("FilterChain", "Rectangle"));
-    case FilterLowpass: return translated(QT_TRANSLATE_NOOP("FilterChain", "Lowpass"));
-    case FilterUser: return translated(QT_TRANSLATE_NOOP("FilterChain", "UserFilter"));
-    default: return translated(QT_TRANSLATE_NOOP("FilterChain", "NotFilter"));
+    for (const Caption &caption : kCaptions) {
+        if (caption.type == type)
+            return translated(caption.text);
     }
+    return translated(QT_TRANSLATE_NOOP("FilterChain", "NotFilter"));
 }
 
 std::unique_ptr<Filtration> createFiltration(int type)

@@ -18,11 +18,13 @@ enum FilterKind : int {
     FilterUser = 7,
 };
 
-// Type of a filter named in the user interface or a parameter text. The lower-cased
-// name is tested against "none", "gauss", "rect", "user", "r.nyquist", "nyquist",
-// "lowpass" in that order (the first, fifth and sixth by equality with their
-// translation, the others by containment); anything unmatched is FilterNone.
-// Lowpass2 has no name: it is chosen only by its type.
+// Type of a filter named in the user interface or a parameter text. A name equal
+// (without regard to case) to a filter's display name, English or translated, gives
+// that filter. Otherwise the lower-cased name is tested against "none", "gauss",
+// "rect", "user", "r.nyquist", "nyquist", "lowpass" in that order (the first, fifth
+// and sixth by equality with their translation, the others by containment);
+// anything unmatched is FilterNone. Lowpass2 has no name: it is chosen only by its
+// type.
 int filterType(const QString &name);
 
 // Translated display name of a filter type; unknown types read "NotFilter".

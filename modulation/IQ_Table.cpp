@@ -26,7 +26,7 @@ constexpr int kValueRole = Qt::UserRole;
 
 QString fileFilter()
 {
-    return IQ_Table::tr("Text File (*.txt) ;; CSV File (*.csv)");
+    return QStringLiteral("Text File (*.txt) ;; CSV File (*.csv)");
 }
 
 QToolButton *makeButton(const QString &text, const QString &tip, QWidget *parent)

@@ -11,11 +11,6 @@ namespace {
 
 constexpr int kDecimals = 4;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("UserTableFile", text);
-}
-
 bool isCsv(const QString &path)
 {
     return path.contains(QLatin1String(".csv"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QVector>
 
@@ -19,6 +20,8 @@
 // not a number makes the whole file malformed and nothing is returned.
 class UserTableFile
 {
+    Q_DECLARE_TR_FUNCTIONS(UserTableFile)
+
 public:
     using Rows = QVector<QVector<double>>;
 

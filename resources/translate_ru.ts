@@ -2,6 +2,431 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>DisplayFileInfo</name>
+    <message>
+        <source>Property</source>
+        <translation>Параметр</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>Layers</source>
+        <translation>Слои</translation>
+    </message>
+    <message>
+        <source>Samples per layer</source>
+        <translation>Отсчётов в слое</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Пик</translation>
+    </message>
+    <message>
+        <source>RMS</source>
+        <translation>СКЗ</translation>
+    </message>
+    <message>
+        <source>Sample rate</source>
+        <translation>Частота дискретизации</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayGraphicSignal</name>
+    <message>
+        <source>Overload!</source>
+        <translation>Перегрузка!</translation>
+    </message>
+    <message>
+        <source>Start - </source>
+        <translation>Начало - </translation>
+    </message>
+    <message>
+        <source>Width - </source>
+        <translation>Ширина - </translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Символы</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Точки</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Время (мс)</translation>
+    </message>
+    <message>
+        <source>Stop - </source>
+        <translation>Конец - </translation>
+    </message>
+    <message>
+        <source>Add Marker</source>
+        <translation>Добавить маркер</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayITime</name>
+    <message>
+        <source>I Time</source>
+        <translation>I от времени</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Время (мс)</translation>
+    </message>
+    <message>
+        <source>I - channel (V)</source>
+        <translation>Канал I (В)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayPowerDiagram</name>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Точки</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Символы</translation>
+    </message>
+    <message>
+        <source>Power (dBm)</source>
+        <translation>Мощность (дБм)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayQTime</name>
+    <message>
+        <source>Q Time</source>
+        <translation>Q от времени</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Время (мс)</translation>
+    </message>
+    <message>
+        <source>Q - channel (V)</source>
+        <translation>Канал Q (В)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaySpectrogram</name>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Спектрограмма</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Частота (МГц)</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> дБ</translation>
+    </message>
+    <message>
+        <source>Frequency (%1Hz)</source>
+        <translation>Частота (%1Гц)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaySpectrum</name>
+    <message>
+        <source>Spectrum</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Частота (МГц)</translation>
+    </message>
+    <message>
+        <source>Amplitude (dBm)</source>
+        <translation>Амплитуда (дБм)</translation>
+    </message>
+    <message>
+        <source>RBW: %1</source>
+        <translation>ПРФ: %1</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>Span: %1</source>
+        <translation>Обзор: %1</translation>
+    </message>
+    <message>
+        <source>Frequency (%1Hz)</source>
+        <translation>Частота (%1Гц)</translation>
+    </message>
+</context>
+<context>
+    <name>FSK_IQ_Table</name>
+    <message>
+        <source>Symbol</source>
+        <translation>Символ</translation>
+    </message>
+    <message>
+        <source>Freq(kHz)</source>
+        <translation>Част. (кГц)</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Значение</translation>
+    </message>
+</context>
+<context>
+    <name>FilterChain</name>
+    <message>
+        <source>none</source>
+        <translation>нет</translation>
+    </message>
+    <message>
+        <source>r.nyquist</source>
+        <translation>корень
+найквиста</translation>
+    </message>
+    <message>
+        <source>nyquist</source>
+        <translation>найквист</translation>
+    </message>
+    <message>
+        <source>Nyquist</source>
+        <translation>Найквист</translation>
+    </message>
+    <message>
+        <source>R.Nyquist</source>
+        <translation>Корень
+Найквиста</translation>
+    </message>
+    <message>
+        <source>Gaussian</source>
+        <translation>Гауссов</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Прямоугольный</translation>
+    </message>
+    <message>
+        <source>Lowpass</source>
+        <translation>ФНЧ</translation>
+    </message>
+    <message>
+        <source>UserFilter</source>
+        <translation>Пользов. фильтр</translation>
+    </message>
+    <message>
+        <source>NotFilter</source>
+        <translation>Без фильтра</translation>
+    </message>
+</context>
+<context>
+    <name>FrameGraphicSignal</name>
+    <message>
+        <source>Drag onto another frame to show this graphic there</source>
+        <translation>Перетащите на другой кадр, чтобы показать там этот график</translation>
+    </message>
+    <message>
+        <source>Frame settings</source>
+        <translation>Настройки кадра</translation>
+    </message>
+    <message>
+        <source>Frame menu</source>
+        <translation>Меню кадра</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>Change Graphic</source>
+        <translation>Сменить график</translation>
+    </message>
+    <message>
+        <source>Separate window</source>
+        <translation>Отдельное окно</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>FrameSettingsPanel</name>
+    <message>
+        <source>Yellow</source>
+        <translation>Жёлтый</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Бирюзовый</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Зелёный</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Белый</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Оранжевый</translation>
+    </message>
+    <message>
+        <source>No effect</source>
+        <translation>Без эффекта</translation>
+    </message>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Спектрограмма</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Десятичный</translation>
+    </message>
+    <message>
+        <source>Hexadecimal</source>
+        <translation>Шестнадцатеричный</translation>
+    </message>
+    <message>
+        <source>Binary</source>
+        <translation>Двоичный</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Эффект</translation>
+    </message>
+    <message>
+        <source>Averaging</source>
+        <translation>Усреднение</translation>
+    </message>
+    <message>
+        <source>Y Maximum</source>
+        <translation>Максимум Y</translation>
+    </message>
+    <message>
+        <source>Y Minimum</source>
+        <translation>Минимум Y</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Слой</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicCatalogue</name>
+    <message>
+        <source>I Time</source>
+        <translation>I от времени</translation>
+    </message>
+    <message>
+        <source>Q Time</source>
+        <translation>Q от времени</translation>
+    </message>
+    <message>
+        <source>Vector Diagram</source>
+        <translation>Векторная диаграмма</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Спектр</translation>
+    </message>
+    <message>
+        <source>Time Plan</source>
+        <translation>Временной план</translation>
+    </message>
+    <message>
+        <source>Constellation Diagram</source>
+        <translation>Созвездие</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Error Summary Data</source>
+        <translation>Сводка ошибок</translation>
+    </message>
+    <message>
+        <source>Symbol Data</source>
+        <translation>Символы</translation>
+    </message>
+    <message>
+        <source>Summary Data</source>
+        <translation>Сводные данные</translation>
+    </message>
+    <message>
+        <source>Decoded Symbols</source>
+        <translation>Декодированные символы</translation>
+    </message>
+    <message>
+        <source>Frame Summary</source>
+        <translation>Сводка кадра</translation>
+    </message>
+    <message>
+        <source>Error Vector Time</source>
+        <translation>Вектор ошибки от времени</translation>
+    </message>
+    <message>
+        <source>File Information</source>
+        <translation>Сведения о файле</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Результат</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>Нет данных</translation>
+    </message>
+</context>
+<context>
+    <name>GraphicSignal</name>
+    <message>
+        <source>No Data</source>
+        <translation>Нет данных</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs an analysis that this mode does not offer yet.</source>
+        <translation>Для графика «%1» нужен анализ, которого в этом режиме пока нет.</translation>
+    </message>
+</context>
+<context>
     <name>GuiAnalysisSetting</name>
     <message>
         <source>Correct the whole signal at once</source>
@@ -18,6 +443,21 @@
     <message>
         <source>Decimation</source>
         <translation>Децимация</translation>
+    </message>
+</context>
+<context>
+    <name>GuiParserPending</name>
+    <message>
+        <source>The %1 analysis is not available yet. This mode shows the recording&apos;s time, power and spectrum views and its file information only.</source>
+        <translation>Анализ %1 пока недоступен. В этом режиме показываются только временные графики, мощность и спектр записи, а также сведения о файле.</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Measurement: %1</source>
+        <translation>Измерение: %1</translation>
     </message>
 </context>
 <context>
@@ -82,6 +522,140 @@
     <message>
         <source>Read Samples As</source>
         <translation>Читать отсчёты как</translation>
+    </message>
+</context>
+<context>
+    <name>IOSignal</name>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>The file holds %1 of the %2 samples that its header promises; only those were read.</source>
+        <translation>Файл содержит %1 из %2 отсчётов, указанных в заголовке; прочитаны только они.</translation>
+    </message>
+    <message>
+        <source>Layers of different lengths cannot be written to one file.</source>
+        <translation>Слои разной длины нельзя записать в один файл.</translation>
+    </message>
+    <message>
+        <source>A .dat file holds at most %1 layers.</source>
+        <translation>Файл .dat вмещает не более %1 слоёв.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1.</source>
+        <translation>Не удаётся записать файл %1.</translation>
+    </message>
+</context>
+<context>
+    <name>IQ_Table</name>
+    <message>
+        <source>Symbol</source>
+        <translation>Символ</translation>
+    </message>
+    <message>
+        <source>Show or hide the table</source>
+        <translation>Показать или скрыть таблицу</translation>
+    </message>
+    <message>
+        <source>Add a row</source>
+        <translation>Добавить строку</translation>
+    </message>
+    <message>
+        <source>Remove the last row</source>
+        <translation>Удалить последнюю строку</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Load the table from a file</source>
+        <translation>Загрузить таблицу из файла</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save the table to a file</source>
+        <translation>Сохранить таблицу в файл</translation>
+    </message>
+    <message>
+        <source>Open User Customize</source>
+        <translation>Открыть пользовательскую таблицу</translation>
+    </message>
+    <message>
+        <source>Save User Customize</source>
+        <translation>Сохранить пользовательскую таблицу</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>%1 %2
+A workstation for the analysis of IQ recordings.</source>
+        <translation>%1 %2
+Рабочая станция для анализа IQ-записей.</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Профиль</translation>
+    </message>
+</context>
+<context>
+    <name>Mode4G</name>
+    <message>
+        <source>LTE</source>
+        <translation>LTE</translation>
+    </message>
+</context>
+<context>
+    <name>Mode5G</name>
+    <message>
+        <source>5G NR</source>
+        <translation>5G NR</translation>
+    </message>
+</context>
+<context>
+    <name>ModeACLR</name>
+    <message>
+        <source>ACLR</source>
+        <translation>ACLR</translation>
+    </message>
+</context>
+<context>
+    <name>ModeAnalysis</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>The demo recording %1 is not available.</source>
+        <translation>Демонстрационная запись %1 недоступна.</translation>
+    </message>
+    <message>
+        <source>Error Connection</source>
+        <translation>Ошибка соединения</translation>
+    </message>
+    <message>
+        <source>Restart Connection?</source>
+        <translation>Переподключиться?</translation>
+    </message>
+    <message>
+        <source>Error Connection to Device!</source>
+        <translation>Ошибка соединения с прибором!</translation>
+    </message>
+</context>
+<context>
+    <name>ModeDM</name>
+    <message>
+        <source>digital modulation</source>
+        <translation>цифровой модуляции</translation>
     </message>
 </context>
 <context>
@@ -161,6 +735,18 @@
         <source>%1 FPS</source>
         <translation>%1 кадр/с</translation>
     </message>
+    <message>
+        <source>Layer</source>
+        <translation>Слой</translation>
+    </message>
+    <message>
+        <source>Layer %1</source>
+        <translation>Слой %1</translation>
+    </message>
+    <message>
+        <source>All layers</source>
+        <translation>Все слои</translation>
+    </message>
 </context>
 <context>
     <name>SelectionBarView</name>
@@ -206,8 +792,42 @@
 <context>
     <name>UnitLineEdit</name>
     <message>
-        <source>Not accepted: enter a number from %1 to %2 with a unit, e.g. "1 MHz".</source>
+        <source>Not accepted: enter a number from %1 to %2 with a unit, e.g. &quot;1 MHz&quot;.</source>
         <translation>Не принято: введите число от %1 до %2 с единицей измерения, например «1 MHz».</translation>
+    </message>
+</context>
+<context>
+    <name>UserFilter</name>
+    <message>
+        <source>Tap</source>
+        <translation>Отвод</translation>
+    </message>
+    <message>
+        <source>Coefficient</source>
+        <translation>Коэффициент</translation>
+    </message>
+</context>
+<context>
+    <name>UserTableFile</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Не удаётся открыть «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Line %1 of &quot;%2&quot; does not start with a number.</source>
+        <translation>Строка %1 файла «%2» не начинается с числа.</translation>
+    </message>
+    <message>
+        <source>Line %1 of &quot;%2&quot;: &quot;%3&quot; is not a number.</source>
+        <translation>Строка %1 файла «%2»: «%3» не является числом.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds no values.</source>
+        <translation>Файл «%1» не содержит значений.</translation>
     </message>
 </context>
 <context>
@@ -783,6 +1403,13 @@ Modulation</source>
     <message>
         <source>Default Theme</source>
         <translation>Классическая тема</translation>
+    </message>
+</context>
+<context>
+    <name>ZoomHandleOY</name>
+    <message>
+        <source>Drag to move the upper or lower limit</source>
+        <translation>Перетащите, чтобы сдвинуть верхнюю или нижнюю границу</translation>
     </message>
 </context>
 </TS>

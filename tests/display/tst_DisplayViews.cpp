@@ -171,6 +171,21 @@ private slots:
         QCOMPARE(axis->max(), 2.2);
     }
 
+    void spectrumTitleGivesWayToItsReadoutsInANarrowView()
+    {
+        ManagerSignal hub(ParamSignal::ModeVA);
+        CalculateDate calculate(&hub);
+        DisplaySpectrum view(&hub, &calculate);
+        view.graphic()->resize(900, 400);
+        view.graphic()->show();
+        QTRY_VERIFY(view.isTitleShown());
+        view.graphic()->resize(250, 300);
+        QTRY_VERIFY(!view.isTitleShown());
+        QCOMPARE(view.chart()->title(), QStringLiteral("Spectrum"));
+        view.graphic()->resize(900, 400);
+        QTRY_VERIFY(view.isTitleShown());
+    }
+
     void spectrumShowsRbwSpanAndAbsoluteFrequency()
     {
         ManagerSignal hub(ParamSignal::ModeVA);
