@@ -2,8 +2,9 @@
 
 #include "CalculateDate.h"
 #include "Graphic.h"
+#include "LineVerticalZoom.h"
 #include "ManagerSignal.h"
-#include "ZoomHandleOY.h"
+#include "MarkersInfo.h"
 #include "autoLimitOY.h"
 
 #include <QLabel>
@@ -23,6 +24,7 @@ DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *ca
     setupChart();
     createOverlays();
     connectSignals();
+    m_markers = new MarkersInfo(this);
 }
 
 void DisplayGraphicSignal::setupChart()
@@ -40,7 +42,7 @@ void DisplayGraphicSignal::setupChart()
 
 void DisplayGraphicSignal::createOverlays()
 {
-    m_zoom = new ZoomHandleOY(m_graphic);
+    m_zoom = new LineVerticalZoom(m_graphic);
     m_overload = new QLabel(tr("Overload!"), m_graphic);
     m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
     m_overload->hide();
@@ -51,8 +53,8 @@ void DisplayGraphicSignal::connectSignals()
 {
     connect(m_autoLimit, &autoLimitOY::sendMin, this, &DisplayGraphicSignal::sendMinOy);
     connect(m_autoLimit, &autoLimitOY::sendMax, this, &DisplayGraphicSignal::sendMaxOy);
-    connect(m_zoom, &ZoomHandleOY::sendMin, this, &DisplayGraphicSignal::setMinOy);
-    connect(m_zoom, &ZoomHandleOY::sendMax, this, &DisplayGraphicSignal::setMaxOy);
+    connect(m_zoom, &LineVerticalZoom::sendMin, this, &DisplayGraphicSignal::setMinOy);
+    connect(m_zoom, &LineVerticalZoom::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { applyNiceTicks(m_axisX); pushGeometry(); });
@@ -248,7 +250,7 @@ void DisplayGraphicSignal::placeOverlays()
     const int overloadX = int(plot.right() - kOverloadLeftShare * m_graphic->width()) - m_overload->width() / 2;
     m_overload->move(std::max(0, overloadX), int(plot.top() + kOverloadDownShare * plot.height()));
     m_overload->setVisible(m_isOverload);
-    m_zoom->setGeometry(int(plot.left()) - ZoomHandleOY::kWidth, int(plot.top()), ZoomHandleOY::kWidth,
+    m_zoom->setGeometry(int(plot.left()) - LineVerticalZoom::kWidth, int(plot.top()), LineVerticalZoom::kWidth,
                         int(plot.height()));
     int x = int(plot.left());
     for (QLabel *label : m_readout) {
