@@ -1,10 +1,17 @@
 // Continuous play of a 2 M-sample recording in the vector-analysis mode with I, Q,
 // spectrum and power frames and a 100 000-sample window: the frame rate the FPS
 // readout reports, and the longest stretch the GUI thread could not answer.
-//   build/bin/bench_play [seconds] [window]     (run under Xvfb or QT_QPA_PLATFORM=offscreen)
+//   build/bin/bench_play [seconds] [window] [markers [PNG]]   (run under Xvfb or QT_QPA_PLATFORM=offscreen)
+// With "markers" every view gets a marker on its maximum, and the spectrum two
+// more with channel power, occupied bandwidth and RMS; PNG keeps a picture of the end.
+#include "DisplayGraphicSignal.h"
+#include "DisplaySpectrum.h"
+#include "Graphic.h"
 #include "GuiParserSignal.h"
 #include "IOSignal.h"
 #include "LayoutFrames.h"
+#include "LineConnection.h"
+#include "MarkersInfo.h"
 #include "ModeVecAnalysis.h"
 
 #include <QApplication>
@@ -29,6 +36,19 @@ QString writeRecording(const QString &folder)
     io.writeFile(path, {&record});
     return path;
 }
+
+void addMarkers(ModeVecAnalysis &mode)
+{
+    for (DisplayGraphicSignal *view : mode.findChildren<DisplayGraphicSignal *>()) {
+        MarkersInfo *markers = view->markers();
+        markers->addMarker(view->axisX()->min())->setMode(MarkerMath::ModeMaximum);
+        if (qobject_cast<DisplaySpectrum *>(view)) {
+            markers->setChannelPower(true);
+            markers->setModeOBW(true);
+            markers->setRms(true);
+        }
+    }
+}
 }  // namespace
 
 int main(int argc, char **argv)
@@ -36,6 +56,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 8;
     const int window = argc > 2 ? std::atoi(argv[2]) : 100000;
+    const bool isMarkers = argc > 3 && QLatin1String(argv[3]) == QLatin1String("markers");
+    const QString picture = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
     QTemporaryDir dir;
     const QString path = writeRecording(dir.path());
 
@@ -58,6 +80,8 @@ int main(int argc, char **argv)
     QObject::connect(mode.io(), &IOSignal::load, &mode, [&] {
         QTimer::singleShot(300, &mode, [&] {
             mode.selection()->setSizeSelection(window);
+            if (isMarkers)
+                addMarkers(mode);
             QTimer::singleShot(300, &mode, [&] {
                 mode.run();
                 clock.start();
@@ -69,6 +93,8 @@ int main(int argc, char **argv)
     mode.panel()->openSignal(path);
     app.exec();
     mode.stopRun();
+    if (!picture.isEmpty())
+        mode.grab().save(picture);
 
     std::sort(rates.begin(), rates.end());
     const int median = rates.isEmpty() ? 0 : rates.at(rates.size() / 2);
