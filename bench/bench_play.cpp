@@ -4,6 +4,7 @@
 //   build/bin/bench_play [seconds] [window] [markers [PNG]]   (run under Xvfb or QT_QPA_PLATFORM=offscreen)
 // With "markers" every view gets a marker on its maximum, and the spectrum two
 // more with channel power, occupied bandwidth and RMS; PNG keeps a picture of the end.
+// Also reported: chart repaints per frame shown, which overlays must not raise above 1.
 #include "DisplayGraphicSignal.h"
 #include "DisplaySpectrum.h"
 #include "Graphic.h"
@@ -36,6 +37,20 @@ QString writeRecording(const QString &folder)
     io.writeFile(path, {&record});
     return path;
 }
+
+// Counts the paint events of the chart views.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 void addMarkers(ModeVecAnalysis &mode)
 {
@@ -91,6 +106,12 @@ int main(int argc, char **argv)
         });
     });
     mode.panel()->openSignal(path);
+    PaintCounter counter;
+    int frames = 0;
+    for (DisplayGraphicSignal *view : mode.findChildren<DisplayGraphicSignal *>()) {
+        view->graphic()->viewport()->installEventFilter(&counter);
+        QObject::connect(view, &DisplayGraphicSignal::dataShown, &mode, [&frames] { ++frames; });
+    }
     app.exec();
     mode.stopRun();
     if (!picture.isEmpty())
@@ -101,6 +122,7 @@ int main(int argc, char **argv)
     std::printf("window %d samples, %d FPS readouts:", window, int(rates.size()));
     for (int fps : rates)
         std::printf(" %d", fps);
+    std::printf("\n%.2f chart repaints per frame shown", frames > 0 ? double(counter.paints) / frames : 0.0);
     std::printf("\nmedian %d frames per second (need at least 30); longest GUI-thread stall %lld ms (limit 50)\n",
                 median, static_cast<long long>(worstGapMs));
     return median >= 30 && worstGapMs <= 50 ? 0 : 1;

@@ -2,92 +2,49 @@
 
 #include "MarkerValue.h"
 
-#include <QContextMenuEvent>
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLayout>
-#include <QLabel>
-#include <QMenu>
+#include <QFontMetrics>
 #include <QPainter>
-#include <QVBoxLayout>
+#include <QPainterPath>
 #include <cmath>
 
 namespace {
 constexpr int kReadoutGap = 2;
 constexpr int kMaxXDecimals = 12;
+constexpr int kPadding = 3;
+const QSize kKeyboardSize(16, 12);
+const QColor kReadoutBackground(24, 24, 24, 210);
 
 // The keyboard button's image in the marker's colour (drawn rather than loaded).
-QPixmap keyboardImage(const QColor &colour)
+void paintKeyboard(QPainter &painter, const QRect &rect, const QColor &colour)
 {
-    QPixmap pixmap(16, 12);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
     painter.setPen(QPen(colour, 1));
-    painter.drawRoundedRect(QRectF(0.5, 0.5, 15, 11), 2, 2);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5), 2, 2);
     for (int row = 0; row < 2; ++row) {
         for (int key = 0; key < 4; ++key)
-            painter.drawPoint(3 + 3 * key, 3 + 3 * row);
+            painter.drawPoint(rect.left() + 3 + 3 * key, rect.top() + 3 + 3 * row);
     }
-    painter.drawLine(4, 9, 11, 9);
-    return pixmap;
+    painter.drawLine(rect.left() + 4, rect.top() + 9, rect.left() + 11, rect.top() + 9);
 }
 }  // namespace
 
-LineConnection::LineConnection(int number, QWidget *parent)
-    : QPushButton(parent), m_number(number)
+LineConnection::LineConnection(int number, QObject *parent) : QObject(parent), m_number(number)
 {
-    m_menu = new MarkerValue(this);  // reads the marker's state: made once the members exist
     setObjectName(QStringLiteral("lineMarker%1").arg(number));
-    setFlat(true);
-    setFocusPolicy(Qt::ClickFocus);
-    setCursor(Qt::SizeHorCursor);
-    setToolTip(tr("Drag to move the marker; right-click for its settings"));
-    createReadout(parent);
+    m_menu = new MarkerValue(this);  // reads the marker's state: made once the members exist
     connect(m_menu, &MarkerValue::signalChanged, this, &LineConnection::signalChanged);
     connect(m_menu, &MarkerValue::signalDelete, this, &LineConnection::signalDelete);
-    applyColour();
 }
 
-LineConnection::~LineConnection() { delete m_markerRect.data(); }
-
-void LineConnection::createReadout(QWidget *parent)
-{
-    m_markerRect = new QFrame(parent);
-    m_markerRect->setObjectName(QStringLiteral("markerRect"));
-    m_lblInfoX = new QLabel(m_markerRect);
-    m_lblInfoX->setObjectName(QStringLiteral("lblInfoX"));
-    m_lblInfoY = new QLabel(m_markerRect);
-    m_lblInfoY->setObjectName(QStringLiteral("lblInfoY"));
-    m_butKeyboard = new QPushButton(m_markerRect);
-    m_butKeyboard->setObjectName(QStringLiteral("butKeyboardMarker"));
-    m_butKeyboard->setFlat(true);
-    m_butKeyboard->setFixedSize(20, 16);
-    m_butKeyboard->setToolTip(tr("Enter the marker position"));
-    auto *labels = new QVBoxLayout;
-    labels->setSpacing(0);
-    labels->addWidget(m_lblInfoX);
-    labels->addWidget(m_lblInfoY);
-    auto *layout = new QHBoxLayout(m_markerRect);
-    layout->setContentsMargins(3, 1, 4, 1);
-    layout->setSpacing(3);
-    layout->addWidget(m_butKeyboard, 0, Qt::AlignTop);
-    layout->addLayout(labels);
-    connect(m_butKeyboard, &QPushButton::clicked, this, &LineConnection::signalKeyboard);
-    updateTextInfo();
-}
+LineConnection::~LineConnection() = default;
 
 void LineConnection::setSeries(const QVector<QPointF> &series, double plotWidth)
 {
     m_series = series;
     m_spacing = MarkerMath::spacing(series);
     m_plotWidth = plotWidth;
-    if (m_isHidden)
-        return;
-    if (m_mode != MarkerMath::ModeRedrawOnly) {
+    if (!m_isHidden && m_mode != MarkerMath::ModeRedrawOnly)
         m_reading = MarkerMath::follow(m_series, m_mode, m_reading.x, m_plotWidth, m_displayRule);
-        updateTextInfo();
-    }
-    update();
 }
 
 void LineConnection::setX(double x)
@@ -98,10 +55,8 @@ void LineConnection::setX(double x)
 
 void LineConnection::readAtX()
 {
-    if (m_mode == MarkerMath::ModeRedrawOnly)
-        return;
-    m_reading = MarkerMath::valueAt(m_series, m_reading.x, m_plotWidth, m_displayRule);
-    updateTextInfo();
+    if (m_mode != MarkerMath::ModeRedrawOnly)
+        m_reading = MarkerMath::valueAt(m_series, m_reading.x, m_plotWidth, m_displayRule);
 }
 
 void LineConnection::enterPosition(double x)
@@ -110,8 +65,19 @@ void LineConnection::enterPosition(double x)
         m_mode = MarkerMath::ModeManual;  // a marker put somewhere by hand stays there
     setX(x);
     m_menu->syncChecks();
-    update();
     emit signalChanged();
+}
+
+void LineConnection::dragTo(const QPoint &pos)
+{
+    emit signalMoveLine(pos);
+    emit signalSendCoord(pos);
+}
+
+void LineConnection::step(int points)
+{
+    if (m_spacing != 0.0)
+        enterPosition(m_reading.x + points * m_spacing);
 }
 
 void LineConnection::setMode(int mode)
@@ -119,8 +85,6 @@ void LineConnection::setMode(int mode)
     m_mode = mode;
     m_reading = MarkerMath::follow(m_series, m_mode, m_reading.x, m_plotWidth, m_displayRule);
     m_menu->syncChecks();
-    updateTextInfo();
-    update();
 }
 
 void LineConnection::setDisplayRule(int rule)
@@ -133,16 +97,7 @@ void LineConnection::setDisplayRule(int rule)
 void LineConnection::setColourName(const QString &name)
 {
     m_colourName = name;
-    applyColour();
     m_menu->syncChecks();
-}
-
-void LineConnection::setCurveColour(const QColor &colour)
-{
-    if (colour == m_curveColour)
-        return;
-    m_curveColour = colour;
-    applyColour();
 }
 
 QColor LineConnection::colourOf(const QString &name, const QColor &curve)
@@ -157,16 +112,6 @@ QColor LineConnection::colourOf(const QString &name, const QColor &curve)
 }
 
 QColor LineConnection::colour() const { return colourOf(m_colourName, m_curveColour); }
-
-void LineConnection::applyColour()
-{
-    const QColor c = colour();
-    m_markerRect->setStyleSheet(QStringLiteral("QFrame#markerRect { background: rgba(24, 24, 24, 210); border: 1px solid %1; }"
-                                               "QLabel { color: %1; background: transparent; border: none; }")
-                                    .arg(c.name()));
-    m_butKeyboard->setIcon(QIcon(keyboardImage(c)));
-    update();
-}
 
 void LineConnection::setHidden(bool isHidden)
 {
@@ -184,7 +129,6 @@ void LineConnection::setUnits(const QString &xUnit, const QString &yUnit, double
     m_yUnit = yUnit;
     m_unitFactor = unitFactor;
     m_menu->setAccuracyOffered(unitFactor > 0.0);
-    updateTextInfo();
 }
 
 void LineConnection::setAccuracy(double hz)
@@ -192,13 +136,11 @@ void LineConnection::setAccuracy(double hz)
     m_accuracyHz = hz;
     m_xDecimals = kXDecimalsByRule;
     m_menu->syncChecks();
-    updateTextInfo();
 }
 
 void LineConnection::setXDecimals(int decimals)
 {
     m_xDecimals = decimals < 0 ? kXDecimalsByRule : std::min(decimals, kMaxXDecimals);
-    updateTextInfo();
 }
 
 int LineConnection::xDecimals() const
@@ -219,57 +161,67 @@ QString LineConnection::textX() const
 
 QString LineConnection::textY() const { return MarkerMath::readout(m_reading, m_yUnit); }
 
-void LineConnection::updateTextInfo()
-{
-    const QString x = QStringLiteral("M%1  ").arg(m_number) + textX();
-    if (m_lblInfoX->text() != x)
-        m_lblInfoX->setText(x);
-    const QString y = textY();
-    if (m_lblInfoY->text() != y)
-        m_lblInfoY->setText(y);
-}
+QString LineConnection::lblInfoX() const { return QStringLiteral("M%1  ").arg(m_number) + textX(); }
 
-void LineConnection::place(const QRectF &plot, int pixelX, int row)
+QString LineConnection::lblInfoY() const { return textY(); }
+
+void LineConnection::place(const QRectF &plot, int pixelX, int row, const QFont &font)
 {
     m_pixelX = pixelX;
-    const bool isShown = !m_isHidden && plot.width() > 0 && pixelX >= int(plot.left()) - 1 && pixelX <= int(plot.right()) + 1;
-    setVisible(isShown);
-    m_markerRect->setVisible(isShown && m_mode != MarkerMath::ModeRedrawOnly);
-    if (!isShown)
-        return;
+    m_plotTop = int(plot.top());
+    m_plotBottom = int(plot.bottom());
+    m_isShown = !m_isHidden && plot.width() > 0 && pixelX >= int(plot.left()) - 1 && pixelX <= int(plot.right()) + 1;
     const int radius = kHandleDiameter / 2;
-    setGeometry(pixelX - radius, int(plot.top()) - radius, kHandleDiameter, int(plot.height()) + radius);
-    if (!m_markerRect->isVisible())
+    m_handleRect = QRect(pixelX - radius, m_plotTop, kHandleDiameter, kHandleDiameter);
+    if (!m_isShown || m_mode == MarkerMath::ModeRedrawOnly) {
+        m_markerRect = m_keyboardRect = QRect();
         return;
-    m_markerRect->layout()->invalidate();  // the labels' texts may have changed since the last layout pass
-    m_markerRect->adjustSize();
-    const QSize size = m_markerRect->size();
+    }
+    const QFontMetrics metrics(font);
+    const int textWidth = std::max(metrics.horizontalAdvance(lblInfoX()), metrics.horizontalAdvance(lblInfoY()));
+    const QSize size(kPadding + kKeyboardSize.width() + kPadding + textWidth + kPadding,
+                     2 * metrics.height() + 2 * kPadding);
     int x = pixelX + radius + kReadoutGap;
     if (x + size.width() > plot.right())
         x = pixelX - radius - kReadoutGap - size.width();
-    m_markerRect->move(x, int(plot.top()) + kReadoutGap + row * (size.height() + kReadoutGap));
+    m_markerRect = QRect(QPoint(x, m_plotTop + kReadoutGap + row * (size.height() + kReadoutGap)), size);
+    m_keyboardRect = QRect(m_markerRect.topLeft() + QPoint(kPadding, kPadding), kKeyboardSize);
 }
 
-void LineConnection::raiseAll()
+LineConnection::Hit LineConnection::hitTest(const QPoint &pos) const
 {
-    raise();
-    m_markerRect->raise();
+    if (!m_isShown || m_mode == MarkerMath::ModeRedrawOnly)
+        return HitNone;
+    if (m_keyboardRect.adjusted(-2, -2, 2, 2).contains(pos))
+        return HitKeyboard;
+    if (m_markerRect.contains(pos))
+        return HitReadout;
+    if (m_handleRect.contains(pos))
+        return HitHandle;
+    if (std::abs(pos.x() - m_pixelX) <= kGripPixels && pos.y() >= m_plotTop && pos.y() <= m_plotBottom)
+        return HitLine;
+    return HitNone;
 }
 
-void LineConnection::paintEvent(QPaintEvent *)
+void LineConnection::paint(QPainter &painter, const QRectF &plot, const QFont &font) const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QColor c = colour();
-    const double radius = kHandleDiameter / 2.0;
-    const double centre = width() / 2.0;
-    painter.setPen(QPen(c, 1));
-    painter.drawLine(QPointF(centre, radius), QPointF(centre, height()));
+    if (!m_isShown)
+        return;
+    painter.setPen(QPen(colour(), 1));
+    painter.drawLine(QPointF(m_pixelX + 0.5, plot.top()), QPointF(m_pixelX + 0.5, plot.bottom()));
     if (m_mode == MarkerMath::ModeRedrawOnly)
         return;
-    // The handle: a plain circle with the number in manual mode, with an
-    // upward or downward triangle when the marker follows the maximum or minimum.
-    const QRectF circle(centre - radius + 0.5, 0.5, kHandleDiameter - 1, kHandleDiameter - 1);
+    paintHandle(painter);
+    paintReadout(painter, font);
+}
+
+// A plain circle with the number in manual mode, with an upward or downward
+// triangle when the marker follows the maximum or the minimum.
+void LineConnection::paintHandle(QPainter &painter) const
+{
+    const QColor c = colour();
+    const QRectF circle = QRectF(m_handleRect).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.setPen(QPen(c, 1));
     painter.setBrush(c);
     painter.drawEllipse(circle);
     painter.setPen(Qt::black);
@@ -280,54 +232,25 @@ void LineConnection::paintEvent(QPaintEvent *)
     } else if (m_mode == MarkerMath::ModeMinimum) {
         painter.drawPolygon(QPolygonF({mid + QPointF(-3.5, -2.5), mid + QPointF(3.5, -2.5), mid + QPointF(0, 3.5)}));
     } else {
-        QFont font = painter.font();
-        font.setPixelSize(9);
-        font.setBold(true);
-        painter.setFont(font);
+        QFont small = painter.font();
+        small.setPixelSize(9);
+        small.setBold(true);
+        painter.setFont(small);
         painter.drawText(circle, Qt::AlignCenter, QString::number(m_number));
     }
 }
 
-void LineConnection::mousePressEvent(QMouseEvent *event)
+void LineConnection::paintReadout(QPainter &painter, const QFont &font) const
 {
-    if (event->button() != Qt::LeftButton || m_mode == MarkerMath::ModeRedrawOnly) {
-        event->ignore();
-        return;
-    }
-    setFocus();
-    m_isDragging = true;
-    m_dragOffset = event->pos().x() - width() / 2;
-    event->accept();
-}
-
-void LineConnection::mouseMoveEvent(QMouseEvent *event)
-{
-    if (!m_isDragging)
-        return;
-    const QPoint pos = mapToParent(QPoint(event->pos().x() - m_dragOffset, event->pos().y()));
-    emit signalMoveLine(pos);
-    emit signalSendCoord(pos);
-}
-
-void LineConnection::mouseReleaseEvent(QMouseEvent *event)
-{
-    m_isDragging = false;
-    event->accept();
-}
-
-void LineConnection::keyPressEvent(QKeyEvent *event)
-{
-    // The arrow keys step the marker by one point of its series.
-    if ((event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) && m_spacing != 0.0)
-        enterPosition(m_reading.x + (event->key() == Qt::Key_Left ? -m_spacing : m_spacing));
-    else
-        QPushButton::keyPressEvent(event);
-}
-
-void LineConnection::contextMenuEvent(QContextMenuEvent *event)
-{
-    if (m_mode == MarkerMath::ModeRedrawOnly)
-        event->ignore();
-    else
-        m_menu->menu()->exec(event->globalPos());
+    const QColor c = colour();
+    painter.setPen(QPen(c, 1));
+    painter.setBrush(kReadoutBackground);
+    painter.drawRect(QRectF(m_markerRect).adjusted(0.5, 0.5, -0.5, -0.5));
+    paintKeyboard(painter, m_keyboardRect, c);
+    painter.setFont(font);
+    painter.setPen(c);
+    const QFontMetrics metrics(font);
+    const int textLeft = m_keyboardRect.right() + 1 + kPadding;
+    painter.drawText(QPoint(textLeft, m_markerRect.top() + kPadding + metrics.ascent()), lblInfoX());
+    painter.drawText(QPoint(textLeft, m_markerRect.top() + kPadding + metrics.height() + metrics.ascent()), lblInfoY());
 }

@@ -22,7 +22,10 @@ int extremeIndex(const QVector<QPointF> &series, Better better)
     return best;
 }
 
-double linearPower(double db) { return std::pow(10.0, db / 10.0); }
+// 10^(db/10) through exp, which costs a fraction of pow: spectra of 100 000 bins
+// are summed at every frame.
+constexpr double kLn10Over10 = 0.23025850929940456840;
+double linearPower(double db) { return std::exp(db * kLn10Over10); }
 }  // namespace
 
 int MarkerMath::peakIndex(const QVector<QPointF> &series)
@@ -115,8 +118,7 @@ QPair<int, int> MarkerMath::occupiedBandIndexes(const QVector<QPointF> &series)
     QVector<double> power(n);
     double total = 0.0;
     for (int k = 0; k < n; ++k) {
-        const double amplitude = std::pow(10.0, series.at(k).y() / 20.0);
-        power[k] = amplitude * amplitude;
+        power[k] = linearPower(series.at(k).y());  // the squared amplitude 10^(y/20)
         total += power[k];
     }
     const double threshold = kOccupiedShare * total;

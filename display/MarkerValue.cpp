@@ -127,5 +127,5 @@ void MarkerValue::syncChecks()
             accuracy = i;
     }
     check(m_accuracies, accuracy);
-    m_hide->setChecked(m_marker->isHiddenByUser());
+    m_hide->setChecked(m_marker->isHidden());
 }

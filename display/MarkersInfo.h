@@ -1,18 +1,20 @@
 #pragma once
 
+#include "LineConnection.h"
+
+#include <QFrame>
 #include <QList>
 #include <QObject>
 #include <QPair>
 #include <QPointF>
 #include <QPointer>
-#include <QFrame>
-#include <QLabel>
+#include <QRect>
 #include <QToolButton>
 #include <QVector>
 
 class DisplayGraphicSignal;
 class GuiMenuMarkerData;
-class LineConnection;
+class QPainter;
 
 
 
@@ -22,8 +24,10 @@ class LineConnection;
 // series that CalculateDate keeps for the view (never the thinned one drawn).
 // Measurements: channel power between the first two markers and the occupied
 // bandwidth on the spectrum, the RMS power of a stretch of samples chosen with a
-// selection over the plot on every view. GUI thread only; it costs nothing per
-// frame while no marker or measurement is shown.
+// selection over the plot on every view. Markers and readouts are drawn in the
+// chart's own paint pass (Graphic::paintOverlay), and the mouse reaches them
+// through an event filter on the chart view. GUI thread only; it costs nothing
+// per frame while no marker or measurement is shown.
 class MarkersInfo : public QObject
 {
     Q_OBJECT
@@ -53,7 +57,9 @@ public:
     QPair<double, double> rmsRange() const { return {m_rmsFrom, m_rmsTo}; }
     void setRmsRange(double from, double to);
 
-    QLabel *lblInfo() const { return m_lblInfo; }
+    // The measurement readout ("POWER: ...", "RMS: ...", "OBW: ...") and where it is drawn.
+    QString infoText() const { return m_infoText; }
+    QRect infoRect() const { return m_infoRect; }
     QFrame *wgtSelectSignal() const { return m_selection; }
     QToolButton *butMenuMarker() const { return m_butMenu; }
     GuiMenuMarkerData *panel() const;
@@ -79,6 +85,7 @@ public slots:
     // Places the measurement readout, the selection and the menu button.
     void resizeInfo();
     void showPanel();
+    void paintOverlay(QPainter *painter);
 
 signals:
     // Markers were added, removed or changed.
@@ -90,6 +97,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool selectionEvent(QEvent *event);
+    bool plotMouseEvent(QEvent *event);
+    LineConnection *markerAt(const QPoint &pos, LineConnection::Hit *hit = nullptr) const;
+    void repaint();
     void createWidgets();
     void refreshUnits();
     void connectMarker(LineConnection *marker);
@@ -103,14 +114,18 @@ private:
     double valueAtPixel(int pixelX) const;
 
     DisplayGraphicSignal *const m_view;       // the parent
-    QList<QPointer<LineConnection>> m_markers;  // children of the chart view
-    QPointer<LineConnection> m_bandLines[2];    // children of the chart view
-    QPointer<QLabel> m_lblInfo;                 // children of the chart view
-    QPointer<QFrame> m_selection;
+    QList<QPointer<LineConnection>> m_markers;  // children of this object
+    QPointer<LineConnection> m_bandLines[2];    // children of this object
+    QPointer<LineConnection> m_dragged;         // the marker under the mouse while dragging
+    QPointer<LineConnection> m_active;          // the marker last touched: arrow keys step it
+    int m_dragOffset = 0;
+    QPointer<QFrame> m_selection;               // children of the chart view
     QPointer<QToolButton> m_butMenu;
     QPointer<GuiMenuMarkerData> m_panel;
     QVector<QPointF> m_series;  // the last full-resolution series, shared with the cache
     QString m_xUnit, m_yUnit;
+    QString m_infoText;
+    QRect m_infoRect;
     int m_nextNumber = 1;
     int m_mode = ModeStandard;
     bool m_isChannelPower = false;
