@@ -179,7 +179,7 @@ void LineConnection::place(const QRectF &plot, int pixelX, int row, const QFont 
     }
     const QFontMetrics metrics(font);
     const int textWidth = std::max(metrics.horizontalAdvance(lblInfoX()), metrics.horizontalAdvance(lblInfoY()));
-    const QSize size(kPadding + kKeyboardSize.width() + kPadding + textWidth + kPadding,
+    const QSize size(kPadding + kKeyboardSize.width() + 2 * kPadding + textWidth + kPadding,
                      2 * metrics.height() + 2 * kPadding);
     int x = pixelX + radius + kReadoutGap;
     if (x + size.width() > plot.right())
@@ -250,7 +250,7 @@ void LineConnection::paintReadout(QPainter &painter, const QFont &font) const
     painter.setFont(font);
     painter.setPen(c);
     const QFontMetrics metrics(font);
-    const int textLeft = m_keyboardRect.right() + 1 + kPadding;
+    const int textLeft = m_keyboardRect.right() + 1 + 2 * kPadding;
     painter.drawText(QPoint(textLeft, m_markerRect.top() + kPadding + metrics.ascent()), lblInfoX());
     painter.drawText(QPoint(textLeft, m_markerRect.top() + kPadding + metrics.height() + metrics.ascent()), lblInfoY());
 }

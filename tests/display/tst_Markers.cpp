@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 
@@ -250,6 +251,12 @@ private slots:
         info->markers().at(1)->setMode(MarkerMath::ModeMaximum);
         QVERIFY(nextFrame(view));
         saveShot(view, "measurements");
+        info->showPanel();
+        QCOMPARE(panel->markerButtons().size(), 2);
+        QCOMPARE(panel->markerButtons().at(1)->text(), QStringLiteral("M2"));
+        if (!qEnvironmentVariableIsEmpty("TW_MARKER_SHOTS"))
+            panel->grab().save(qEnvironmentVariable("TW_MARKER_SHOTS") + QStringLiteral("/panel.png"));
+        panel->hide();
         info->setModeOBW(false);
         QVERIFY(info->bandLines().isEmpty());
     }
