@@ -9,14 +9,14 @@
 #include "MarkerMath.h"
 #include "MarkerValue.h"
 
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QInputDialog>
 #include <QKeyEvent>
-#include <QContextMenuEvent>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QMutexLocker>
+#include <QPainter>
 #include <QToolButton>
 #include <algorithm>
 
@@ -128,9 +128,9 @@ LineConnection *MarkersInfo::addMarker(double x)
     ++m_nextNumber;
     m_markers << marker;
     connectMarker(marker);
-    if (m_series.isEmpty() && m_view->worker())
-        m_series = m_view->calculate()->fullSeries(m_view->worker()->signalIndex(), m_view->worker()->kind());
+    takeFullSeries();
     refreshUnits();
+    marker->setCurveColour(m_view->lineSeries()->pen().color());
     marker->setSeries(m_series, m_view->graphic()->plotRect().width());
     marker->setX(x);
     m_active = marker;
@@ -204,15 +204,22 @@ void MarkersInfo::keyboardEntry(LineConnection *marker)
         marker->enterPosition(x);
 }
 
-void MarkersInfo::slotNewData()
+void MarkersInfo::takeFullSeries()
 {
-    if (!isActive() || !m_view->worker())
+    if (!m_view->worker())
         return;
     // The cache can be dropped by a new selection between the worker's request and
     // this frame; the last series then stands until the next one.
     const QVector<QPointF> full = m_view->calculate()->fullSeries(m_view->worker()->signalIndex(), m_view->worker()->kind());
     if (!full.isEmpty())
         m_series = full;
+}
+
+void MarkersInfo::slotNewData()
+{
+    if (!isActive() || !m_view->worker())
+        return;
+    takeFullSeries();
     refreshUnits();
     const double plotWidth = m_view->graphic()->plotRect().width();
     const QColor curve = m_view->lineSeries()->pen().color();

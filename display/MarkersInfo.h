@@ -103,6 +103,8 @@ private:
     void repaint();
     void createWidgets();
     void refreshUnits();
+    // The view's full-resolution series from the calculator's cache, when it holds one.
+    void takeFullSeries();
     void connectMarker(LineConnection *marker);
     void moveMarker(LineConnection *marker, const QPoint &pos);
     void keyboardEntry(LineConnection *marker);
