@@ -57,11 +57,18 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_zoom, &LineVerticalZoom::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
-    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { applyNiceTicks(m_axisX); pushGeometry(); });
+    // Qt Charts' minimal updates leave old tick labels on screen when labels move
+    // with a new range or plot area: those changes repaint the whole chart.
+    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] {
+        applyNiceTicks(m_axisX);
+        pushGeometry();
+        m_chart->update();
+    });
     connect(m_axisY, &QValueAxis::rangeChanged, this, [this] {
         applyNiceTicks(m_axisY);
         m_axisY->setLabelFormat(labelFormatFor(m_axisY->tickInterval()));
         pushGeometry();
+        m_chart->update();
     });
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
     connect(m_hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
@@ -262,6 +269,7 @@ void DisplayGraphicSignal::placeOverlays()
 
 void DisplayGraphicSignal::slotLayoutChanged()
 {
+    m_chart->update();
     placeOverlays();
     // A new plot size needs a series thinned to the new width, or a new image.
     if (pushGeometry())
