@@ -72,7 +72,11 @@ void GuiMenuMarkerData::updateMarkers()
         isSame = m_markerButtons.at(i)->menu() == markers.at(i)->menu()->menu();
     if (isSame)
         return;
-    qDeleteAll(m_markerButtons);
+    // Later: a marker can be deleted from the menu of its own button.
+    for (QToolButton *button : m_markerButtons) {
+        button->hide();
+        button->deleteLater();
+    }
     m_markerButtons.clear();
     for (LineConnection *marker : markers) {
         auto *button = new QToolButton(this);
