@@ -159,8 +159,10 @@ void MarkersInfo::removeMarker(LineConnection *marker)
 {
     m_markers.removeAll(marker);
     marker->deleteLater();  // it may be inside its own menu's handler
+    // No current marker left. Not clearMarker(): that also releases the hub's
+    // selected records, which belong to the plot's signal selection.
     if (m_markers.isEmpty())
-        m_view->hub()->clearMarker();
+        m_view->hub()->setMarker(Marker());
     updateInfo();
     updateLine();
     emit signalUpdate();

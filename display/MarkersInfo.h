@@ -16,9 +16,6 @@ class DisplayGraphicSignal;
 class GuiMenuMarkerData;
 class QPainter;
 
-
-
-
 // The markers of one plot and its measurement panel. Markers are added from the
 // view's "Add Marker" entry and follow every new frame on the full-resolution
 // series that CalculateDate keeps for the view (never the thinned one drawn).
@@ -77,10 +74,11 @@ public slots:
     void setRms(bool isShown);
     void setSelectSignal(bool isShown);
     void setModeOBW(bool isOccupiedBandwidth = true);
-    // Places the marker lines at their x values.
+    // Places the markers and their readouts at their x values.
     void updateLine();
-    // Recomputes the measurements and rewrites every readout.
+    // Recomputes the measurements and their readout.
     void updateInfo();
+    // Sizes the markers' readouts to their texts.
     void updateTextInfo();
     // Places the measurement readout, the selection and the menu button.
     void resizeInfo();
@@ -115,13 +113,14 @@ private:
     int pixelOf(double x) const;
     double valueAtPixel(int pixelX) const;
 
-    DisplayGraphicSignal *const m_view;       // the parent
+    DisplayGraphicSignal *const m_view;         // the parent
     QList<QPointer<LineConnection>> m_markers;  // children of this object
     QPointer<LineConnection> m_bandLines[2];    // children of this object
     QPointer<LineConnection> m_dragged;         // the marker under the mouse while dragging
     QPointer<LineConnection> m_active;          // the marker last touched: arrow keys step it
     int m_dragOffset = 0;
-    QPointer<QFrame> m_selection;               // children of the chart view
+    // Children of the chart view, which may go first.
+    QPointer<QFrame> m_selection;
     QPointer<QToolButton> m_butMenu;
     QPointer<GuiMenuMarkerData> m_panel;
     QVector<QPointF> m_series;  // the last full-resolution series, shared with the cache
