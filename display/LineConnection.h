@@ -12,9 +12,9 @@ class MarkerValue;
 class QPainter;
 
 // One marker of a plot: a vertical line with a round handle that the user drags
-// along x, and its readout rectangle (the x and y readouts and the keyboard-entry
-// button). It measures on the full-resolution series of its plot, which
-// MarkersInfo hands it with every new frame.
+// along x, and its readout rectangle (markerRect: the readouts lblInfoX and
+// lblInfoY and the keyboard-entry button butKeyboardMarker). It measures on the
+// full-resolution series of its plot, which MarkersInfo hands it with every new frame.
 //
 // A marker is drawn in the chart view's own paint pass rather than as child
 // widgets: a child widget whose text or place changes costs a second repaint of
@@ -85,7 +85,7 @@ public:
     int pixelX() const { return m_pixelX; }
     QRect handleRect() const { return m_handleRect; }
     QRect markerRect() const { return m_markerRect; }
-    QRect keyboardRect() const { return m_keyboardRect; }
+    QRect keyboardRect() const { return m_keyboardRect; }  // butKeyboardMarker
     Hit hitTest(const QPoint &pos) const;
     void paint(QPainter &painter, const QRectF &plot, const QFont &font) const;
 
