@@ -203,16 +203,14 @@ LineConnection::Hit LineConnection::hitTest(const QPoint &pos) const
     return HitNone;
 }
 
-void LineConnection::paint(QPainter &painter, const QRectF &plot, const QFont &font) const
+void LineConnection::paintLine(QPainter &painter, const QRectF &plot) const
 {
     if (!m_isShown)
         return;
     painter.setPen(QPen(colour(), 1));
     painter.drawLine(QPointF(m_pixelX + 0.5, plot.top()), QPointF(m_pixelX + 0.5, plot.bottom()));
-    if (m_mode == MarkerMath::ModeRedrawOnly)
-        return;
-    paintHandle(painter);
-    paintReadout(painter, font);
+    if (m_mode != MarkerMath::ModeRedrawOnly)
+        paintHandle(painter);
 }
 
 // A plain circle with the number in manual mode, with an upward or downward
@@ -242,6 +240,8 @@ void LineConnection::paintHandle(QPainter &painter) const
 
 void LineConnection::paintReadout(QPainter &painter, const QFont &font) const
 {
+    if (m_markerRect.isEmpty())
+        return;
     const QColor c = colour();
     painter.setPen(QPen(c, 1));
     painter.setBrush(kReadoutBackground);

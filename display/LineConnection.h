@@ -87,7 +87,9 @@ public:
     QRect markerRect() const { return m_markerRect; }
     QRect keyboardRect() const { return m_keyboardRect; }  // butKeyboardMarker
     Hit hitTest(const QPoint &pos) const;
-    void paint(QPainter &painter, const QRectF &plot, const QFont &font) const;
+    // The line and its handle; the readout apart, so that readouts lie above every line.
+    void paintLine(QPainter &painter, const QRectF &plot) const;
+    void paintReadout(QPainter &painter, const QFont &font) const;
 
 public slots:
     // A position typed by the user: the marker becomes manual and moves there.
@@ -108,7 +110,6 @@ signals:
 private:
     void readAtX();
     void paintHandle(QPainter &painter) const;
-    void paintReadout(QPainter &painter, const QFont &font) const;
 
     const int m_number;
     MarkerValue *m_menu = nullptr;  // child of this object

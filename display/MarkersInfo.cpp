@@ -408,10 +408,13 @@ void MarkersInfo::paintOverlay(QPainter *painter)
     const QFont font = m_view->graphic()->font();
     painter->setRenderHint(QPainter::Antialiasing, false);
     for (LineConnection *line : bandLines())
-        line->paint(*painter, plot, font);
+        line->paintLine(*painter, plot);
     painter->setRenderHint(QPainter::Antialiasing, true);
-    for (LineConnection *marker : markers())
-        marker->paint(*painter, plot, font);
+    const QList<LineConnection *> list = markers();
+    for (LineConnection *marker : list)
+        marker->paintLine(*painter, plot);
+    for (LineConnection *marker : list)
+        marker->paintReadout(*painter, font);
     if (!m_infoRect.isEmpty()) {
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setPen(QColor(120, 120, 120));
@@ -426,14 +429,18 @@ void MarkersInfo::paintOverlay(QPainter *painter)
 
 LineConnection *MarkersInfo::markerAt(const QPoint &pos, LineConnection::Hit *hit) const
 {
-    // The last drawn is on top: search backwards.
+    // In drawing order reversed: readouts lie above all lines, and a later marker
+    // above an earlier one.
     const QList<LineConnection *> list = markers();
-    for (int i = list.size() - 1; i >= 0; --i) {
-        const LineConnection::Hit found = list.at(i)->hitTest(pos);
-        if (found != LineConnection::HitNone) {
-            if (hit)
-                *hit = found;
-            return list.at(i);
+    for (const bool isReadoutPass : {true, false}) {
+        for (int i = list.size() - 1; i >= 0; --i) {
+            const LineConnection::Hit found = list.at(i)->hitTest(pos);
+            const bool isReadout = found == LineConnection::HitKeyboard || found == LineConnection::HitReadout;
+            if (found != LineConnection::HitNone && isReadout == isReadoutPass) {
+                if (hit)
+                    *hit = found;
+                return list.at(i);
+            }
         }
     }
     return nullptr;
