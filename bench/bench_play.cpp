@@ -1,10 +1,18 @@
 // Continuous play of a 2 M-sample recording in the vector-analysis mode with I, Q,
 // spectrum and power frames and a 100 000-sample window: the frame rate the FPS
 // readout reports, and the longest stretch the GUI thread could not answer.
-//   build/bin/bench_play [seconds] [window]     (run under Xvfb or QT_QPA_PLATFORM=offscreen)
+//   build/bin/bench_play [seconds] [window] [markers [PNG]]   (run under Xvfb or QT_QPA_PLATFORM=offscreen)
+// With "markers" every view gets a marker on its maximum, and the spectrum two
+// more with channel power, occupied bandwidth and RMS; PNG keeps a picture of the end.
+// Also reported: chart repaints per frame shown, which overlays must not raise above 1.
+#include "DisplayGraphicSignal.h"
+#include "DisplaySpectrum.h"
+#include "Graphic.h"
 #include "GuiParserSignal.h"
 #include "IOSignal.h"
 #include "LayoutFrames.h"
+#include "LineConnection.h"
+#include "MarkersInfo.h"
 #include "ModeVecAnalysis.h"
 
 #include <QApplication>
@@ -29,6 +37,33 @@ QString writeRecording(const QString &folder)
     io.writeFile(path, {&record});
     return path;
 }
+
+// Counts the paint events of the chart views.
+class PaintCounter : public QObject
+{
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void addMarkers(ModeVecAnalysis &mode)
+{
+    for (DisplayGraphicSignal *view : mode.findChildren<DisplayGraphicSignal *>()) {
+        MarkersInfo *markers = view->markers();
+        markers->addMarker(view->axisX()->min())->setMode(MarkerMath::ModeMaximum);
+        if (qobject_cast<DisplaySpectrum *>(view)) {
+            markers->setChannelPower(true);
+            markers->setModeOBW(true);
+            markers->setRms(true);
+        }
+    }
+}
 }  // namespace
 
 int main(int argc, char **argv)
@@ -36,6 +71,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 8;
     const int window = argc > 2 ? std::atoi(argv[2]) : 100000;
+    const bool isMarkers = argc > 3 && QLatin1String(argv[3]) == QLatin1String("markers");
+    const QString picture = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
     QTemporaryDir dir;
     const QString path = writeRecording(dir.path());
 
@@ -58,6 +95,8 @@ int main(int argc, char **argv)
     QObject::connect(mode.io(), &IOSignal::load, &mode, [&] {
         QTimer::singleShot(300, &mode, [&] {
             mode.selection()->setSizeSelection(window);
+            if (isMarkers)
+                addMarkers(mode);
             QTimer::singleShot(300, &mode, [&] {
                 mode.run();
                 clock.start();
@@ -67,8 +106,16 @@ int main(int argc, char **argv)
         });
     });
     mode.panel()->openSignal(path);
+    PaintCounter counter;
+    int frames = 0;
+    for (DisplayGraphicSignal *view : mode.findChildren<DisplayGraphicSignal *>()) {
+        view->graphic()->viewport()->installEventFilter(&counter);
+        QObject::connect(view, &DisplayGraphicSignal::dataShown, &mode, [&frames] { ++frames; });
+    }
     app.exec();
     mode.stopRun();
+    if (!picture.isEmpty())
+        mode.grab().save(picture);
 
     std::sort(rates.begin(), rates.end());
     const int median = rates.isEmpty() ? 0 : rates.at(rates.size() / 2);
@@ -76,6 +123,7 @@ int main(int argc, char **argv)
                 int(rates.size()));
     for (int fps : rates)
         std::printf(" %d", fps);
+    std::printf("\n%.2f chart repaints per frame shown", frames > 0 ? double(counter.paints) / frames : 0.0);
     std::printf("\nmedian %d frames per second (need at least 30); longest GUI-thread stall %lld ms (limit 50)\n",
                 median, static_cast<long long>(worstGapMs));
     return median >= 30 && worstGapMs <= 50 ? 0 : 1;

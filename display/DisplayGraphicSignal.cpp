@@ -4,8 +4,9 @@
 
 #include "CalculateDate.h"
 #include "Graphic.h"
+#include "LineVerticalZoom.h"
 #include "ManagerSignal.h"
-#include "ZoomHandleOY.h"
+#include "MarkersInfo.h"
 #include "autoLimitOY.h"
 
 #include <QGraphicsLayout>
@@ -26,6 +27,7 @@ DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *ca
     setupChart();
     createOverlays();
     connectSignals();
+    m_markers = new MarkersInfo(this);
 }
 
 void DisplayGraphicSignal::setupChart()
@@ -36,9 +38,6 @@ void DisplayGraphicSignal::setupChart()
     m_axisX = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Horizontal).value(0));
     m_axisY = qobject_cast<QValueAxis *>(m_chart->axes(Qt::Vertical).value(0));
     m_axisX->setLabelFormat(QStringLiteral("%.0f"));
-    // Tick labels that move with a new range would leave their old text behind
-    // under partial repaints.
-    m_graphic->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     m_graphic->setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_graphic->setContextMenuPolicy(Qt::CustomContextMenu);
     m_autoLimit = new autoLimitOY(m_chart, m_axisY);
@@ -49,7 +48,7 @@ void DisplayGraphicSignal::createOverlays()
     // The readouts float over the chart's own light background, whatever the
     // program's theme says about labels elsewhere.
     m_graphic->setStyleSheet(QStringLiteral("QLabel { color: #2b2b2b; background: transparent; }"));
-    m_zoom = new ZoomHandleOY(m_graphic);
+    m_zoom = new LineVerticalZoom(m_graphic);
     m_overload = new QLabel(tr("Overload!"), m_graphic);
     m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
     m_overload->hide();
@@ -60,12 +59,20 @@ void DisplayGraphicSignal::connectSignals()
 {
     connect(m_autoLimit, &autoLimitOY::sendMin, this, &DisplayGraphicSignal::sendMinOy);
     connect(m_autoLimit, &autoLimitOY::sendMax, this, &DisplayGraphicSignal::sendMaxOy);
-    connect(m_zoom, &ZoomHandleOY::sendMin, this, &DisplayGraphicSignal::setMinOy);
-    connect(m_zoom, &ZoomHandleOY::sendMax, this, &DisplayGraphicSignal::setMaxOy);
+    connect(m_zoom, &LineVerticalZoom::sendMin, this, &DisplayGraphicSignal::setMinOy);
+    connect(m_zoom, &LineVerticalZoom::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
-    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] { pushGeometry(); });
-    connect(m_axisY, &QValueAxis::rangeChanged, this, [this] { pushGeometry(); });
+    // Qt Charts' minimal updates leave old tick labels on screen when labels move
+    // with a new range or plot area: those changes repaint the whole chart.
+    connect(m_axisX, &QValueAxis::rangeChanged, this, [this] {
+        pushGeometry();
+        m_chart->update();
+    });
+    connect(m_axisY, &QValueAxis::rangeChanged, this, [this] {
+        pushGeometry();
+        m_chart->update();
+    });
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
     connect(m_hub, &ManagerSignal::sendNewSelected, this, &DisplayGraphicSignal::slotNewSelected);
     connect(m_hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayGraphicSignal::setValueOx);
@@ -229,7 +236,7 @@ void DisplayGraphicSignal::placeOverlays()
     const int overloadX = int(plot.right() - kOverloadLeftShare * m_graphic->width()) - m_overload->width() / 2;
     m_overload->move(std::max(0, overloadX), int(plot.top() + kOverloadDownShare * plot.height()));
     m_overload->setVisible(m_isOverload);
-    m_zoom->setGeometry(int(plot.left()) - ZoomHandleOY::kWidth, int(plot.top()), ZoomHandleOY::kWidth,
+    m_zoom->setGeometry(int(plot.left()) - LineVerticalZoom::kWidth, int(plot.top()), LineVerticalZoom::kWidth,
                         int(plot.height()));
     // The readouts stand on the foot of the chart's white background, which is inset
     // from the view by the chart's layout margins.
@@ -246,6 +253,7 @@ void DisplayGraphicSignal::placeOverlays()
 
 void DisplayGraphicSignal::slotLayoutChanged()
 {
+    m_chart->update();
     placeOverlays();
     // A new plot size needs a series thinned to the new width, or a new image.
     if (pushGeometry())

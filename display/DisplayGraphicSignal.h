@@ -18,7 +18,8 @@ class CalculateDate;
 class Graphic;
 class ManagerSignal;
 class QLabel;
-class ZoomHandleOY;
+class LineVerticalZoom;
+class MarkersInfo;
 class autoLimitOY;
 
 // Base of the plot views: a chart with one line series in a Graphic view, fed by
@@ -48,6 +49,9 @@ public:
     autoLimitOY *autoLimit() const { return m_autoLimit; }
     InterfaceGraphicData *worker() const { return m_worker.get(); }
     QLabel *overloadLabel() const { return m_overload; }
+    LineVerticalZoom *verticalZoom() const { return m_zoom; }
+    // The plot's markers and measurement panel.
+    MarkersInfo *markers() const { return m_markers; }
     ManagerSignal *hub() const { return m_hub; }
     CalculateDate *calculate() const { return m_calculate; }
 
@@ -110,7 +114,8 @@ private:
     QValueAxis *m_axisX = nullptr;      // owned by m_chart
     QValueAxis *m_axisY = nullptr;      // owned by m_chart
     autoLimitOY *m_autoLimit = nullptr; // child of m_chart
-    ZoomHandleOY *m_zoom = nullptr;     // child of m_graphic
+    LineVerticalZoom *m_zoom = nullptr; // child of m_graphic
+    MarkersInfo *m_markers = nullptr;   // child of this object
     QLabel *m_overload = nullptr;       // child of m_graphic
     QLabel *m_readout[3] = {};          // children of m_graphic: start, width, stop
     bool m_isOverload = false;

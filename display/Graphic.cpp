@@ -30,8 +30,12 @@ void Graphic::resizeEvent(QResizeEvent *event)
 void Graphic::drawForeground(QPainter *painter, const QRectF &rect)
 {
     QChartView::drawForeground(painter, rect);
-    if (m_image.isNull())
-        return;
-    const QRectF target = chart()->mapToScene(chart()->plotArea()).boundingRect();
-    painter->drawImage(target, m_image);
+    if (!m_image.isNull()) {
+        const QRectF target = chart()->mapToScene(chart()->plotArea()).boundingRect();
+        painter->drawImage(target, m_image);
+    }
+    painter->save();
+    painter->resetTransform();  // from scene to view coordinates
+    emit paintOverlay(painter);
+    painter->restore();
 }

@@ -20,6 +20,10 @@ public:
 
 signals:
     void resizeSignal();
+    // Emitted while the chart is painted, last, with the painter in view
+    // coordinates: overlays that change with every frame (markers) draw here, so
+    // that they cost no repaint of their own.
+    void paintOverlay(QPainter *painter);
 
 public slots:
     void setImage(const QImage &image);

@@ -1,6 +1,7 @@
 // tarnwick-cli: the workstation's file and analysis code from the command line.
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
+#include "MeasureCommand.h"
 #include "RenderCommand.h"
 #include "SeriesCommand.h"
 
@@ -18,7 +19,9 @@ const char kUsage[] =
     "  series FILE --kind i|q|power|spectrum|iq [--layer K] [--start N] [--length L] [--avg A]\n"
     "         [--width P] [--carrier HZ] --csv OUT      the point series a plot draws, as x,y lines\n"
     "  render FILE --view i|q|power|spectrum|spectrogram [same options] [--size WxH] --png OUT\n"
-    "         draw a plot view offscreen (spectrogram: the selection played one window per row)\n";
+    "         draw a plot view offscreen (spectrogram: the selection played one window per row)\n"
+    "  measure FILE [selection options as for series] --peak | --channel-power F1 F2 | --obw | --rms\n"
+    "         a marker measurement of the selection's spectrum (F in Hz, \"1.5 MHz\" allowed) or samples\n";
 }
 
 int main(int argc, char **argv)
@@ -45,6 +48,8 @@ int main(int argc, char **argv)
         return SeriesCommand::run(args);
     if (command == QLatin1String("render"))
         return RenderCommand::run(args);
+    if (command == QLatin1String("measure"))
+        return MeasureCommand::run(args);
     std::fprintf(stderr, "tarnwick-cli: error: unknown command %s\n%s", qPrintable(command), kUsage);
     return 2;
 }

@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QWidget>
+#include <QLabel>
 
-// A thin vertical handle beside the y axis with which the user drags the axis
-// limits by hand: dragging in its upper half moves the maximum, in its lower half
-// the minimum, by the distance dragged in axis units.
-class ZoomHandleOY : public QWidget
+// The y-axis zoom handle ("wgtVertZoom"): a thin vertical line beside the y axis
+// with which the user drags the axis limits by hand. Dragging in its upper half
+// moves the maximum, in its lower half the minimum, by the distance dragged in
+// axis units; a limit never crosses the other one.
+class LineVerticalZoom : public QLabel
 {
     Q_OBJECT
 public:
     static constexpr int kWidth = 8;
 
-    explicit ZoomHandleOY(QWidget *parent = nullptr);
+    explicit LineVerticalZoom(QWidget *parent = nullptr);
 
     // The axis range and how many pixels it spans, to convert drags into values.
     void setRange(double min, double max, double pixels);

@@ -1,37 +1,38 @@
-#include "ZoomHandleOY.h"
+#include "LineVerticalZoom.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-ZoomHandleOY::ZoomHandleOY(QWidget *parent) : QWidget(parent)
+LineVerticalZoom::LineVerticalZoom(QWidget *parent) : QLabel(parent)
 {
+    setObjectName(QStringLiteral("wgtVertZoom"));
     setFixedWidth(kWidth);
     setCursor(Qt::SizeVerCursor);
     setToolTip(tr("Drag to move the upper or lower limit"));
 }
 
-void ZoomHandleOY::setRange(double min, double max, double pixels)
+void LineVerticalZoom::setRange(double min, double max, double pixels)
 {
     m_min = min;
     m_max = max;
     m_pixels = std::max(1.0, pixels);
 }
 
-void ZoomHandleOY::paintEvent(QPaintEvent *)
+void LineVerticalZoom::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Mid), 2));
     painter.drawLine(width() / 2, 0, width() / 2, height());
 }
 
-void ZoomHandleOY::mousePressEvent(QMouseEvent *event)
+void LineVerticalZoom::mousePressEvent(QMouseEvent *event)
 {
     m_pressY = event->pos().y();
     m_isUpper = m_pressY < height() / 2;
     m_pressValue = m_isUpper ? m_max : m_min;
 }
 
-void ZoomHandleOY::mouseMoveEvent(QMouseEvent *event)
+void LineVerticalZoom::mouseMoveEvent(QMouseEvent *event)
 {
     // Dragging down lowers a limit: screen y grows downwards, values upwards.
     const double delta = (event->pos().y() - m_pressY) * (m_max - m_min) / m_pixels;
