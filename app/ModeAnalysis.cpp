@@ -137,7 +137,7 @@ void ModeAnalysis::connectParts()
     connect(&m_selection, &SelectionSignal::sendSizeSelection, m_control, &RebornControllerGraphic::setSamples);
     connect(&m_selection, &SelectionSignal::sendSizeSelection, this, [this](int size) {
         m_hub.slotChangeSizeSelection(size, true);
-        if (!m_hub.isRun())
+        if (!m_hub.isRun() && !m_isPreparingFirstFrame)
             updateParseCadre();
     });
 
@@ -365,10 +365,13 @@ void ModeAnalysis::slotRunAfterLoad()
 {
     if (m_mode == ParamSignal::Mode4G || m_mode == ParamSignal::Mode5G)
         return;
+    // One analysis of the first frame, not one per bound the selection adjusts on the way.
+    m_isPreparingFirstFrame = true;
     m_selection.setMaxSelection(m_hub.sourceSignal(0).size());
     m_control->setMaxPoints(m_hub.sourceSignal(0).size());
     m_selection.firstSelection();
-    nextParseCadre();
+    m_isPreparingFirstFrame = false;
+    updateParseCadre();
 }
 
 // ---------------------------------------------------------------- files and profiles

@@ -145,5 +145,6 @@ private:
     bool m_wasRunningBeforePause = false;
     bool m_isFramePending = false;
     bool m_isShowOverload = true;
+    bool m_isPreparingFirstFrame = false;
     QString m_externalParamText;
 };

@@ -1,5 +1,6 @@
 #include "NiceAxis.h"
 
+#include <algorithm>
 #include <cmath>
 
 double NiceAxis::interval(double span)
@@ -21,8 +22,18 @@ QString NiceAxis::labelFormat(double interval)
 
 void NiceAxis::setRange(QValueAxis *axis, double min, double max)
 {
-    if (!(max > min) || !std::isfinite(min) || !std::isfinite(max))
+    if (!(max >= min) || !std::isfinite(min) || !std::isfinite(max))
         return;
+    // A flat curve (a constant level, give or take rounding) still gets a readable
+    // range: a tick step below the values' own resolution would make the chart lay
+    // out ticks without end.
+    const double magnitude = std::max({1.0, std::abs(min), std::abs(max)});
+    const double minimumSpan = magnitude * kMinimumRelativeSpan;
+    if (max - min < minimumSpan) {
+        const double centre = 0.5 * (min + max);
+        min = centre - 0.5 * minimumSpan;
+        max = centre + 0.5 * minimumSpan;
+    }
     const double step = interval(max - min);
     const bool isGrowing = step >= axis->tickInterval();
     axis->setTickType(QValueAxis::TicksDynamic);

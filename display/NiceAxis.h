@@ -13,6 +13,8 @@ class NiceAxis
 {
 public:
     static constexpr int kTargetTicks = 5;
+    // The narrowest range, relative to the size of its values (and at least of 1).
+    static constexpr double kMinimumRelativeSpan = 1e-6;
 
     static double interval(double span);
     // "%.Nf" with just the decimals that ticks `interval` apart need.

@@ -81,6 +81,9 @@ void tst_ModeVecAnalysis::openingAFileFillsTheViews()
     QCOMPARE(mode.hub()->profile(), QStringLiteral("tone.owv"));
     QCOMPARE(mode.hub()->selection(1).size(), mode.viewLength());
     QVERIFY(mode.control()->isEnabled());
+    // The first frame shown is the recording's first.
+    QTest::qWait(200);
+    QCOMPARE(static_cast<ParserVectorAnalysis *>(mode.engine())->lastFrameStart(), 0);
 }
 
 void tst_ModeVecAnalysis::decimationAndShiftNarrowAndMoveTheFrame()
