@@ -18,7 +18,6 @@ inline qint16 toCode16(double value, double scale)
 
 void SampleCodec::decode16(const char *src, int count, double scale, IQ *dst)
 {
-
     for (int i = 0; i < count; ++i) {
         const char *p = src + qint64(i) * kBytes16;
         dst[i] = IQ(qFromLittleEndian<qint16>(p) * scale, qFromLittleEndian<qint16>(p + 2) * scale);
@@ -27,7 +26,6 @@ void SampleCodec::decode16(const char *src, int count, double scale, IQ *dst)
 
 void SampleCodec::decode64(const char *src, int count, IQ *dst)
 {
-
     for (int i = 0; i < count; ++i) {
         const char *p = src + qint64(i) * kBytes64;
         dst[i] = IQ(qFromLittleEndian<double>(p), qFromLittleEndian<double>(p + 8));
@@ -36,7 +34,6 @@ void SampleCodec::decode64(const char *src, int count, IQ *dst)
 
 void SampleCodec::encode16(const IQ *src, int count, double scale, char *dst)
 {
-
     for (int i = 0; i < count; ++i) {
         char *p = dst + qint64(i) * kBytes16;
         qToLittleEndian(toCode16(src[i].real(), scale), p);
@@ -46,7 +43,6 @@ void SampleCodec::encode16(const IQ *src, int count, double scale, char *dst)
 
 void SampleCodec::encode64(const IQ *src, int count, char *dst)
 {
-
     for (int i = 0; i < count; ++i) {
         char *p = dst + qint64(i) * kBytes64;
         qToLittleEndian(src[i].real(), p);
