@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "TestEnvironment.h"
 
 #include <QImage>
@@ -10,26 +11,11 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 using IQ = std::complex<double>;
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QStringList errorLines;
-};
+using Run = CliRun;
 
 Run cli(const QStringList &args)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("TW_TEST_BIN_DIR") + QStringLiteral("/tarnwick-cli"), args);
-    process.waitForFinished(60000);
-    Run run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    for (const QString &line : QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(QLatin1String("tarnwick-cli")))  // the platform plugin may talk too
-            run.errorLines << line;
-    }
-    return run;
+    return runCli(args);
 }
 
 QVector<QPointF> readCsv(const QString &path)

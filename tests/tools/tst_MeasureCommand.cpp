@@ -1,3 +1,4 @@
+#include "CliRun.h"
 #include "TestEnvironment.h"
 
 #include <QProcess>
@@ -10,25 +11,12 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kSamples = 1000;  // 1 kHz bins at the 1 MHz that raw text recordings read with
 using IQ = std::complex<double>;
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QStringList errorLines;
-};
+using Run = CliRun;
 
 Run cli(const QStringList &args)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("TW_TEST_BIN_DIR") + QStringLiteral("/tarnwick-cli"), args);
-    process.waitForFinished(60000);
-    Run run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    for (const QString &line : QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(QLatin1String("tarnwick-cli")))
-            run.errorLines << line;
-    }
+    Run run = runCli(args);
+    run.out = run.out.trimmed();
     return run;
 }
 
