@@ -512,7 +512,8 @@ void ModeAnalysis::slotOptimize(bool isUse)
 
 void ModeAnalysis::slotUseFastGraphic(bool isUse)
 {
-    m_calculate->setThinning(true);
+    // The plots always draw min/max-thinned series, which keep every peak; running
+    // needs nothing simpler than that.
     Q_UNUSED(isUse)
 }
 
