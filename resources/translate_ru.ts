@@ -446,6 +446,53 @@
     </message>
 </context>
 <context>
+    <name>GuiMenuMarkerData</name>
+    <message>
+        <source>Select Signal</source>
+        <translation>Выбрать участок</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Стандартный</translation>
+    </message>
+    <message>
+        <source>Occupied Bandwidth</source>
+        <translation>Занимаемая полоса</translation>
+    </message>
+    <message>
+        <source>Add Marker</source>
+        <translation>Добавить маркер</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Маркеры</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>- Channel Power</source>
+        <translation>- Мощность в канале</translation>
+    </message>
+    <message>
+        <source>+ Channel Power</source>
+        <translation>+ Мощность в канале</translation>
+    </message>
+    <message>
+        <source>- RMS</source>
+        <translation>- СКЗ</translation>
+    </message>
+    <message>
+        <source>+ RMS</source>
+        <translation>+ СКЗ</translation>
+    </message>
+</context>
+<context>
     <name>GuiParserPending</name>
     <message>
         <source>The %1 analysis is not available yet. This mode shows the recording&apos;s time, power and spectrum views and its file information only.</source>
@@ -591,6 +638,13 @@
     </message>
 </context>
 <context>
+    <name>LineVerticalZoom</name>
+    <message>
+        <source>Drag to move the upper or lower limit</source>
+        <translation>Перетащите, чтобы сдвинуть верхнюю или нижнюю границу</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>About</source>
@@ -605,6 +659,116 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>Profile</source>
         <translation>Профиль</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>The menu and the title bar use the new language now; the panels and plots follow at the next start.</source>
+        <translation>Меню и заголовок окна уже на новом языке; панели и графики перейдут на него при следующем запуске.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkerValue</name>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Жёлтый</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Красный</translation>
+    </message>
+    <message>
+        <source>Turquoise</source>
+        <translation>Бирюзовый</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Максимум</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимум</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Отображение</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Скрыть</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Точность</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Разряды</translation>
+    </message>
+</context>
+<context>
+    <name>MarkersInfo</name>
+    <message>
+        <source>Drag to move the RMS stretch, drag an edge to resize it</source>
+        <translation>Перетащите участок СКЗ или его край, чтобы изменить размер</translation>
+    </message>
+    <message>
+        <source>Markers</source>
+        <translation>Маркеры</translation>
+    </message>
+    <message>
+        <source>Markers and measurements</source>
+        <translation>Маркеры и измерения</translation>
+    </message>
+    <message>
+        <source>Marker %1</source>
+        <translation>Маркер %1</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Положение</translation>
+    </message>
+    <message>
+        <source>POWER: </source>
+        <translation>МОЩНОСТЬ: </translation>
+    </message>
+    <message>
+        <source> dBm</source>
+        <translation> дБм</translation>
+    </message>
+    <message>
+        <source>RMS: </source>
+        <translation>СКЗ: </translation>
+    </message>
+    <message>
+        <source>OBW: </source>
+        <translation>ЗП: </translation>
     </message>
 </context>
 <context>
@@ -1403,13 +1567,6 @@ Modulation</source>
     <message>
         <source>Default Theme</source>
         <translation>Классическая тема</translation>
-    </message>
-</context>
-<context>
-    <name>ZoomHandleOY</name>
-    <message>
-        <source>Drag to move the upper or lower limit</source>
-        <translation>Перетащите, чтобы сдвинуть верхнюю или нижнюю границу</translation>
     </message>
 </context>
 </TS>
