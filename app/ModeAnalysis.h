@@ -140,7 +140,6 @@ private:
     RebornControllerGraphic *m_control = nullptr;  // child widget; also the view-length control
     SelectionBarView *m_selectionBar = nullptr;  // child widget
     QSplitter *m_splitter = nullptr;
-    QObject *m_device = nullptr;                 // the program's acquisition object; not owned
     bool m_isBlockContPlay = false;
     bool m_wasRunningBeforePause = false;
     bool m_isFramePending = false;
