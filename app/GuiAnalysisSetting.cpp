@@ -3,13 +3,15 @@
 #include "UnitLineEdit.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QFormLayout>
+#include <QLabel>
 #include <QSpinBox>
 
 GuiAnalysisSetting::GuiAnalysisSetting(QWidget *parent)
     : QWidget(parent), m_sampleRate(new UnitLineEdit(QStringLiteral("1 MHz"), 1e-3, 100e9, this)),
       m_shift(new UnitLineEdit(QStringLiteral("0 MHz"), -100e9, 100e9, this)), m_decimation(new QSpinBox(this)),
-      m_correctAll(new QCheckBox(tr("Correct the whole signal at once"), this))
+      m_correctAll(new QCheckBox(this))
 {
     m_sampleRate->setObjectName(QStringLiteral("analysisSet_InputSampleRate"));
     m_shift->setObjectName(QStringLiteral("analysisSet_InputFreq"));
@@ -18,10 +20,10 @@ GuiAnalysisSetting::GuiAnalysisSetting(QWidget *parent)
     m_decimation->setRange(1, kMaxDecimation);
     m_decimation->setKeyboardTracking(false);
     auto *layout = new QFormLayout(this);
-    layout->addRow(tr("Sample Rate"), m_sampleRate);
-    layout->addRow(tr("Frequency Shift"), m_shift);
-    layout->addRow(tr("Decimation"), m_decimation);
+    for (QWidget *field : std::initializer_list<QWidget *>{m_sampleRate, m_shift, m_decimation})
+        layout->addRow(QString(), field);
     layout->addRow(m_correctAll);
+    retranslate();
     connect(m_sampleRate, &UnitLineEdit::valueEdited, this, [this](double v) {
         emit sendSampleRate(v);
         emit changed();
@@ -32,6 +34,26 @@ GuiAnalysisSetting::GuiAnalysisSetting(QWidget *parent)
     });
     connect(m_decimation, qOverload<int>(&QSpinBox::valueChanged), this, &GuiAnalysisSetting::changed);
     connect(m_correctAll, &QCheckBox::toggled, this, &GuiAnalysisSetting::sendCorrectAll);
+}
+
+void GuiAnalysisSetting::retranslate()
+{
+    auto *layout = static_cast<QFormLayout *>(this->layout());
+    const QPair<QWidget *, QString> rows[] = {{m_sampleRate, tr("Sample Rate")},
+                                              {m_shift, tr("Frequency Shift")},
+                                              {m_decimation, tr("Decimation")}};
+    for (const auto &row : rows) {
+        if (auto *label = qobject_cast<QLabel *>(layout->labelForField(row.first)))
+            label->setText(row.second);
+    }
+    m_correctAll->setText(tr("Correct the whole signal at once"));
+}
+
+void GuiAnalysisSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QMap<QString, QString> GuiAnalysisSetting::values() const

@@ -21,6 +21,9 @@ public:
     QMap<QString, QString> values() const;
     void setValues(const QMap<QString, QString> &values);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 signals:
     void sendSampleRate(double SR_Hz);
     void sendCarrierFreq(double value);
@@ -32,4 +35,6 @@ private:
     UnitLineEdit *m_shift;
     QSpinBox *m_decimation;
     QCheckBox *m_correctAll;
+
+    void retranslate();
 };

@@ -10,25 +10,30 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
-GuiParserPending::GuiParserPending(const QString &analysisName, QWidget *parent)
-    : GuiParserSignal(parent), m_source(new GuiSourceSetting), m_notice(new QLabel(this)),
-      m_measurement(new QLabel(this))
+GuiParserPending::GuiParserPending(const char *analysisName, QWidget *parent)
+    : GuiParserSignal(parent), m_analysisName(analysisName), m_source(new GuiSourceSetting),
+      m_notice(new QLabel(this)), m_measurement(new QLabel(this)), m_sourceBox(new QGroupBox(this))
 {
     m_notice->setObjectName(QStringLiteral("lblAnalysisNotAvailable"));
     m_notice->setWordWrap(true);
-    m_notice->setText(tr("The %1 analysis is not available yet. This mode shows the recording's "
-                         "time, power and spectrum views and its file information only.")
-                          .arg(analysisName));
     m_measurement->setObjectName(QStringLiteral("lblMeasurement"));
-    auto *sourceBox = new QGroupBox(tr("Source"), this);
-    (new QVBoxLayout(sourceBox))->addWidget(m_source);
+    (new QVBoxLayout(m_sourceBox))->addWidget(m_source);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(fileRow());
     layout->addWidget(m_notice);
     layout->addWidget(m_measurement);
-    layout->addWidget(sourceBox);
+    layout->addWidget(m_sourceBox);
     layout->addStretch();
     connect(m_source, &GuiSourceSetting::changed, this, &GuiParserSignal::slotChangeParam);
+    retranslate();
+}
+
+void GuiParserPending::retranslate()
+{
+    m_notice->setText(tr("The %1 analysis is not available yet. This mode shows the recording's "
+                         "time, power and spectrum views and its file information only.")
+                          .arg(QCoreApplication::translate("ModePending", m_analysisName)));
+    m_sourceBox->setTitle(tr("Source"));
 }
 
 QString GuiParserPending::noticeText() const

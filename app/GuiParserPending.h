@@ -3,6 +3,7 @@
 #include "GuiParserSignal.h"
 
 class GuiSourceSetting;
+class QGroupBox;
 class QLabel;
 
 // Control panel of a mode whose analysis is not built yet: it opens recordings,
@@ -12,7 +13,8 @@ class GuiParserPending : public GuiParserSignal
 {
     Q_OBJECT
 public:
-    explicit GuiParserPending(const QString &analysisName, QWidget *parent = nullptr);
+    // analysisName: untranslated, in the "ModePending" context (QT_TRANSLATE_NOOP).
+    explicit GuiParserPending(const char *analysisName, QWidget *parent = nullptr);
 
     QString noticeText() const;
     GuiSourceSetting *sourceSetting() const { return m_source; }
@@ -22,8 +24,13 @@ public slots:
     void getParams() override;
     void setMeasurement(const QString &measurement);
 
+protected:
+    void retranslate() override;
+
 private:
+    const char *m_analysisName;
     GuiSourceSetting *m_source;
     QLabel *m_notice;
     QLabel *m_measurement;
+    QGroupBox *m_sourceBox;
 };

@@ -3,6 +3,7 @@
 #include "IOSignal.h"
 #include "ManagerSignal.h"
 
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,9 +11,8 @@
 #include <QPushButton>
 
 GuiParserSignal::GuiParserSignal(QWidget *parent)
-    : QWidget(parent), m_fileRow(new QWidget(this)), m_butOpen(new QPushButton(tr("&Open File..."), m_fileRow)),
-      m_lblFile(new QLabel(tr("No file"), m_fileRow)), m_progress(new QProgressBar(m_fileRow)),
-      m_butCancel(new QPushButton(tr("Cancel"), m_fileRow))
+    : QWidget(parent), m_fileRow(new QWidget(this)), m_butOpen(new QPushButton(m_fileRow)),
+      m_lblFile(new QLabel(m_fileRow)), m_progress(new QProgressBar(m_fileRow)), m_butCancel(new QPushButton(m_fileRow))
 {
     m_butOpen->setObjectName(QStringLiteral("butOpenFile"));
     m_lblFile->setObjectName(QStringLiteral("lblFileName"));
@@ -28,6 +28,23 @@ GuiParserSignal::GuiParserSignal(QWidget *parent)
     layout->addWidget(m_butCancel);
     connect(m_butOpen, &QPushButton::clicked, this, [this] { openSignal(); });
     connect(m_butCancel, &QPushButton::clicked, this, &GuiParserSignal::cancelLoad);
+    retranslateFileRow();
+}
+
+void GuiParserSignal::retranslateFileRow()
+{
+    m_butOpen->setText(tr("&Open File..."));
+    m_butCancel->setText(tr("Cancel"));
+    showFileName();
+}
+
+void GuiParserSignal::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateFileRow();
+        retranslate();
+    }
+    QWidget::changeEvent(event);
 }
 
 void GuiParserSignal::setManagerSignal(ManagerSignal *managerSignal)

@@ -43,11 +43,16 @@ public slots:
     void stopAnim() {}
 
 protected:
+    void changeEvent(QEvent *event) override;
+    // Subclasses put their own texts in the interface language here.
+    virtual void retranslate() {}
     // The row with the open button, the file name and the load progress, for subclasses to place.
     QWidget *fileRow() const { return m_fileRow; }
     void showFileName();
 
 private:
+    void retranslateFileRow();
+
     ManagerSignal *m_hub = nullptr;  // not owned
     QWidget *m_fileRow;
     QPushButton *m_butOpen;

@@ -9,16 +9,16 @@
 #include <QVBoxLayout>
 
 GuiParserVecAnalysis::GuiParserVecAnalysis(QWidget *parent)
-    : GuiParserSignal(parent), m_source(new GuiSourceSetting), m_analysis(new GuiAnalysisSetting)
+    : GuiParserSignal(parent), m_source(new GuiSourceSetting), m_analysis(new GuiAnalysisSetting),
+      m_sourceBox(new QGroupBox(this)), m_analysisBox(new QGroupBox(this))
 {
-    auto *sourceBox = new QGroupBox(tr("Source"), this);
-    (new QVBoxLayout(sourceBox))->addWidget(m_source);
-    auto *analysisBox = new QGroupBox(tr("Analysis"), this);
-    (new QVBoxLayout(analysisBox))->addWidget(m_analysis);
+    (new QVBoxLayout(m_sourceBox))->addWidget(m_source);
+    (new QVBoxLayout(m_analysisBox))->addWidget(m_analysis);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(fileRow());
-    layout->addWidget(sourceBox);
-    layout->addWidget(analysisBox);
+    layout->addWidget(m_sourceBox);
+    layout->addWidget(m_analysisBox);
+    retranslate();
     layout->addStretch();
     connect(m_source, &GuiSourceSetting::sendSampleRate, this, &GuiParserVecAnalysis::sendSampleRate);
     connect(m_source, &GuiSourceSetting::sendCarrierFreq, this, &GuiParserVecAnalysis::sendCarrierFreq);
@@ -27,6 +27,12 @@ GuiParserVecAnalysis::GuiParserVecAnalysis(QWidget *parent)
     connect(m_analysis, &GuiAnalysisSetting::sendCorrectAll, this, &GuiParserVecAnalysis::sendCorrectAll);
     connect(m_source, &GuiSourceSetting::changed, this, &GuiParserSignal::slotChangeParam);
     connect(m_analysis, &GuiAnalysisSetting::changed, this, &GuiParserSignal::slotChangeParam);
+}
+
+void GuiParserVecAnalysis::retranslate()
+{
+    m_sourceBox->setTitle(tr("Source"));
+    m_analysisBox->setTitle(tr("Analysis"));
 }
 
 void GuiParserVecAnalysis::setParams()

@@ -4,6 +4,7 @@
 
 class GuiAnalysisSetting;
 class GuiSourceSetting;
+class QGroupBox;
 
 // Control panel of the vector-analysis mode: the file row, the source settings and
 // the analysis settings, each kept in its group of the parameter set.
@@ -21,6 +22,9 @@ signals:
     void sendCarrierFreq(double value);
     void sendCorrectAll(bool isAll);
 
+protected:
+    void retranslate() override;
+
 public slots:
     void setParams() override;
     void getParams() override;
@@ -28,4 +32,6 @@ public slots:
 private:
     GuiSourceSetting *m_source;
     GuiAnalysisSetting *m_analysis;
+    QGroupBox *m_sourceBox;
+    QGroupBox *m_analysisBox;
 };

@@ -87,6 +87,13 @@ bool GuiSelectGrid::eventFilter(QObject *watched, QEvent *event)
     return QFrame::eventFilter(watched, event);
 }
 
+void GuiSelectGrid::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        highlight(m_rows, m_columns);
+    QFrame::changeEvent(event);
+}
+
 void GuiSelectGrid::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {

@@ -3,7 +3,9 @@
 #include "UnitLineEdit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
+#include <QLabel>
 
 namespace {
 constexpr double kMaxRateHz = 100e9;
@@ -22,13 +24,11 @@ GuiSourceSetting::GuiSourceSetting(QWidget *parent)
     m_carrier->setObjectName(QStringLiteral("sourceSet_InputCarrier"));
     m_refLevel->setObjectName(QStringLiteral("sourceSet_InputRefLevel"));
     m_accuracy->setObjectName(QStringLiteral("sourceSet_ComboAccuracy"));
-    m_accuracy->addItem(tr("16-bit (single)"));
-    m_accuracy->addItem(tr("64-bit float (double)"));
+    m_accuracy->addItems({QString(), QString()});
     auto *layout = new QFormLayout(this);
-    layout->addRow(tr("Sample Rate"), m_sampleRate);
-    layout->addRow(tr("Carrier Frequency"), m_carrier);
-    layout->addRow(tr("Reference Level"), m_refLevel);
-    layout->addRow(tr("Read Samples As"), m_accuracy);
+    for (QWidget *field : std::initializer_list<QWidget *>{m_sampleRate, m_carrier, m_refLevel, m_accuracy})
+        layout->addRow(QString(), field);
+    retranslate();
     connect(m_sampleRate, &UnitLineEdit::valueEdited, this, [this](double v) {
         emit sendSampleRate(v);
         emit changed();
@@ -42,6 +42,28 @@ GuiSourceSetting::GuiSourceSetting(QWidget *parent)
         emit changed();
     });
     connect(m_accuracy, qOverload<int>(&QComboBox::activated), this, [this](int index) { emit sendAccuracy(index == 0); });
+}
+
+void GuiSourceSetting::retranslate()
+{
+    auto *layout = static_cast<QFormLayout *>(this->layout());
+    const QPair<QWidget *, QString> rows[] = {{m_sampleRate, tr("Sample Rate")},
+                                              {m_carrier, tr("Carrier Frequency")},
+                                              {m_refLevel, tr("Reference Level")},
+                                              {m_accuracy, tr("Read Samples As")}};
+    for (const auto &row : rows) {
+        if (auto *label = qobject_cast<QLabel *>(layout->labelForField(row.first)))
+            label->setText(row.second);
+    }
+    m_accuracy->setItemText(0, tr("16-bit (single)"));
+    m_accuracy->setItemText(1, tr("64-bit float (double)"));
+}
+
+void GuiSourceSetting::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QMap<QString, QString> GuiSourceSetting::values() const

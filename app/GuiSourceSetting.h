@@ -18,6 +18,9 @@ public:
     QMap<QString, QString> values() const;
     void setValues(const QMap<QString, QString> &values);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 signals:
     void sendSampleRate(double SR_Hz);
     void sendCarrierFreq(double value);
@@ -32,4 +35,6 @@ private:
     UnitLineEdit *m_carrier;
     UnitLineEdit *m_refLevel;
     QComboBox *m_accuracy;
+
+    void retranslate();
 };

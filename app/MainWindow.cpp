@@ -89,14 +89,6 @@ void MainWindow::connectMenu()
     connect(m_menu, &VerticalMenu::openHelp, this, &MainWindow::slotOpenHelp);
     connect(m_menu, &VerticalMenu::sendLanguage, this, &MainWindow::slotSwitchLanguage);
     connect(m_menu, &VerticalMenu::sendLanguage, this, &MainWindow::slotSaveLanguage);
-    connect(m_menu, &VerticalMenu::sendLanguage, this, [this] {
-        auto *box = new QMessageBox(QMessageBox::Information, tr("Language"),
-                                    tr("The menu and the title bar use the new language now; the panels "
-                                       "and plots follow at the next start."),
-                                    QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
-    });
     connect(m_menu, &VerticalMenu::sendTheme, this, &MainWindow::slotSwitchTheme);
 }
 

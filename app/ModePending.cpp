@@ -5,7 +5,7 @@
 #include "ParamSource.h"
 #include "ParserVectorAnalysis.h"
 
-ModePending::ModePending(int mode, const QString &analysisName, const QString &grid, QWidget *parent)
+ModePending::ModePending(int mode, const char *analysisName, const QString &grid, QWidget *parent)
     : ModeAnalysis(mode, parent), m_grid(grid)
 {
     // The frame walker of vector analysis, which leaves the samples untouched

@@ -11,7 +11,8 @@ class ModePending : public ModeAnalysis
 {
     Q_OBJECT
 public:
-    ModePending(int mode, const QString &analysisName, const QString &grid, QWidget *parent = nullptr);
+    // analysisName: untranslated, marked with QT_TRANSLATE_NOOP("ModePending", ...).
+    ModePending(int mode, const char *analysisName, const QString &grid, QWidget *parent = nullptr);
 
     QString defaultGrid() const override { return m_grid; }
     void slotLoadFile() override;

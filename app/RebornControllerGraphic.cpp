@@ -4,6 +4,7 @@
 #include "PluralRule.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -16,30 +17,28 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    m_butRun = addButton(QStringLiteral("butRunCont"), QStringLiteral("\u25B6"), tr("Play continuously"));
-    m_butSingle = addButton(QStringLiteral("butRunSingle"), QStringLiteral("\u25B7|"), tr("Analyse one window"));
-    m_butRead = addButton(QStringLiteral("butRunRead"), QStringLiteral("\u21E9"), tr("Read from the instrument"));
-    m_butStop = addButton(QStringLiteral("butStop"), QStringLiteral("\u25A0"), tr("Stop"));
-    m_butSlower = addButton(QStringLiteral("butDecreaseFPS"), QStringLiteral("\u2212"), tr("Fewer frames per second"));
+    m_butRun = addButton(QStringLiteral("butRunCont"), QStringLiteral("\u25B6"));
+    m_butSingle = addButton(QStringLiteral("butRunSingle"), QStringLiteral("\u25B7|"));
+    m_butRead = addButton(QStringLiteral("butRunRead"), QStringLiteral("\u21E9"));
+    m_butStop = addButton(QStringLiteral("butStop"), QStringLiteral("\u25A0"));
+    m_butSlower = addButton(QStringLiteral("butDecreaseFPS"), QStringLiteral("\u2212"));
     m_lblFps = new QLabel(this);
     m_lblFps->setObjectName(QStringLiteral("lblFPS"));
     m_lblFps->setMinimumWidth(m_lblFps->fontMetrics().horizontalAdvance(QStringLiteral("9999 FPS")));
     m_lblFps->setAlignment(Qt::AlignCenter);
-    m_butFaster = addButton(QStringLiteral("butIncreaseFPS"), QStringLiteral("+"), tr("More frames per second"));
-    auto *butLess = addButton(QStringLiteral("butDecreaseSamples"), QStringLiteral("\u25C0"), tr("Shorter window"));
+    m_butFaster = addButton(QStringLiteral("butIncreaseFPS"), QStringLiteral("+"));
+    m_butLess = addButton(QStringLiteral("butDecreaseSamples"), QStringLiteral("\u25C0"));
     m_spinSamples = new QSpinBox(this);
     m_spinSamples->setObjectName(QStringLiteral("spinSamples"));
     m_spinSamples->setRange(1, kMaxSamples);
     m_spinSamples->setValue(2000);
     m_spinSamples->setKeyboardTracking(false);
-    m_spinSamples->setToolTip(tr("Window length"));
     m_lblUnit = new QLabel(this);
-    auto *butMore = addButton(QStringLiteral("butIncreaseSamples"), QStringLiteral("\u25B6"), tr("Longer window"));
-    m_butGrid = addButton(QStringLiteral("butGrid"), QStringLiteral("\u25A6"), tr("Grid of frames"));
+    m_butMore = addButton(QStringLiteral("butIncreaseSamples"), QStringLiteral("\u25B6"));
+    m_butGrid = addButton(QStringLiteral("butGrid"), QStringLiteral("\u25A6"));
     m_selectGrid = new GuiSelectGrid;
     m_comboLayer = new QComboBox(this);
     m_comboLayer->setObjectName(QStringLiteral("comboLayer"));
-    m_comboLayer->setToolTip(tr("Layer"));
     auto *gridMenu = new QMenu(this);
     auto *gridAction = new QWidgetAction(gridMenu);
     gridAction->setDefaultWidget(m_selectGrid);
@@ -53,7 +52,7 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     for (QWidget *w : std::initializer_list<QWidget *>{m_butSlower, m_lblFps, m_butFaster})
         layout->addWidget(w);
     layout->addSpacing(12);
-    for (QWidget *w : std::initializer_list<QWidget *>{butLess, m_spinSamples, m_lblUnit, butMore, m_butGrid, m_comboLayer})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_butLess, m_spinSamples, m_lblUnit, m_butMore, m_butGrid, m_comboLayer})
         layout->addWidget(w);
     layout->addStretch();
 
@@ -71,8 +70,8 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     });
     connect(m_butSlower, &QToolButton::clicked, this, &RebornControllerGraphic::decreaseFPS);
     connect(m_butFaster, &QToolButton::clicked, this, &RebornControllerGraphic::increaseFPS);
-    connect(butLess, &QToolButton::clicked, this, &RebornControllerGraphic::deacreaseSamples);
-    connect(butMore, &QToolButton::clicked, this, &RebornControllerGraphic::increaseSamples);
+    connect(m_butLess, &QToolButton::clicked, this, &RebornControllerGraphic::deacreaseSamples);
+    connect(m_butMore, &QToolButton::clicked, this, &RebornControllerGraphic::increaseSamples);
     connect(m_spinSamples, qOverload<int>(&QSpinBox::valueChanged), this, [this](int value) {
         updateUnitWord();
         emit signalSendSamples(value);
@@ -83,8 +82,30 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     });
     connect(m_comboLayer, qOverload<int>(&QComboBox::activated), this, &RebornControllerGraphic::requestChangeLayer);
     hideFPS();
-    updateUnitWord();
     setLayerCount(1);
+    retranslate();
+}
+
+void RebornControllerGraphic::retranslate()
+{
+    const QPair<QWidget *, QString> tips[] = {
+        {m_butRun, tr("Play continuously")},          {m_butSingle, tr("Analyse one window")},
+        {m_butRead, tr("Read from the instrument")},  {m_butStop, tr("Stop")},
+        {m_butSlower, tr("Fewer frames per second")}, {m_butFaster, tr("More frames per second")},
+        {m_butLess, tr("Shorter window")},            {m_butMore, tr("Longer window")},
+        {m_spinSamples, tr("Window length")},         {m_comboLayer, tr("Layer")}};
+    for (const auto &tip : tips)
+        tip.first->setToolTip(tip.second);
+    setGrig(m_selectGrid->rows(), m_selectGrid->columns(), false);  // the grid button's tip
+    updateUnitWord();
+    setLayerCount(m_layerCount);
+}
+
+void RebornControllerGraphic::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 int RebornControllerGraphic::currentLayer() const
@@ -94,21 +115,23 @@ int RebornControllerGraphic::currentLayer() const
 
 void RebornControllerGraphic::setLayerCount(int count)
 {
+    m_layerCount = count;
     const QSignalBlocker blocker(m_comboLayer);
+    const QVariant chosen = m_comboLayer->currentData();
     m_comboLayer->clear();
     for (int n = 1; n <= count; ++n)
         m_comboLayer->addItem(tr("Layer %1").arg(n), n);
     if (count > 1)
         m_comboLayer->addItem(tr("All layers"), 0);
+    m_comboLayer->setCurrentIndex(std::max(0, m_comboLayer->findData(chosen)));
     m_comboLayer->setVisible(count > 1);
 }
 
-QToolButton *RebornControllerGraphic::addButton(const QString &name, const QString &text, const QString &toolTip)
+QToolButton *RebornControllerGraphic::addButton(const QString &name, const QString &text)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
     button->setText(text);
-    button->setToolTip(toolTip);
     button->setAutoRaise(true);
     return button;
 }

@@ -45,6 +45,9 @@ signals:
     void increaseSamples();
     void requestChangeLayer();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 public slots:
     void slotStopRead();
     void setGrig(int row, int column, bool isSendGrid = true);
@@ -62,7 +65,8 @@ public slots:
     void setLayerCount(int count);
 
 private:
-    QToolButton *addButton(const QString &name, const QString &text, const QString &toolTip);
+    QToolButton *addButton(const QString &name, const QString &text);
+    void retranslate();
     void updateUnitWord();
 
     QToolButton *m_butRun;
@@ -77,6 +81,9 @@ private:
     QToolButton *m_butGrid;
     GuiSelectGrid *m_selectGrid;
     QComboBox *m_comboLayer;
+    QToolButton *m_butLess;
+    QToolButton *m_butMore;
+    int m_layerCount = 1;
     Unit m_unit = Points;
     bool m_isRussian = false;
     bool m_isReading = false;

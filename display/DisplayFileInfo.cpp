@@ -3,6 +3,7 @@
 #include "ManagerSignal.h"
 #include "UnitPrefix.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -11,7 +12,6 @@ DisplayFileInfo::DisplayFileInfo(ManagerSignal *hub, QWidget *parent)
     : QWidget(parent), m_hub(hub), m_table(new QTableWidget(this))
 {
     m_table->setColumnCount(2);
-    m_table->setHorizontalHeaderLabels({tr("Property"), tr("Value")});
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->verticalHeader()->setVisible(false);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -42,8 +42,16 @@ QVector<QPair<QString, QString>> DisplayFileInfo::rows() const
     return rows;
 }
 
+void DisplayFileInfo::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        updateInfo();
+    QWidget::changeEvent(event);
+}
+
 void DisplayFileInfo::updateInfo()
 {
+    m_table->setHorizontalHeaderLabels({tr("Property"), tr("Value")});
     const auto shown = rows();
     m_table->setRowCount(shown.size());
     for (int r = 0; r < shown.size(); ++r) {

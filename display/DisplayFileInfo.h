@@ -19,6 +19,9 @@ public:
 public slots:
     void updateInfo();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     ManagerSignal *m_hub;  // not owned
     QTableWidget *m_table;

@@ -62,6 +62,7 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_zoom, &LineVerticalZoom::sendMin, this, &DisplayGraphicSignal::setMinOy);
     connect(m_zoom, &LineVerticalZoom::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
+    connect(m_graphic, &Graphic::languageChanged, this, &DisplayGraphicSignal::retranslate);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
     // Qt Charts' minimal updates leave old tick labels on screen when labels move
     // with a new range or plot area: those changes repaint the whole chart.

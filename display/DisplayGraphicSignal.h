@@ -77,6 +77,8 @@ public slots:
     virtual void setValueOx(int size);
     // Re-reads the hub's mode and sets axis titles and ranges to it.
     virtual void updateAxes() {}
+    // Titles and readouts in the interface language, after it changed.
+    virtual void retranslate() { updateAxes(); }
     void setMinOy(double value);
     void setMaxOy(double value);
 

@@ -12,7 +12,7 @@ constexpr double kDefaultLimit = 1.1;
 DisplayITime::DisplayITime(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
     : DisplayGraphicSignal(hub, calculate, parent)
 {
-    setTitles(tr("I Time"), tr("Time (ms)"), tr("I - channel (V)"));
+    applyTitles();
     NiceAxis::setRange(axisY(), -kDefaultLimit, kDefaultLimit);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindI, signalIndex));
     applyPointAxisRange(hub->sizeSelection(), false);
@@ -25,4 +25,15 @@ void DisplayITime::setValueOx(int size)
 {
     DisplayGraphicSignal::setValueOx(size);
     applyPointAxisRange(size, false);
+}
+
+void DisplayITime::applyTitles()
+{
+    setTitles(tr("I Time"), tr("Time (ms)"), tr("I - channel (V)"));
+}
+
+void DisplayITime::retranslate()
+{
+    applyTitles();
+    updateAxes();
 }

@@ -14,8 +14,7 @@ DisplayPowerDiagram::DisplayPowerDiagram(ManagerSignal *hub, CalculateDate *calc
                                          QWidget *parent)
     : DisplayGraphicSignal(hub, calculate, parent)
 {
-    const bool isVA = hub->param()->mode() == ParamSignal::ModeVA;
-    setTitles(tr("Power"), isVA ? tr("Points") : tr("Symbols"), tr("Power (dBm)"));
+    applyTitles();
     NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindPower, signalIndex));
     applyPointAxisRange(hub->sizeSelection(), true);
@@ -28,4 +27,16 @@ void DisplayPowerDiagram::setValueOx(int size)
 {
     DisplayGraphicSignal::setValueOx(size);
     applyPointAxisRange(size, true);
+}
+
+void DisplayPowerDiagram::applyTitles()
+{
+    const bool isVA = hub()->param()->mode() == ParamSignal::ModeVA;
+    setTitles(tr("Power"), isVA ? tr("Points") : tr("Symbols"), tr("Power (dBm)"));
+}
+
+void DisplayPowerDiagram::retranslate()
+{
+    applyTitles();
+    updateAxes();
 }

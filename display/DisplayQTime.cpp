@@ -12,7 +12,7 @@ constexpr double kDefaultLimit = 1.1;
 DisplayQTime::DisplayQTime(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
     : DisplayGraphicSignal(hub, calculate, parent)
 {
-    setTitles(tr("Q Time"), tr("Time (ms)"), tr("Q - channel (V)"));
+    applyTitles();
     NiceAxis::setRange(axisY(), -kDefaultLimit, kDefaultLimit);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindQ, signalIndex));
     applyPointAxisRange(hub->sizeSelection(), false);
@@ -25,4 +25,15 @@ void DisplayQTime::setValueOx(int size)
 {
     DisplayGraphicSignal::setValueOx(size);
     applyPointAxisRange(size, false);
+}
+
+void DisplayQTime::applyTitles()
+{
+    setTitles(tr("Q Time"), tr("Time (ms)"), tr("Q - channel (V)"));
+}
+
+void DisplayQTime::retranslate()
+{
+    applyTitles();
+    updateAxes();
 }

@@ -11,5 +11,9 @@ public:
 
 public slots:
     void updateAxes() override;
+    void retranslate() override;
     void setValueOx(int size) override;
+
+private:
+    void applyTitles();
 };

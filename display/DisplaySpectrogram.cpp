@@ -19,7 +19,7 @@ DisplaySpectrogram::DisplaySpectrogram(ManagerSignal *hub, CalculateDate *calcul
     : DisplayGraphicSignal(hub, calculate, parent), m_colorBar(new WgtColor(graphic())),
       m_highLabel(new QLabel(graphic())), m_lowLabel(new QLabel(graphic()))
 {
-    setTitles(tr("Spectrogram"), tr("Frequency (MHz)"), QString());
+    applyTitles();
     axisY()->setLabelsVisible(false);
     axisY()->setGridLineVisible(false);
     QMargins margins = chart()->margins();
@@ -64,4 +64,15 @@ void DisplaySpectrogram::placeOverlays()
     m_lowLabel->adjustSize();
     m_highLabel->move(x + kColorBarWidth + 3, int(plot.top()));
     m_lowLabel->move(x + kColorBarWidth + 3, int(plot.bottom()) - m_lowLabel->height());
+}
+
+void DisplaySpectrogram::applyTitles()
+{
+    setTitles(tr("Spectrogram"), tr("Frequency (MHz)"), QString());
+}
+
+void DisplaySpectrogram::retranslate()
+{
+    applyTitles();
+    updateAxes();
 }

@@ -23,11 +23,13 @@ public:
 public slots:
     void setLevels(double low, double high);
     void updateAxes() override;
+    void retranslate() override;
 
 protected:
     void placeOverlays() override;
 
 private:
+    void applyTitles();
 
     WgtColor *m_colorBar;  // child of the graphic
     QLabel *m_highLabel;   // child of the graphic

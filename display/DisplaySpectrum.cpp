@@ -19,7 +19,7 @@ constexpr double kDefaultHalfSpan = 45.0;  // MHz, until a signal is shown
 DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
     : DisplayGraphicSignal(hub, calculate, parent), m_lblRBW(new QLabel(graphic())), m_lblSpan(new QLabel(graphic()))
 {
-    setTitles(tr("Spectrum"), tr("Frequency (MHz)"), tr("Amplitude (dBm)"));
+    applyTitles();
     m_titleBrush = chart()->titleBrush();
     NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     NiceAxis::setRange(axisX(), -kDefaultHalfSpan, kDefaultHalfSpan);
@@ -111,4 +111,15 @@ void DisplaySpectrum::placeOverlays()
 bool DisplaySpectrum::isTitleShown() const
 {
     return chart()->titleBrush().color().alpha() != 0;
+}
+
+void DisplaySpectrum::applyTitles()
+{
+    setTitles(tr("Spectrum"), tr("Frequency (MHz)"), tr("Amplitude (dBm)"));
+}
+
+void DisplaySpectrum::retranslate()
+{
+    applyTitles();
+    updateAxes();
 }

@@ -35,11 +35,13 @@ public slots:
     void updateInfo(int size);
     void slotSetData(const QVector<QPointF> &data) override;
     void updateAxes() override;
+    void retranslate() override;
 
 protected:
     void placeOverlays() override;
 
 private:
+    void applyTitles();
     int selectionSize() const;
 
     double m_spanFactor = 1.0;

@@ -23,18 +23,14 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicSignal::Factory factory,
     setFrameShape(QFrame::StyledPanel);
     setAcceptDrops(true);
     m_title->setObjectName(QStringLiteral("lblFrameTitle"));
-    m_title->setToolTip(tr("Drag onto another frame to show this graphic there"));
     m_title->installEventFilter(this);
     m_butSettings->setText(QStringLiteral("\u2699"));
-    m_butSettings->setToolTip(tr("Frame settings"));
     m_butSettings->setCheckable(true);
     m_butSettings->setAutoRaise(true);
     m_butMenu->setText(QStringLiteral("\u2630"));
-    m_butMenu->setToolTip(tr("Frame menu"));
     m_butMenu->setAutoRaise(true);
     m_butMenu->setPopupMode(QToolButton::InstantPopup);
     m_settings->setVisible(false);
-    buildMenu();
 
     auto *header = new QHBoxLayout;
     header->setContentsMargins(4, 0, 0, 0);
@@ -52,11 +48,27 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicSignal::Factory factory,
     layout->addLayout(body, 1);
 
     connect(m_butSettings, &QToolButton::toggled, m_settings, &QWidget::setVisible);
-    connect(m_graphic, &GraphicSignal::graphicChanged, this,
-            [this](const QString &name) { m_title->setText(GraphicCatalogue::title(name)); });
+    connect(m_graphic, &GraphicSignal::graphicChanged, this, &FrameGraphicSignal::retranslate);
     connect(this, &FrameGraphicSignal::dropSignal, this, &FrameGraphicSignal::setGraphic);
     connect(this, &FrameGraphicSignal::changeGraphic, this, &FrameGraphicSignal::setGraphic);
-    m_title->setText(tr("No Data"));
+    retranslate();
+}
+
+void FrameGraphicSignal::retranslate()
+{
+    m_title->setToolTip(tr("Drag onto another frame to show this graphic there"));
+    m_butSettings->setToolTip(tr("Frame settings"));
+    m_butMenu->setToolTip(tr("Frame menu"));
+    m_title->setText(GraphicCatalogue::title(m_graphic->name()));
+    delete m_butMenu->menu();
+    buildMenu();
+}
+
+void FrameGraphicSignal::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
 }
 
 void FrameGraphicSignal::buildMenu()

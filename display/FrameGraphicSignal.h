@@ -40,9 +40,11 @@ protected:
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildMenu();
+    void retranslate();
 
     const int m_mode;
     GraphicSignal *m_graphic;

@@ -1,5 +1,7 @@
 #include "Graphic.h"
 
+#include <QEvent>
+
 #include <QPainter>
 
 Graphic::Graphic(QChart *chart, QWidget *parent) : QChartView(chart, parent) {}
@@ -38,4 +40,11 @@ void Graphic::drawForeground(QPainter *painter, const QRectF &rect)
     painter->resetTransform();  // from scene to view coordinates
     emit paintOverlay(painter);
     painter->restore();
+}
+
+void Graphic::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        emit languageChanged();
+    QChartView::changeEvent(event);
 }

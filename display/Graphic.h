@@ -24,6 +24,8 @@ signals:
     // coordinates: overlays that change with every frame (markers) draw here, so
     // that they cost no repaint of their own.
     void paintOverlay(QPainter *painter);
+    // The interface language changed: texts drawn in the chart follow.
+    void languageChanged();
 
 public slots:
     void setImage(const QImage &image);
@@ -31,6 +33,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:

@@ -660,14 +660,6 @@ A workstation for the analysis of IQ recordings.</source>
         <source>Profile</source>
         <translation>Профиль</translation>
     </message>
-    <message>
-        <source>Language</source>
-        <translation>Язык</translation>
-    </message>
-    <message>
-        <source>The menu and the title bar use the new language now; the panels and plots follow at the next start.</source>
-        <translation>Меню и заголовок окна уже на новом языке; панели и графики перейдут на него при следующем запуске.</translation>
-    </message>
 </context>
 <context>
     <name>MarkerValue</name>
@@ -772,27 +764,6 @@ A workstation for the analysis of IQ recordings.</source>
     </message>
 </context>
 <context>
-    <name>Mode4G</name>
-    <message>
-        <source>LTE</source>
-        <translation>LTE</translation>
-    </message>
-</context>
-<context>
-    <name>Mode5G</name>
-    <message>
-        <source>5G NR</source>
-        <translation>5G NR</translation>
-    </message>
-</context>
-<context>
-    <name>ModeACLR</name>
-    <message>
-        <source>ACLR</source>
-        <translation>ACLR</translation>
-    </message>
-</context>
-<context>
     <name>ModeAnalysis</name>
     <message>
         <source>Error</source>
@@ -816,7 +787,19 @@ A workstation for the analysis of IQ recordings.</source>
     </message>
 </context>
 <context>
-    <name>ModeDM</name>
+    <name>ModePending</name>
+    <message>
+        <source>LTE</source>
+        <translation>LTE</translation>
+    </message>
+    <message>
+        <source>5G NR</source>
+        <translation>5G NR</translation>
+    </message>
+    <message>
+        <source>ACLR</source>
+        <translation>ACLR</translation>
+    </message>
     <message>
         <source>digital modulation</source>
         <translation>цифровой модуляции</translation>
@@ -878,10 +861,6 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>Longer window</source>
         <translation>Длиннее окно</translation>
-    </message>
-    <message>
-        <source>Grid of frames</source>
-        <translation>Сетка кадров</translation>
     </message>
     <message>
         <source>symbols</source>

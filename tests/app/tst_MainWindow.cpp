@@ -10,6 +10,7 @@
 #include "StartupSettings.h"
 #include "TestEnvironment.h"
 #include "VerticalMenu.h"
+#include "FrameGraphicSignal.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -30,6 +31,7 @@ private slots:
     void autoSaveIsWrittenOnCloseAndReadAtStart();
     void acquisitionFollowsTheModeOnScreen();
     void pendingModesSayTheirAnalysisIsNotAvailable();
+    void switchingLanguageWhileRunningRetranslatesTheModes();
 
 private:
     TestEnvironment m_env;
@@ -165,6 +167,24 @@ void tst_MainWindow::pendingModesSayTheirAnalysisIsNotAvailable()
         QVERIFY2(notice && notice->text().contains(QLatin1String("not available")), mode->metaObject()->className());
     }
     QCOMPARE(window.modeDM()->frames()->frames().size(), 4);
+}
+
+void tst_MainWindow::switchingLanguageWhileRunningRetranslatesTheModes()
+{
+    MainWindow window;
+    window.show();
+    ModeVecAnalysis *va = window.modeVecAnalysis();
+    auto frameTitle = [va] { return va->frames()->frames().first()->findChild<QLabel *>(QStringLiteral("lblFrameTitle"))->text(); };
+    auto openButton = [va] { return va->findChild<QPushButton *>(QStringLiteral("butOpenFile"))->text(); };
+    QCOMPARE(frameTitle(), QStringLiteral("Spectrum"));
+    window.slotSwitchLanguage(QStringLiteral("russian"));
+    QTRY_COMPARE(frameTitle(), QStringLiteral("Спектр"));
+    QVERIFY(openButton().contains(QStringLiteral("Открыть")));
+    auto *notice = window.modeDM()->findChild<QLabel *>(QStringLiteral("lblAnalysisNotAvailable"));
+    QVERIFY(notice->text().startsWith(QStringLiteral("Анализ")));
+    window.slotSwitchLanguage(QStringLiteral("english"));
+    QTRY_COMPARE(frameTitle(), QStringLiteral("Spectrum"));
+    QVERIFY(notice->text().startsWith(QLatin1String("The digital modulation analysis")));
 }
 
 QTEST_MAIN(tst_MainWindow)

@@ -221,7 +221,7 @@ void tst_Translation::panelsRunBarAndTablesAreRussian()
     QCOMPARE(layers->itemData(2).toInt(), 0);
 
     // The pending modes name their measurement as the menu does, not by its key.
-    GuiParserPending panel(QStringLiteral("LTE"));
+    GuiParserPending panel("LTE");
     auto *measurement = panel.findChild<QLabel *>(QStringLiteral("lblMeasurement"));
     QVERIFY(measurement);
     panel.setMeasurement(QStringLiteral("Level_PSK"));
