@@ -21,7 +21,7 @@ GuiAnalysisSetting::GuiAnalysisSetting(QWidget *parent)
     m_decimation->setKeyboardTracking(false);
     auto *layout = new QFormLayout(this);
     for (QWidget *field : std::initializer_list<QWidget *>{m_sampleRate, m_shift, m_decimation})
-        layout->addRow(QString(), field);
+        layout->addRow(new QLabel(this), field);
     layout->addRow(m_correctAll);
     retranslate();
     connect(m_sampleRate, &UnitLineEdit::valueEdited, this, [this](double v) {

@@ -27,7 +27,7 @@ GuiSourceSetting::GuiSourceSetting(QWidget *parent)
     m_accuracy->addItems({QString(), QString()});
     auto *layout = new QFormLayout(this);
     for (QWidget *field : std::initializer_list<QWidget *>{m_sampleRate, m_carrier, m_refLevel, m_accuracy})
-        layout->addRow(QString(), field);
+        layout->addRow(new QLabel(this), field);
     retranslate();
     connect(m_sampleRate, &UnitLineEdit::valueEdited, this, [this](double v) {
         emit sendSampleRate(v);

@@ -43,11 +43,17 @@ void DisplayGraphicSignal::setupChart()
     m_autoLimit = new autoLimitOY(m_chart, m_axisY);
 }
 
+// Readouts and the markers button stand on the chart's own white background; the
+// marker panel (a frame of its own) keeps the theme's colours.
+const char DisplayGraphicSignal::kOnChartStyle[] =
+    "Graphic > QLabel { color: #2b2b2b; background: transparent; }"
+    "QToolButton#butMenuMarker { color: #2b2b2b; background: transparent; }";
+
 void DisplayGraphicSignal::createOverlays()
 {
     // The readouts float over the chart's own light background, whatever the
     // program's theme says about labels elsewhere.
-    m_graphic->setStyleSheet(QStringLiteral("QLabel { color: #2b2b2b; background: transparent; }"));
+    m_graphic->setStyleSheet(QString::fromLatin1(kOnChartStyle));
     m_zoom = new LineVerticalZoom(m_graphic);
     m_overload = new QLabel(tr("Overload!"), m_graphic);
     m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));

@@ -30,6 +30,7 @@ class DisplayGraphicSignal : public QObject
     Q_OBJECT
 public:
     static constexpr int kMinimumWidth = 30;
+    static const char kOnChartStyle[];
     static constexpr int kMinimumHeight = 50;
     // Where the overload label sits: this share of the view's width left of the
     // plot area's right edge, this share of the plot height below its top.
