@@ -5,6 +5,8 @@
 #include "ParamVectorAnalysis.h"
 #include "UnitLineEdit.h"
 
+#include <QFormLayout>
+#include <QLabel>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QtTest>
@@ -28,6 +30,17 @@ void tst_Panels::panelStartsWithTheDefaultTexts()
     QCOMPARE(values.value(QStringLiteral("CLOCK")), QStringLiteral("1 MHz"));
     QCOMPARE(values.value(QStringLiteral("FREQUENCY")), QStringLiteral("0 GHz"));
     QCOMPARE(values.value(QStringLiteral("POWER")), QStringLiteral("0 dBm"));
+    // Every field is captioned.
+    auto *form = qobject_cast<QFormLayout *>(source.layout());
+    auto *field = source.findChild<UnitLineEdit *>(QStringLiteral("sourceSet_InputSampleRate"));
+    auto *caption = qobject_cast<QLabel *>(form->labelForField(field));
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), QStringLiteral("Sample Rate"));
+    GuiAnalysisSetting analysis;
+    auto *decimation = analysis.findChild<QSpinBox *>(QStringLiteral("analysisSet_SpinDecimation"));
+    caption = qobject_cast<QLabel *>(qobject_cast<QFormLayout *>(analysis.layout())->labelForField(decimation));
+    QVERIFY(caption);
+    QCOMPARE(caption->text(), QStringLiteral("Decimation"));
 }
 
 void tst_Panels::panelAndParameterSetExchangeBothGroups()
