@@ -1,5 +1,6 @@
 #include "GuiAnalysisSetting.h"
 
+#include "FormCaptions.h"
 #include "UnitLineEdit.h"
 
 #include <QCheckBox>
@@ -38,14 +39,10 @@ GuiAnalysisSetting::GuiAnalysisSetting(QWidget *parent)
 
 void GuiAnalysisSetting::retranslate()
 {
-    auto *layout = static_cast<QFormLayout *>(this->layout());
-    const QPair<QWidget *, QString> rows[] = {{m_sampleRate, tr("Sample Rate")},
-                                              {m_shift, tr("Frequency Shift")},
-                                              {m_decimation, tr("Decimation")}};
-    for (const auto &row : rows) {
-        if (auto *label = qobject_cast<QLabel *>(layout->labelForField(row.first)))
-            label->setText(row.second);
-    }
+    FormCaptions::apply(static_cast<QFormLayout *>(layout()), {
+                                               {m_sampleRate, tr("Sample Rate")},
+                                               {m_shift, tr("Frequency Shift")},
+                                               {m_decimation, tr("Decimation")}});
     m_correctAll->setText(tr("Correct the whole signal at once"));
 }
 

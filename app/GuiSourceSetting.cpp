@@ -1,5 +1,6 @@
 #include "GuiSourceSetting.h"
 
+#include "FormCaptions.h"
 #include "UnitLineEdit.h"
 
 #include <QComboBox>
@@ -46,15 +47,11 @@ GuiSourceSetting::GuiSourceSetting(QWidget *parent)
 
 void GuiSourceSetting::retranslate()
 {
-    auto *layout = static_cast<QFormLayout *>(this->layout());
-    const QPair<QWidget *, QString> rows[] = {{m_sampleRate, tr("Sample Rate")},
-                                              {m_carrier, tr("Carrier Frequency")},
-                                              {m_refLevel, tr("Reference Level")},
-                                              {m_accuracy, tr("Read Samples As")}};
-    for (const auto &row : rows) {
-        if (auto *label = qobject_cast<QLabel *>(layout->labelForField(row.first)))
-            label->setText(row.second);
-    }
+    FormCaptions::apply(static_cast<QFormLayout *>(layout()), {
+                                               {m_sampleRate, tr("Sample Rate")},
+                                               {m_carrier, tr("Carrier Frequency")},
+                                               {m_refLevel, tr("Reference Level")},
+                                               {m_accuracy, tr("Read Samples As")}});
     m_accuracy->setItemText(0, tr("16-bit (single)"));
     m_accuracy->setItemText(1, tr("64-bit float (double)"));
 }

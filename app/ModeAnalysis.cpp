@@ -418,16 +418,7 @@ bool ModeAnalysis::restoreProfile(const QString &text)
         setViewLength(samples);
     const QString path = itemValue(text, QStringLiteral("PathSignal:"));
     if (!path.isEmpty() && QFile::exists(path)) {
-        QMetaObject::invokeMethod(&m_io, [io = &m_io, path, text] {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-                return;  // a remembered file that no longer opens is skipped
-            io->defineFormatRead(text);
-            io->progress()->reset();
-            io->readSignal(file, false, true);
-        }, Qt::QueuedConnection);
-        connect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal,
-                Qt::UniqueConnection);
+        readAgain(path, [text](IOSignal *io) { io->defineFormatRead(text); });
     }
     return true;
 }
@@ -451,12 +442,18 @@ void ModeAnalysis::slotReReadSignal(bool isSingle)
         return;
     stopRun();
     m_panel->openSignal(QString());  // shows the progress only
-    QMetaObject::invokeMethod(&m_io, [io = &m_io, path, isSingle] {
+    readAgain(path, [isSingle](IOSignal *io) { io->setReadDouble(!isSingle); });
+}
+
+void ModeAnalysis::readAgain(const QString &path, const std::function<void(IOSignal *)> &setFormat)
+{
+    // In the reader's thread; the hub's next source then finishes like a load.
+    QMetaObject::invokeMethod(&m_io, [io = &m_io, path, setFormat] {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return;
+            return;  // a remembered file that no longer opens is skipped
+        setFormat(io);
         io->progress()->reset();
-        io->setReadDouble(!isSingle);
         io->readSignal(file, false, true);
     }, Qt::QueuedConnection);
     connect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal,

@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class CalculateDate;
@@ -127,6 +128,8 @@ private:
     void connectSettings(GraphicSignal *host, DisplayGraphicSignal *view);
     void refreshSelectionBar();
     void slotRestoredSignal();
+    // Reads a remembered file again without a load signal; setFormat sets the read flags first.
+    void readAgain(const QString &path, const std::function<void(IOSignal *)> &setFormat);
 
     const int m_mode;
     ManagerSignal m_hub;

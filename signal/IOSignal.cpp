@@ -1,5 +1,6 @@
 #include "IOSignal.h"
 
+#include "DatHeader.h"
 #include "ManagerSignal.h"
 #include "ParamSignal.h"
 #include "SampleCodec.h"
@@ -253,17 +254,16 @@ bool IOSignal::decodeBlock(const char *data, int total, int layers, QVector<Sign
 
 QVector<Signal> IOSignal::decodeDat(const TagScanner &file, bool isSendLoad)
 {
-    if (file.isNull() || file.size() < kDatHeaderSize)
+    DatHeader header;
+    if (file.isNull() || !DatHeader::read(file.data(), file.size(), header))
         return {};
-    const char *header = file.data();
-    const quint32 sampleRate = qFromLittleEndian<quint32>(header);
-    const int layers = quint8(header[4]);
-    const qint32 perLayer = qFromLittleEndian<qint32>(header + 5);
-    const double peak = qFromLittleEndian<double>(header + 9);
+    const int layers = header.layers;
+    const qint32 perLayer = header.perLayer;
+    const double peak = header.peak;
     if (layers < 1 || perLayer < 1 || !std::isfinite(peak))
         return {};
     const qint64 promised = qint64(layers) * perLayer;
-    const qint64 held = (file.size() - kDatHeaderSize) / kSingleSampleBytes;
+    const qint64 held = (file.size() - DatHeader::kSize) / kSingleSampleBytes;
     const qint64 available = std::min(promised, held);
     if (available <= 0 || available > std::numeric_limits<int>::max())
         return {};
@@ -274,11 +274,11 @@ QVector<Signal> IOSignal::decodeDat(const TagScanner &file, bool isSendLoad)
     m_isReadDouble = false;
     QVector<Signal> out;
     const int fullLayers = int(available / perLayer);
-    bool ok = fullLayers == 0 || decodeBlock(file.data() + kDatHeaderSize, fullLayers * perLayer, fullLayers, out);
+    bool ok = fullLayers == 0 || decodeBlock(file.data() + DatHeader::kSize, fullLayers * perLayer, fullLayers, out);
     const int rest = int(available - qint64(fullLayers) * perLayer);
     QVector<Signal> partial;
     if (ok && rest > 0)
-        ok = decodeBlock(file.data() + kDatHeaderSize + qint64(fullLayers) * perLayer * kSingleSampleBytes, rest, 1,
+        ok = decodeBlock(file.data() + DatHeader::kSize + qint64(fullLayers) * perLayer * kSingleSampleBytes, rest, 1,
                          partial);
     m_isReadDouble = wasDouble;
     if (!ok)
@@ -290,7 +290,7 @@ QVector<Signal> IOSignal::decodeDat(const TagScanner &file, bool isSendLoad)
             s *= peak;
     }
     if (isSendLoad) {
-        const QString rate = QString::number(sampleRate);
+        const QString rate = QString::number(header.sampleRate);
         m_hub->param()->parseText(
             QStringLiteral("{CLOCK:%1 Hz}{SampleRate:%1 Hz}{Decimation:1}").arg(rate), false);
     }
@@ -436,15 +436,14 @@ QByteArray IOSignal::datHeader(const QVector<Signal *> &records, double &scale) 
         peak = std::max(peak, SignalInformation::peak(record->samples()));
     const double rate = std::floor(std::max(0.0, m_hub->param()->sampleRate()));
     const quint32 storedRate = rate >= 4294967295.0 ? 0xFFFFFFFFu : quint32(rate);
-    QByteArray header(kDatHeaderSize, '\0');
-    char *p = header.data();
-    qToLittleEndian(storedRate, p);
-    p[4] = char(quint8(records.size()));
-    qToLittleEndian(qint32(records.first()->size()), p + 5);
-    qToLittleEndian(peak, p + 9);
+    DatHeader header;
+    header.sampleRate = storedRate;
+    header.layers = records.size();
+    header.perLayer = records.first()->size();
+    header.peak = peak;
     // All-zero layers store a peak of 0 and codes of 0.
     scale = peak > 0.0 ? kFullScale16 / peak : 0.0;
-    return header;
+    return header.toBytes();
 }
 
 // ---------------------------------------------------------------- quick-saved signals and register

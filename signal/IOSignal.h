@@ -21,7 +21,6 @@ class IOSignal : public QThread
 public:
     enum Accuracy { AccuracySingle = 0, AccuracyDouble = 1 };
     static constexpr double kFullScale16 = 32767.0;  // a 16-bit code s stands for s / 32767
-    static constexpr int kDatHeaderSize = 18;
 
     // folder: the default and quick-save directory; empty means the documents
     // folder's "Orvane Tarnwick Studio". The object starts its own thread and lives there.

@@ -1,6 +1,7 @@
 #include "InfoCommand.h"
 
 #include "CliRecording.h"
+#include "DatHeader.h"
 #include "ParamVectorAnalysis.h"
 #include "SignalInformation.h"
 #include "TagScanner.h"
@@ -21,13 +22,14 @@ Tags datHeaderTags(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray h = file.read(18);
-    if (h.size() < 18)
+    const QByteArray bytes = file.read(DatHeader::kSize);
+    DatHeader h;
+    if (!DatHeader::read(bytes.constData(), bytes.size(), h))
         return {};
-    return {{QStringLiteral("SAMPLE RATE"), QString::number(qFromLittleEndian<quint32>(h.constData()))},
-            {QStringLiteral("LAYERS"), QString::number(quint8(h.at(4)))},
-            {QStringLiteral("SAMPLES"), QString::number(qFromLittleEndian<qint32>(h.constData() + 5))},
-            {QStringLiteral("PEAK"), QString::number(qFromLittleEndian<double>(h.constData() + 9), 'g', 17)}};
+    return {{QStringLiteral("SAMPLE RATE"), QString::number(h.sampleRate)},
+            {QStringLiteral("LAYERS"), QString::number(h.layers)},
+            {QStringLiteral("SAMPLES"), QString::number(h.perLayer)},
+            {QStringLiteral("PEAK"), QString::number(h.peak, 'g', 17)}};
 }
 
 Tags headerTags(CliRecording &recording)
