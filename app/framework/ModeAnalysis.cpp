@@ -2,18 +2,11 @@
 
 #include "CalculateDate.h"
 #include "DemoSignals.h"
-#include "DisplayFileInfo.h"
 #include "DisplayGraphicSignal.h"
-#include "DisplayITime.h"
-#include "DisplayPowerDiagram.h"
-#include "DisplayQTime.h"
-#include "GraphicCatalogue.h"
-#include "autoLimitOY.h"
-#include "DisplaySpectrogram.h"
-#include "DisplaySpectrum.h"
 #include "Graphic.h"
 #include "GuiParserSignal.h"
 #include "LayoutFrames.h"
+#include "ModeGraphics.h"
 #include "ParserSignal.h"
 #include "RebornControllerGraphic.h"
 #include "SelectionBarView.h"
@@ -49,12 +42,13 @@ QString itemValue(const QString &text, const QString &key)
 
 ModeAnalysis::ModeAnalysis(int mode, QWidget *parent)
     : QWidget(parent), m_mode(mode), m_hub(mode), m_io(&m_hub),
-      m_calculate(std::make_unique<CalculateDate>(&m_hub))
+      m_calculate(std::make_unique<CalculateDate>(&m_hub)),
+      m_graphics(std::make_unique<ModeGraphics>(&m_hub, m_calculate.get(), &m_selection))
 {
     m_selection.setManager(&m_hub);
     // The engines walk the recording frame by frame: a window may be as long as the recording.
     m_selection.setBoundByRecording(true);
-    m_frames = new LayoutFrames(mode, [this](int kind, GraphicSignal *host) { return createGraphic(kind, host); }, this);
+    m_frames = new LayoutFrames(mode, m_graphics.get(), this);
     m_selectionBar = new SelectionBarView(this);
     m_control = new RebornControllerGraphic(this);
     m_control->unlockPlay(false);
@@ -185,63 +179,6 @@ QString ModeAnalysis::defaultGrid() const
 void ModeAnalysis::setDefaultGrid()
 {
     m_frames->setGrid(defaultGrid());
-}
-
-QWidget *ModeAnalysis::createGraphic(int kind, GraphicSignal *host)
-{
-    auto *container = new QWidget(host);
-    auto *layout = new QVBoxLayout(container);
-    layout->setContentsMargins(0, 0, 0, 0);
-    if (kind == 15) {
-        layout->addWidget(new DisplayFileInfo(&m_hub, container));
-        return container;
-    }
-    DisplayGraphicSignal *view = nullptr;
-    switch (kind) {
-    case 0: view = new DisplayITime(&m_hub, m_calculate.get(), 1, container); break;
-    case 1: view = new DisplayQTime(&m_hub, m_calculate.get(), 1, container); break;
-    case 3:
-        if (host->effect() == GraphicCatalogue::EffectSpectrogram)
-            view = new DisplaySpectrogram(&m_hub, m_calculate.get(), 1, container);
-        else
-            view = new DisplaySpectrum(&m_hub, m_calculate.get(), 1, container);
-        break;
-    case 7: view = new DisplayPowerDiagram(&m_hub, m_calculate.get(), 1, container); break;
-    default:
-        delete container;
-        return nullptr;
-    }
-    view->setParent(container);
-    layout->addWidget(view->graphic());
-    connect(view, &DisplayGraphicSignal::dataShown, &m_selection, &SelectionSignal::slotReport);
-    connectSettings(host, view);
-    if (auto *spectrum = qobject_cast<DisplaySpectrum *>(view))
-        connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplaySpectrum::slotSetAverageSpectrum);
-    view->slotRepaint();
-    return container;
-}
-
-void ModeAnalysis::connectSettings(GraphicSignal *host, DisplayGraphicSignal *view)
-{
-    connect(host, &GraphicSignal::signalSendMin, view, &DisplayGraphicSignal::setMinOy);
-    connect(host, &GraphicSignal::signalSendMax, view, &DisplayGraphicSignal::setMaxOy);
-    connect(host, &GraphicSignal::signalSetColor, view, [view](const QColor &colour) {
-        QPen pen = view->lineSeries()->pen();
-        pen.setColor(colour);
-        view->lineSeries()->setPen(pen);
-    });
-    connect(host, &GraphicSignal::signalSendAutoMin, view, [view](bool isAuto) {
-        view->autoLimit()->setAutoMin(isAuto);
-        view->slotRepaint();
-    });
-    connect(host, &GraphicSignal::signalSendAutoMax, view, [view](bool isAuto) {
-        view->autoLimit()->setAutoMax(isAuto);
-        view->slotRepaint();
-    });
-    connect(host, &GraphicSignal::signalSetLayer, view, [view](int layer) {
-        view->worker()->setSignalIndex(layer);
-        view->slotRepaint();
-    });
 }
 
 int ModeAnalysis::countReportingViews() const

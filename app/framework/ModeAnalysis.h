@@ -1,6 +1,5 @@
 #pragma once
 
-#include "GraphicSignal.h"
 #include "IOSignal.h"
 #include "ManagerSignal.h"
 #include "SelectionSignal.h"
@@ -15,6 +14,7 @@ class CalculateDate;
 class DisplayGraphicSignal;
 class GuiParserSignal;
 class LayoutFrames;
+class ModeGraphics;
 class ParserSignal;
 class QSplitter;
 class RebornControllerGraphic;
@@ -63,8 +63,6 @@ public:
 
     // The default grid text of this mode.
     virtual QString defaultGrid() const;
-    // Builds the view of a data kind inside a frame; nullptr when this mode has none.
-    virtual QWidget *createGraphic(int kind, GraphicSignal *host);
 
     // Another mode's signal offered as this mode's source ("{Source:Vector Analysis}...").
     void setExternalSource(Signal *record, const QString &paramText);
@@ -124,8 +122,6 @@ private:
     void requestFrame(bool isNext);
     void showMessage(const QString &title, const QString &text);
     int countReportingViews() const;
-    // Passes a frame's settings (colour, limits, automatic limits, layer) to its view.
-    void connectSettings(GraphicSignal *host, DisplayGraphicSignal *view);
     void refreshSelectionBar();
     void slotRestoredSignal();
     // Reads a remembered file again without a load signal; setFormat sets the read flags first.
@@ -137,6 +133,7 @@ private:
     SimpleEngine m_pacer;
     IOSignal m_io;
     std::unique_ptr<CalculateDate> m_calculate;
+    std::unique_ptr<ModeGraphics> m_graphics;
     std::unique_ptr<ParserSignal> m_engine;
     GuiParserSignal *m_panel = nullptr;          // child widget
     LayoutFrames *m_frames = nullptr;            // child widget

@@ -1,7 +1,7 @@
 #include "FrameGraphicSignal.h"
 
 #include "FrameSettingsPanel.h"
-#include "GraphicCatalogue.h"
+#include "GraphicFactory.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicSignal::Factory factory, QWidget *parent)
-    : QFrame(parent), m_mode(mode), m_graphic(new GraphicSignal(mode, std::move(factory), this)),
+FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidget *parent)
+    : QFrame(parent), m_mode(mode), m_factory(factory), m_graphic(new GraphicSignal(mode, factory, this)),
       m_title(new QLabel(this)), m_butSettings(new QToolButton(this)), m_butMenu(new QToolButton(this)),
       m_settings(new FrameSettingsPanel(m_graphic, this))
 {
@@ -75,7 +75,9 @@ void FrameGraphicSignal::buildMenu()
 {
     auto *menu = new QMenu(this);
     QMenu *change = menu->addMenu(tr("Change Graphic"));
-    for (const QString &name : GraphicCatalogue::names(m_mode, true)) {
+    // Only what this mode can draw: a choice that could show nothing is not offered.
+    const QVector<GraphicCatalogue::Kind> kinds = m_factory ? m_factory->kinds() : QVector<GraphicCatalogue::Kind>();
+    for (const QString &name : GraphicCatalogue::names(m_mode, kinds)) {
         change->addAction(GraphicCatalogue::title(name), this, [this, name] { emit changeGraphic(name); });
     }
     change->addSeparator();

@@ -16,7 +16,8 @@ class FrameGraphicSignal : public QFrame
 {
     Q_OBJECT
 public:
-    FrameGraphicSignal(int mode, GraphicSignal::Factory factory, QWidget *parent = nullptr);
+    // factory: not owned.
+    FrameGraphicSignal(int mode, GraphicFactory *factory, QWidget *parent = nullptr);
 
     GraphicSignal *graphic() const { return m_graphic; }
     QString graphicName() const { return m_graphic->name(); }
@@ -47,6 +48,7 @@ private:
     void retranslate();
 
     const int m_mode;
+    GraphicFactory *const m_factory;  // not owned
     GraphicSignal *m_graphic;
     QLabel *m_title;
     QToolButton *m_butSettings;

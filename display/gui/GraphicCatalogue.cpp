@@ -8,31 +8,28 @@ namespace {
 struct Entry
 {
     const char *name;
-    int kind;
+    GraphicCatalogue::Kind kind;
     const char *caption;
 };
 
-// The constellation's kind differs by mode and "result" exists only with a result table.
-constexpr int kConstellationStandard = 6;
-constexpr int kConstellationLteNr = 12;
-constexpr int kResult = 16;
+using G = GraphicCatalogue;
 
 const Entry kEntries[] = {
-    {"i time", 0, QT_TRANSLATE_NOOP("GraphicCatalogue", "I Time")},
-    {"q time", 1, QT_TRANSLATE_NOOP("GraphicCatalogue", "Q Time")},
-    {"vector diagram", 2, QT_TRANSLATE_NOOP("GraphicCatalogue", "Vector Diagram")},
-    {"spectrum", 3, QT_TRANSLATE_NOOP("GraphicCatalogue", "Spectrum")},
-    {"time plan", 4, QT_TRANSLATE_NOOP("GraphicCatalogue", "Time Plan")},
-    {"constellation diagram", kConstellationStandard, QT_TRANSLATE_NOOP("GraphicCatalogue", "Constellation Diagram")},
-    {"power", 7, QT_TRANSLATE_NOOP("GraphicCatalogue", "Power")},
-    {"error summary data", 8, QT_TRANSLATE_NOOP("GraphicCatalogue", "Error Summary Data")},
-    {"symbol data", 9, QT_TRANSLATE_NOOP("GraphicCatalogue", "Symbol Data")},
-    {"summary data", 10, QT_TRANSLATE_NOOP("GraphicCatalogue", "Summary Data")},
-    {"decoded symbols", 11, QT_TRANSLATE_NOOP("GraphicCatalogue", "Decoded Symbols")},
-    {"frame summary", 13, QT_TRANSLATE_NOOP("GraphicCatalogue", "Frame Summary")},
-    {"error vector time", 14, QT_TRANSLATE_NOOP("GraphicCatalogue", "Error Vector Time")},
-    {"file information", 15, QT_TRANSLATE_NOOP("GraphicCatalogue", "File Information")},
-    {"result", kResult, QT_TRANSLATE_NOOP("GraphicCatalogue", "Result")},
+    {"i time", G::KindITime, QT_TRANSLATE_NOOP("GraphicCatalogue", "I Time")},
+    {"q time", G::KindQTime, QT_TRANSLATE_NOOP("GraphicCatalogue", "Q Time")},
+    {"vector diagram", G::KindVectorDiagram, QT_TRANSLATE_NOOP("GraphicCatalogue", "Vector Diagram")},
+    {"spectrum", G::KindSpectrum, QT_TRANSLATE_NOOP("GraphicCatalogue", "Spectrum")},
+    {"time plan", G::KindTimePlan, QT_TRANSLATE_NOOP("GraphicCatalogue", "Time Plan")},
+    {"constellation diagram", G::KindConstellation, QT_TRANSLATE_NOOP("GraphicCatalogue", "Constellation Diagram")},
+    {"power", G::KindPower, QT_TRANSLATE_NOOP("GraphicCatalogue", "Power")},
+    {"error summary data", G::KindErrorSummaryData, QT_TRANSLATE_NOOP("GraphicCatalogue", "Error Summary Data")},
+    {"symbol data", G::KindSymbolData, QT_TRANSLATE_NOOP("GraphicCatalogue", "Symbol Data")},
+    {"summary data", G::KindSummaryData, QT_TRANSLATE_NOOP("GraphicCatalogue", "Summary Data")},
+    {"decoded symbols", G::KindDecodedSymbols, QT_TRANSLATE_NOOP("GraphicCatalogue", "Decoded Symbols")},
+    {"frame summary", G::KindFrameSummary, QT_TRANSLATE_NOOP("GraphicCatalogue", "Frame Summary")},
+    {"error vector time", G::KindErrorVectorTime, QT_TRANSLATE_NOOP("GraphicCatalogue", "Error Vector Time")},
+    {"file information", G::KindFileInformation, QT_TRANSLATE_NOOP("GraphicCatalogue", "File Information")},
+    {"result", G::KindResult, QT_TRANSLATE_NOOP("GraphicCatalogue", "Result")},
 };
 
 QString normalised(const QString &name)
@@ -49,25 +46,30 @@ bool GraphicCatalogue::isEmptyName(const QString &name)
     return text == QLatin1String("nograph") || text == QLatin1String("no data") || text.isEmpty();
 }
 
-int GraphicCatalogue::kindOf(const QString &name, int mode, bool hasResultTable)
+bool GraphicCatalogue::hasResultTable(int mode)
+{
+    return mode == ParamSignal::ModeACLR;
+}
+
+GraphicCatalogue::Kind GraphicCatalogue::kindOf(const QString &name, int mode)
 {
     const QString text = normalised(name);
     for (const Entry &entry : kEntries) {
         if (text != QLatin1String(entry.name))
             continue;
-        if (entry.kind == kConstellationStandard)
-            return mode == ParamSignal::Mode5G || mode == ParamSignal::Mode4G ? kConstellationLteNr : kConstellationStandard;
-        if (entry.kind == kResult && !hasResultTable)
-            return kNoGraphic;
+        if (entry.kind == KindConstellation)
+            return mode == ParamSignal::Mode5G || mode == ParamSignal::Mode4G ? KindConstellationLteNr : KindConstellation;
+        if (entry.kind == KindResult && !hasResultTable(mode))
+            return KindNone;
         return entry.kind;
     }
-    return kNoGraphic;
+    return KindNone;
 }
 
 QString GraphicCatalogue::nameOf(int kind)
 {
-    if (kind == kConstellationLteNr)
-        kind = kConstellationStandard;
+    if (kind == KindConstellationLteNr)
+        kind = KindConstellation;
     for (const Entry &entry : kEntries) {
         if (entry.kind == kind)
             return QString::fromLatin1(entry.name);
@@ -94,11 +96,12 @@ QString GraphicCatalogue::effectName(int effect)
     }
 }
 
-QStringList GraphicCatalogue::names(int mode, bool hasResultTable)
+QStringList GraphicCatalogue::names(int mode, const QVector<Kind> &kinds)
 {
     QStringList list;
     for (const Entry &entry : kEntries) {
-        if (kindOf(QString::fromLatin1(entry.name), mode, hasResultTable) != kNoGraphic)
+        const Kind kind = kindOf(QString::fromLatin1(entry.name), mode);
+        if (kind != KindNone && (kinds.isEmpty() || kinds.contains(kind)))
             list.append(QString::fromLatin1(entry.name));
     }
     return list;

@@ -1,12 +1,12 @@
 #include "GraphicSignal.h"
 
-#include "GraphicCatalogue.h"
+#include "GraphicFactory.h"
 
 #include <QLabel>
 #include <QStackedLayout>
 
-GraphicSignal::GraphicSignal(int mode, Factory factory, QWidget *parent)
-    : QWidget(parent), m_mode(mode), m_factory(std::move(factory)), m_stack(new QStackedLayout(this)),
+GraphicSignal::GraphicSignal(int mode, GraphicFactory *factory, QWidget *parent)
+    : QWidget(parent), m_mode(mode), m_factory(factory), m_stack(new QStackedLayout(this)),
       m_empty(new QLabel(this))
 {
     m_empty->setAlignment(Qt::AlignCenter);
@@ -25,18 +25,18 @@ void GraphicSignal::showEmpty(const QString &reason)
 
 void GraphicSignal::setGraphic(const QString &name)
 {
-    const int kind = GraphicCatalogue::kindOf(name, m_mode, true);
+    const GraphicCatalogue::Kind kind = GraphicCatalogue::kindOf(name, m_mode);
     if (m_content && kind == m_kind)
         return;
     rebuild(kind, name);
 }
 
-void GraphicSignal::rebuild(int kind, const QString &name)
+void GraphicSignal::rebuild(GraphicCatalogue::Kind kind, const QString &name)
 {
     delete m_content;
     m_kind = kind;
     m_name = kind == GraphicCatalogue::kNoGraphic ? QStringLiteral("NoGraph") : GraphicCatalogue::nameOf(kind);
-    QWidget *content = kind == GraphicCatalogue::kNoGraphic || !m_factory ? nullptr : m_factory(kind, this);
+    QWidget *content = kind == GraphicCatalogue::kNoGraphic || !m_factory ? nullptr : m_factory->create(kind, this);
     if (content) {
         m_content = content;
         m_stack->addWidget(content);

@@ -1,29 +1,29 @@
 #pragma once
 
+#include "GraphicCatalogue.h"
+
 #include <QColor>
 #include <QPointer>
 #include <QWidget>
-#include <functional>
 
+class GraphicFactory;
 class QLabel;
 class QStackedLayout;
 
 // The content of one frame: the graphic chosen by name (a plot view, a table) or an
-// empty "No Data" state. The mode supplies a factory that builds the widget for a
-// kind code and connects the settings signals below to it; a kind the mode cannot
-// show yet stays empty and says so.
+// empty "No Data" state. The mode's factory builds the widget for a kind code and
+// connects the settings signals below to it; a kind the mode cannot show yet stays
+// empty and says so.
 class GraphicSignal : public QWidget
 {
     Q_OBJECT
 public:
-    // Builds the graphic of `kind` as a child of host (or returns nullptr).
-    using Factory = std::function<QWidget *(int kind, GraphicSignal *host)>;
-
-    GraphicSignal(int mode, Factory factory, QWidget *parent = nullptr);
+    // factory: not owned; it outlives the frames of its mode.
+    GraphicSignal(int mode, GraphicFactory *factory, QWidget *parent = nullptr);
 
     // The catalogue name of what is shown ("spectrum"), or "NoGraph".
     QString name() const { return m_name; }
-    int kind() const { return m_kind; }
+    GraphicCatalogue::Kind kind() const { return m_kind; }
     // The pixmap effect chosen for the graphic (GraphicCatalogue::Effect).
     int effect() const { return m_effect; }
     bool isEmpty() const { return m_content.isNull(); }
@@ -50,14 +50,14 @@ public slots:
 
 private:
     void showEmpty(const QString &reason);
-    void rebuild(int kind, const QString &name);
+    void rebuild(GraphicCatalogue::Kind kind, const QString &name);
 
     const int m_mode;
-    Factory m_factory;
+    GraphicFactory *const m_factory;  // not owned
     QStackedLayout *m_stack;
     QLabel *m_empty;
     QPointer<QWidget> m_content;
     QString m_name = QStringLiteral("NoGraph");
-    int m_kind = -1;
+    GraphicCatalogue::Kind m_kind = GraphicCatalogue::KindNone;
     int m_effect = 0;
 };

@@ -48,8 +48,8 @@ QVector<int> distribute(int total, const QVector<int> &weights, int minimum)
 }
 }  // namespace
 
-LayoutFrames::LayoutFrames(int mode, GraphicSignal::Factory factory, QWidget *parent)
-    : QWidget(parent), m_mode(mode), m_factory(std::move(factory))
+LayoutFrames::LayoutFrames(int mode, GraphicFactory *factory, QWidget *parent)
+    : QWidget(parent), m_mode(mode), m_factory(factory)
 {
 }
 

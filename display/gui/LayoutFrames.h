@@ -19,7 +19,8 @@ public:
     static constexpr int kMinFrameWidth = 160;
     static constexpr int kMinFrameHeight = 100;
 
-    LayoutFrames(int mode, GraphicSignal::Factory factory, QWidget *parent = nullptr);
+    // factory: not owned; it outlives the layout.
+    LayoutFrames(int mode, GraphicFactory *factory, QWidget *parent = nullptr);
     ~LayoutFrames() override;
 
     // Replaces the arrangement; refuses (false, nothing changes) a text without
@@ -64,7 +65,7 @@ private:
     void announce();
 
     const int m_mode;
-    GraphicSignal::Factory m_factory;
+    GraphicFactory *const m_factory;  // not owned
     QList<FrameGraphicSignal *> m_frames;  // children, in text order
     QVector<int> m_distribution;           // frames per row
     QList<FrameGraphicSignal *> m_separate;  // frames shown in windows of their own; owned here

@@ -13,7 +13,10 @@
 #include "RebornControllerGraphic.h"
 #include "TestEnvironment.h"
 
+#include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 
@@ -56,6 +59,7 @@ private slots:
     void reReadingADatFileDoesNothing();
     void secondConnectionFailureNeedsNoAnswer();
     void frameSettingsReachTheView();
+    void frameMenusOfferOnlyWhatTheModeDraws();
 
 private:
     TestEnvironment m_env;
@@ -203,6 +207,32 @@ void tst_ModeVecAnalysis::frameSettingsReachTheView()
     QVERIFY(graphic->findChild<DisplaySpectrogram *>());
     QVERIFY(!graphic->findChild<DisplaySpectrum *>());
     QCOMPARE(mode.frames()->gridText(), QStringLiteral("{GRID:Distribution(1) Spectrum(1,1) }"));
+}
+
+void tst_ModeVecAnalysis::frameMenusOfferOnlyWhatTheModeDraws()
+{
+    ModeVecAnalysis mode;
+    FrameGraphicSignal *frame = mode.frames()->frames().first();
+    QMenu *menu = nullptr;
+    for (QToolButton *button : frame->findChildren<QToolButton *>()) {
+        if (button->menu())
+            menu = button->menu();
+    }
+    QVERIFY(menu);
+    QMenu *change = menu->actions().first()->menu();
+    QVERIFY(change);
+    QStringList offered;
+    for (QAction *action : change->actions()) {
+        if (!action->isSeparator())
+            offered.append(action->text());
+    }
+    QCOMPARE(offered, (QStringList{QStringLiteral("I Time"), QStringLiteral("Q Time"), QStringLiteral("Spectrum"),
+                                   QStringLiteral("Power"), QStringLiteral("File Information"), QStringLiteral("No Data")}));
+    // A grid that names a result table, as an ACLR profile does, gives a plain empty frame here.
+    QVERIFY(mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(1) Result(1,1)}")));
+    GraphicSignal *graphic = mode.frames()->frames().first()->graphic();
+    QCOMPARE(graphic->name(), QStringLiteral("NoGraph"));
+    QCOMPARE(graphic->findChild<QLabel *>(QStringLiteral("lblNoData"))->text(), QStringLiteral("No Data"));
 }
 
 QTEST_MAIN(tst_ModeVecAnalysis)

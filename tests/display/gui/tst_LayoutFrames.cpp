@@ -1,5 +1,6 @@
 #include "FrameGraphicSignal.h"
 #include "GraphicCatalogue.h"
+#include "GraphicFactory.h"
 #include "LayoutFrames.h"
 #include "ParamSignal.h"
 
@@ -8,13 +9,24 @@
 #include <QtTest>
 
 namespace {
-// Shows a plain label for the time views and the spectrum; every other graphic has no engine here.
-QWidget *labelFactory(int kind, GraphicSignal *host)
+// Shows a plain label for the time views, the spectrum and the power; every other graphic has no engine here.
+class LabelFactory : public GraphicFactory
 {
-    if (kind != 0 && kind != 1 && kind != 3 && kind != 7)
-        return nullptr;
-    return new QLabel(GraphicCatalogue::nameOf(kind), host);
-}
+public:
+    QWidget *create(GraphicCatalogue::Kind kind, GraphicSignal *host) override
+    {
+        if (!kinds().contains(kind))
+            return nullptr;
+        return new QLabel(GraphicCatalogue::nameOf(kind), host);
+    }
+    QVector<GraphicCatalogue::Kind> kinds() const override
+    {
+        return {GraphicCatalogue::KindITime, GraphicCatalogue::KindQTime, GraphicCatalogue::KindSpectrum,
+                GraphicCatalogue::KindPower};
+    }
+};
+LabelFactory labels;
+GraphicFactory *const labelFactory = &labels;
 
 QStringList frameNames(const LayoutFrames &layout)
 {
@@ -51,8 +63,8 @@ void tst_LayoutFrames::namesAndKinds()
     QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("Error_Summary_Data"), ParamSignal::ModeDM), 8);
     QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("constellation diagram"), ParamSignal::Mode5G), 12);
     QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("constellation diagram"), ParamSignal::ModeDM), 6);
-    QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("Result"), ParamSignal::ModeACLR, true), 16);
-    QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("Result"), ParamSignal::ModeVA, false), -1);
+    QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("Result"), ParamSignal::ModeACLR), 16);
+    QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("Result"), ParamSignal::ModeVA), -1);
     QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("No Data"), ParamSignal::ModeVA), -1);
     QCOMPARE(GraphicCatalogue::kindOf(QStringLiteral("banana"), ParamSignal::ModeVA), -1);
     QCOMPARE(GraphicCatalogue::effectOf(QStringLiteral("Sunset")), 1);

@@ -1,0 +1,88 @@
+#include "ModeGraphics.h"
+
+#include "DisplayFileInfo.h"
+#include "DisplayITime.h"
+#include "DisplayPowerDiagram.h"
+#include "DisplayQTime.h"
+#include "DisplaySpectrogram.h"
+#include "DisplaySpectrum.h"
+#include "Graphic.h"
+#include "GraphicSignal.h"
+#include "SelectionSignal.h"
+#include "autoLimitOY.h"
+
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kFirstLayer = 1;
+}
+
+ModeGraphics::ModeGraphics(ManagerSignal *hub, CalculateDate *calculate, SelectionSignal *selection)
+    : m_hub(hub), m_calculate(calculate), m_selection(selection)
+{
+}
+
+QVector<GraphicCatalogue::Kind> ModeGraphics::kinds() const
+{
+    return {GraphicCatalogue::KindITime, GraphicCatalogue::KindQTime, GraphicCatalogue::KindSpectrum,
+            GraphicCatalogue::KindPower, GraphicCatalogue::KindFileInformation};
+}
+
+QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
+{
+    if (!kinds().contains(kind))
+        return nullptr;
+    auto *container = new QWidget(host);
+    auto *layout = new QVBoxLayout(container);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (kind == GraphicCatalogue::KindFileInformation) {
+        layout->addWidget(new DisplayFileInfo(m_hub, container));
+        return container;
+    }
+    DisplayGraphicSignal *view = createView(kind, host, container);
+    view->setParent(container);  // the view goes with its frame's content
+    layout->addWidget(view->graphic());
+    QObject::connect(view, &DisplayGraphicSignal::dataShown, m_selection, &SelectionSignal::slotReport);
+    connectSettings(host, view);
+    view->slotRepaint();
+    return container;
+}
+
+DisplayGraphicSignal *ModeGraphics::createView(GraphicCatalogue::Kind kind, GraphicSignal *host,
+                                               QWidget *container) const
+{
+    switch (kind) {
+    case GraphicCatalogue::KindITime: return new DisplayITime(m_hub, m_calculate, kFirstLayer, container);
+    case GraphicCatalogue::KindQTime: return new DisplayQTime(m_hub, m_calculate, kFirstLayer, container);
+    case GraphicCatalogue::KindPower: return new DisplayPowerDiagram(m_hub, m_calculate, kFirstLayer, container);
+    default: break;
+    }
+    if (host->effect() == GraphicCatalogue::EffectSpectrogram)
+        return new DisplaySpectrogram(m_hub, m_calculate, kFirstLayer, container);
+    auto *spectrum = new DisplaySpectrum(m_hub, m_calculate, kFirstLayer, container);
+    QObject::connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplaySpectrum::slotSetAverageSpectrum);
+    return spectrum;
+}
+
+void ModeGraphics::connectSettings(GraphicSignal *host, DisplayGraphicSignal *view)
+{
+    QObject::connect(host, &GraphicSignal::signalSendMin, view, &DisplayGraphicSignal::setMinOy);
+    QObject::connect(host, &GraphicSignal::signalSendMax, view, &DisplayGraphicSignal::setMaxOy);
+    QObject::connect(host, &GraphicSignal::signalSetColor, view, [view](const QColor &colour) {
+        QPen pen = view->lineSeries()->pen();
+        pen.setColor(colour);
+        view->lineSeries()->setPen(pen);
+    });
+    QObject::connect(host, &GraphicSignal::signalSendAutoMin, view, [view](bool isAuto) {
+        view->autoLimit()->setAutoMin(isAuto);
+        view->slotRepaint();
+    });
+    QObject::connect(host, &GraphicSignal::signalSendAutoMax, view, [view](bool isAuto) {
+        view->autoLimit()->setAutoMax(isAuto);
+        view->slotRepaint();
+    });
+    QObject::connect(host, &GraphicSignal::signalSetLayer, view, [view](int layer) {
+        view->worker()->setSignalIndex(layer);
+        view->slotRepaint();
+    });
+}

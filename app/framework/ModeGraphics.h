@@ -1,0 +1,30 @@
+#pragma once
+
+#include "GraphicFactory.h"
+
+class CalculateDate;
+class DisplayGraphicSignal;
+class ManagerSignal;
+class SelectionSignal;
+
+// The graphics a mode shows in its frames: each view reads the mode's hub and
+// display calculator, reports every drawn window to the mode's selection bar (so
+// that play waits for it) and follows its frame's settings.
+class ModeGraphics : public GraphicFactory
+{
+public:
+    // None owned; all outlive the frames built here.
+    ModeGraphics(ManagerSignal *hub, CalculateDate *calculate, SelectionSignal *selection);
+
+    QWidget *create(GraphicCatalogue::Kind kind, GraphicSignal *host) override;
+    QVector<GraphicCatalogue::Kind> kinds() const override;
+
+private:
+    DisplayGraphicSignal *createView(GraphicCatalogue::Kind kind, GraphicSignal *host, QWidget *container) const;
+    // Passes a frame's settings (colour, limits, automatic limits, layer, averaging) to its view.
+    static void connectSettings(GraphicSignal *host, DisplayGraphicSignal *view);
+
+    ManagerSignal *const m_hub;
+    CalculateDate *const m_calculate;
+    SelectionSignal *const m_selection;
+};
