@@ -54,13 +54,29 @@ void ParserSignal::slotParser(int num, bool isNext)
     if (isStopped() || !m_hub || m_hub->countSourceSignals() == 0)
         return;
     QMutexLocker lock(&m_mutex);
-    const QVector<int> layers = m_hub->currentSignals();
-    QVector<IQVector> results(layers.size());
     // A repeated frame is taken again from where it began, at the length asked for
     // now, so that changed settings (a window length, a decimation) apply at once.
     if (!isNext)
         rewindFrame();
     setFrameLength(num);
+    if (parseCurrentLayers(num))
+        advanceFrame();
+}
+
+void ParserSignal::slotParseWindow(int start, int num)
+{
+    if (isStopped() || !m_hub || m_hub->countSourceSignals() == 0)
+        return;
+    QMutexLocker lock(&m_mutex);
+    setFrameLength(num);
+    setFrameStart(start);
+    parseCurrentLayers(num);
+}
+
+bool ParserSignal::parseCurrentLayers(int num)
+{
+    const QVector<int> layers = m_hub->currentSignals();
+    QVector<IQVector> results(layers.size());
     if (!isStopped()) {
 #pragma omp parallel if (layers.size() > 1)
         {
@@ -70,11 +86,11 @@ void ParserSignal::slotParser(int num, bool isNext)
         }
     }
     if (isStopped())
-        return;
-    advanceFrame();
+        return false;
     QVector<Signal> ready;
     ready.reserve(results.size());
     for (const IQVector &result : qAsConst(results))
         ready.append(Signal(result));
     m_hub->slotSetSignalReady(ready);
+    return true;
 }

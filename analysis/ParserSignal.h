@@ -24,6 +24,12 @@ public:
     virtual void setFrameLength(int num) { Q_UNUSED(num) }
     virtual void advanceFrame() {}
     virtual void rewindFrame() {}
+    // Engines that cut their frames from the recording themselves: the next frame
+    // starts here (in the engine's thread), and where the last one lay.
+    virtual void setFrameStart(int start) { Q_UNUSED(start) }
+    virtual int lastFrameStart() const { return 0; }
+    // Input samples of the last frame; 0 for engines that do not cut frames.
+    virtual int frameLength() const { return 0; }
 
     // Binds the engine to its hub; a new source reaches prepareSource() in the hub's thread.
     void setManager(ManagerSignal *hub);
@@ -41,6 +47,8 @@ public slots:
     void slotGetSourceSignal();
     // One pass over the current layers; num is what the mode asks for (symbols or samples).
     void slotParser(int num, bool isNext = true);
+    // One pass over the frame that starts at `start` in the recording, without moving on.
+    void slotParseWindow(int start, int num);
 
 protected:
     bool isStopped() const { return m_progress.isStopped(); }
@@ -49,5 +57,9 @@ protected:
     progressGenerate m_progress;
 
 private:
+    // Analyses the current layers at the frame set up and hands the results to the
+    // hub; false when stopped. Call with the engine mutex held.
+    bool parseCurrentLayers(int num);
+
     QMutex m_mutex;  // held for one whole analysis pass
 };

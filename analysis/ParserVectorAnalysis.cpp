@@ -52,6 +52,12 @@ void ParserVectorAnalysis::setFramePosition(int position)
     m_position = qBound(0, position, std::max(0, firstLayerLength() - m_frameLength));
 }
 
+void ParserVectorAnalysis::setFrameStart(int start)
+{
+    setFramePosition(start);
+    m_lastFrameStart = m_position.load();
+}
+
 void ParserVectorAnalysis::setFrameLength(int num)
 {
     applyNewSource();

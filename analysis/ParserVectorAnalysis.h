@@ -27,12 +27,14 @@ public:
     IQVector correctSignal(const IQVector &samples, bool first);
 
     void setBlocked(bool isBlocked) { m_isBlocked = isBlocked; }
-    int frameLength() const { return m_frameLength; }
+    int frameLength() const override { return m_frameLength; }
     int framePosition() const { return m_position; }
     // Where the last analysed frame began in the recording.
-    int lastFrameStart() const { return m_lastFrameStart; }
+    int lastFrameStart() const override { return m_lastFrameStart; }
     // The next frame starts here (call in the engine's thread).
     void setFramePosition(int position);
+    // The same for a frame about to be analysed: it is also the last frame's start then.
+    void setFrameStart(int start) override;
     bool hasCorrectedLayers() const { return !m_corrected.isEmpty(); }
 
 signals:

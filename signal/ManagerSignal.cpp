@@ -164,6 +164,16 @@ void ManagerSignal::slotSetSignalReady(QVector<Signal> signalReady, bool isSendS
 
 void ManagerSignal::slotSelectPartSignal(int nSample, int length)
 {
+    selectParts(nSample, length, nSample);
+}
+
+void ManagerSignal::slotSelectFrame(int startIndex, int length)
+{
+    selectParts(0, length, startIndex);
+}
+
+void ManagerSignal::selectParts(int nSample, int length, int startIndex)
+{
     // Display workers copy the selected samples under this lock.
     QMutexLocker lock(&m_mutex);
     m_selections.clear();
@@ -175,7 +185,7 @@ void ManagerSignal::slotSelectPartSignal(int nSample, int length)
         m_selectedParts.append(Signal(ready.mid(first, count)));
         const IQVector &part = m_selectedParts.last().samples();
         m_selections.insert(m_currentLayers.at(i),
-                            SignalSelection{part.constData(), part.constData() + part.size(), nSample});
+                            SignalSelection{part.constData(), part.constData() + part.size(), startIndex});
     }
     lock.unlock();
     emit sendNewSelected();

@@ -92,6 +92,9 @@ public slots:
     void slotSetSignalReady(Signal signalReady, bool isSendSignal = true);
     void slotSetSignalReady(QVector<Signal> signalReady, bool isSendSignal = true);
     void slotSelectPartSignal(int nSample, int length);
+    // The first `length` samples of each ready signal, which an engine cut from the
+    // recording at `startIndex`: the selections carry the recording's index.
+    void slotSelectFrame(int startIndex, int length);
     void slotSelectAllSignal(int numPosition);
     void slotSetSelectedSignal(Signal *signal);
     void slotSetSelectedSignal(QVector<Signal *> signal);
@@ -103,6 +106,8 @@ public slots:
     void setCurrentSignals(QVector<int> n, bool isSendAlert = true);
 
 private:
+    // Copies samples nSample … nSample + length − 1 of each ready signal as the selections, marked startIndex.
+    void selectParts(int nSample, int length, int startIndex);
     void takeSource(const QVector<Signal> &signals_);
     void applyScaling();
     void pushHistory(const QVector<Signal> &ready);

@@ -70,12 +70,17 @@ void GuiParserSignal::openSignal(QString nameFile)
         if (nameFile.isEmpty())
             return;
     }
+    showLoadProgress();
+    emit openFile(nameFile);
+}
+
+void GuiParserSignal::showLoadProgress()
+{
     m_progress->setValue(0);
     m_progress->setVisible(true);
     m_butCancel->setVisible(true);
     m_lblFile->setVisible(false);
     m_butOpen->setEnabled(false);
-    emit openFile(nameFile);
 }
 
 void GuiParserSignal::slotLoadStopped()

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class GuiSourceSetting;
 class ManagerSignal;
 class QLabel;
 class QProgressBar;
@@ -18,6 +19,8 @@ public:
 
     ManagerSignal *managerSignal() const { return m_hub; }
     bool isLoading() const;
+    // The recording's source settings, where the panel has them.
+    virtual GuiSourceSetting *sourceSetting() const { return nullptr; }
 
 signals:
     void openFile(QString nameFile);
@@ -30,6 +33,8 @@ public slots:
     void setProgress(int percent);
     // An empty name asks the user with the open dialog.
     void openSignal(QString nameFile = QString());
+    // The progress bar of a read that the mode started itself (a re-read).
+    void showLoadProgress();
     void slotLoadFile();
     void slotLoadStopped();
     // Panel -> parameter set.

@@ -14,7 +14,7 @@ class GuiParserVecAnalysis : public GuiParserSignal
 public:
     explicit GuiParserVecAnalysis(QWidget *parent = nullptr);
 
-    GuiSourceSetting *sourceSetting() const { return m_source; }
+    GuiSourceSetting *sourceSetting() const override { return m_source; }
     GuiAnalysisSetting *analysisSetting() const { return m_analysis; }
 
 signals:

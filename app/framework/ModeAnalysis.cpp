@@ -5,6 +5,7 @@
 #include "DisplayGraphicSignal.h"
 #include "Graphic.h"
 #include "GuiParserSignal.h"
+#include "GuiSourceSetting.h"
 #include "LayoutFrames.h"
 #include "ModeGraphics.h"
 #include "ParserSignal.h"
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -52,6 +54,9 @@ ModeAnalysis::ModeAnalysis(int mode, QWidget *parent)
     m_selectionBar = new SelectionBarView(this);
     m_control = new RebornControllerGraphic(this);
     m_control->unlockPlay(false);
+    m_busyRetry.setSingleShot(true);
+    connect(&m_busyRetry, &QTimer::timeout, this,
+            [this] { analyseWindow(m_requestedWindow.first, m_requestedWindow.second); });
     connectParts();
 }
 
@@ -105,6 +110,11 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
         updateParseCadre();
     });
     connect(&m_hub, &ManagerSignal::sendUpdateProfile, m_panel, &GuiParserSignal::slotChangeExternParams);
+    if (GuiSourceSetting *source = m_panel->sourceSetting()) {
+        connect(source, &GuiSourceSetting::sendAccuracy, this, &ModeAnalysis::slotReReadSignal);
+        connect(source, &GuiSourceSetting::sendHideConnect, m_control, &RebornControllerGraphic::hideButtRead);
+        connect(source, &GuiSourceSetting::sendShowConnect, m_control, &RebornControllerGraphic::showButtRead);
+    }
     connect(m_engine.get(), &ParserSignal::sendError, this, [this](const QString &text) { showMessage(tr("Error"), text); });
     connectPanel();
     setDefaultGrid();
@@ -116,7 +126,10 @@ void ModeAnalysis::connectParts()
     connect(&m_hub, &ManagerSignal::sendRunSignal, this, &ModeAnalysis::slotUseFastGraphic);
     connect(&m_hub, &ManagerSignal::sendNewLayer, this, &ModeAnalysis::slotChangeLayers);
     connect(&m_hub, &ManagerSignal::sendNewSelected, this, &ModeAnalysis::onNewSelected);
+    // The engine delivers from its own thread.
+    connect(&m_hub, &ManagerSignal::sendNewSignal, this, &ModeAnalysis::selectNewFrame, Qt::QueuedConnection);
     connect(&m_hub, &ManagerSignal::sendNewSignal, this, &ModeAnalysis::refreshSelectionBar, Qt::QueuedConnection);
+    connect(&m_selection, &SelectionSignal::sendSelection, this, &ModeAnalysis::analyseWindow);
     connect(&m_io, &IOSignal::load, this, &ModeAnalysis::slotLoadFile);
     connect(&m_io, &IOSignal::startRead, this, &ModeAnalysis::stopRun);
     connect(&m_io, &IOSignal::sendMessage, this, &ModeAnalysis::showMessage);
@@ -129,11 +142,8 @@ void ModeAnalysis::connectParts()
     connect(m_control, &RebornControllerGraphic::increaseSamples, &m_selection, &SelectionSignal::increaseSelection);
     connect(m_control, &RebornControllerGraphic::deacreaseSamples, &m_selection, &SelectionSignal::deacreaseSelection);
     connect(&m_selection, &SelectionSignal::sendSizeSelection, m_control, &RebornControllerGraphic::setSamples);
-    connect(&m_selection, &SelectionSignal::sendSizeSelection, this, [this](int size) {
-        m_hub.slotChangeSizeSelection(size, true);
-        if (!m_hub.isRun() && !m_isPreparingFirstFrame)
-            updateParseCadre();
-    });
+    connect(&m_selection, &SelectionSignal::sendSizeSelection, this,
+            [this](int size) { m_hub.slotChangeSizeSelection(size, true); });
 
     connect(&m_selection, &SelectionSignal::signalRun, &m_pacer, &SimpleEngine::begin);
     connect(&m_selection, &SelectionSignal::signalStop, &m_pacer, &SimpleEngine::end);
@@ -214,33 +224,35 @@ void ModeAnalysis::autoConnectDevice() {}
 
 void ModeAnalysis::nextParseCadre()
 {
-    requestFrame(true);
+    // The window is released by its views once drawn, not when it is sent.
+    m_selection.setCompletionCount(unsigned(std::max(1, countReportingViews())));
+    m_selection.nextSelection();
 }
 
 void ModeAnalysis::nextParseCadreCheck()
 {
     if (m_hub.isRun() && !m_isFramePending)
-        requestFrame(true);
+        nextParseCadre();
 }
 
 void ModeAnalysis::updateParseCadre()
 {
-    requestFrame(false);
+    analyseWindow(m_selection.start(), viewLength());
 }
 
-void ModeAnalysis::requestFrame(bool isNext)
+void ModeAnalysis::analyseWindow(int start, int length)
 {
+    m_requestedWindow = qMakePair(start, length);
     if (!m_engine || m_hub.countSourceSignals() == 0)
         return;
     if (m_engine->isBusy()) {
-        // The previous frame is still being analysed; ask again in a moment.
-        QTimer::singleShot(kBusyRetryMs, this, [this, isNext] { requestFrame(isNext); });
+        if (!m_busyRetry.isActive())
+            m_busyRetry.start(kBusyRetryMs);
         return;
     }
     m_isFramePending = true;
-    const int length = viewLength();
-    QMetaObject::invokeMethod(m_engine.get(), [engine = m_engine.get(), length, isNext] {
-        engine->slotParser(length, isNext);
+    QMetaObject::invokeMethod(m_engine.get(), [engine = m_engine.get(), start, length] {
+        engine->slotParseWindow(start, length);
     }, Qt::QueuedConnection);
     // If no window follows (an empty result), play must not stall.
     QTimer::singleShot(kFrameWatchdogMs, this, [this] {
@@ -250,6 +262,11 @@ void ModeAnalysis::requestFrame(bool isNext)
                 m_selection.releaseAfter(0);
         }
     });
+}
+
+void ModeAnalysis::selectNewFrame()
+{
+    m_hub.slotSelectFrame(analysedWindow().first, viewLength());
 }
 
 void ModeAnalysis::onNewSelected()
@@ -302,13 +319,9 @@ void ModeAnalysis::slotRunAfterLoad()
 {
     if (m_mode == ParamSignal::Mode4G || m_mode == ParamSignal::Mode5G)
         return;
-    // One analysis of the first frame, not one per bound the selection adjusts on the way.
-    m_isPreparingFirstFrame = true;
     m_selection.setMaxSelection(m_hub.sourceSignal(0).size());
     m_control->setMaxPoints(m_hub.sourceSignal(0).size());
-    m_selection.firstSelection();
-    m_isPreparingFirstFrame = false;
-    updateParseCadre();
+    m_selection.firstSelection();  // sends the first window, which the engine analyses
 }
 
 // ---------------------------------------------------------------- files and profiles
@@ -363,6 +376,8 @@ bool ModeAnalysis::restoreProfile(const QString &text)
 void ModeAnalysis::slotRestoredSignal()
 {
     disconnect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal);
+    m_panel->slotLoadStopped();
+    m_hub.slotSetStateReadFileSignal(false);
     m_control->unlockPlay(!m_isBlockContPlay);
     m_panel->slotChangeExternParams();
     m_calculate->updateParams();
@@ -375,10 +390,12 @@ void ModeAnalysis::slotReReadSignal(bool isSingle)
     if (m_hub.isReadFile())
         return;
     const QString path = m_io.getFileReg();
-    if (path.isEmpty() || path.contains(QLatin1String(".txt")) || path.contains(QLatin1String(".dat")))
+    // These formats carry one precision only.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (path.isEmpty() || suffix == QLatin1String("txt") || suffix == QLatin1String("dat"))
         return;
     stopRun();
-    m_panel->openSignal(QString());  // shows the progress only
+    m_panel->showLoadProgress();
     readAgain(path, [isSingle](IOSignal *io) { io->setReadDouble(!isSingle); });
 }
 
@@ -560,6 +577,8 @@ void ModeAnalysis::refreshSelectionBar()
 
 QPair<int, int> ModeAnalysis::analysedWindow() const
 {
+    if (m_engine && m_engine->frameLength() > 0)
+        return qMakePair(m_engine->lastFrameStart(), m_engine->frameLength());
     return qMakePair(m_selection.start(), m_selection.size());
 }
 

@@ -6,6 +6,7 @@
 #include "SimpleEngine.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -107,7 +108,7 @@ public slots:
     // The acquisition reported an error while this mode is visible.
     void slotConnectionError();
     // The user moved the window on the selection bar.
-    virtual void slotStartRequested(int start);
+    void slotStartRequested(int start);
 
 protected:
     // Called by the subclass constructor once its panel and engine exist.
@@ -115,11 +116,15 @@ protected:
     void setViewLength(int samples);
     virtual void onNewSelected();
     // Start and length of the analysed window within the recording, for the selection bar.
-    virtual QPair<int, int> analysedWindow() const;
+    QPair<int, int> analysedWindow() const;
 
 private:
     void connectParts();
-    void requestFrame(bool isNext);
+    // Asks the engine for the frame of the recording at start; a request made while
+    // the engine is busy waits, and only the latest one is kept.
+    void analyseWindow(int start, int length);
+    // The engine delivered a frame: the hub selects it, marked with its place in the recording.
+    void selectNewFrame();
     void showMessage(const QString &title, const QString &text);
     int countReportingViews() const;
     void refreshSelectionBar();
@@ -144,6 +149,7 @@ private:
     bool m_wasRunningBeforePause = false;
     bool m_isFramePending = false;
     bool m_isShowOverload = true;
-    bool m_isPreparingFirstFrame = false;
+    QPair<int, int> m_requestedWindow;
+    QTimer m_busyRetry;
     QString m_externalParamText;
 };

@@ -21,16 +21,22 @@ SelectionSignal::SelectionSignal(QObject *parent) : QObject(parent)
 
 void SelectionSignal::setManager(ManagerSignal *hub)
 {
-    if (m_hub)
+    if (m_hub) {
         disconnect(m_hub, nullptr, this, nullptr);
+        disconnect(this, nullptr, m_hub, nullptr);
+    }
     m_hub = hub;
     if (!hub)
+        return;
+    connect(hub, &ManagerSignal::sendStartSignal, this, &SelectionSignal::slotSetStartSelection);
+    // Where the engine cuts each window from the recording, the window goes to the
+    // engine (through the mode), and what the engine delivers is selected whole.
+    if (m_isBoundByRecording)
         return;
     if (m_isFollowNewData)
         connect(hub, &ManagerSignal::sendNewSignal, this, &SelectionSignal::slotUpdateData, Qt::QueuedConnection);
     else
         connect(hub, &ManagerSignal::sendNewSignal, this, &SelectionSignal::showAllSignal, Qt::QueuedConnection);
-    connect(hub, &ManagerSignal::sendStartSignal, this, &SelectionSignal::slotSetStartSelection);
     connect(this, &SelectionSignal::sendSelection, hub, &ManagerSignal::slotSelectPartSignal, Qt::UniqueConnection);
     connect(this, &SelectionSignal::sendAllSelection, hub, &ManagerSignal::slotSelectAllSignal, Qt::UniqueConnection);
 }
@@ -38,6 +44,12 @@ void SelectionSignal::setManager(ManagerSignal *hub)
 void SelectionSignal::setFollowNewData(bool isFollow)
 {
     m_isFollowNewData = isFollow;
+    setManager(m_hub);
+}
+
+void SelectionSignal::setBoundByRecording(bool isBound)
+{
+    m_isBoundByRecording = isBound;
     setManager(m_hub);
 }
 
@@ -123,7 +135,7 @@ void SelectionSignal::resetBounds()
 
 void SelectionSignal::sendWindow(int oldSize, int newSize)
 {
-    const int length = signalLength();
+    const int length = boundLength();
     if (length == 0)
         return;
     if (oldSize != newSize) {
@@ -206,7 +218,7 @@ void SelectionSignal::firstSelection()
 
 void SelectionSignal::nextSelection()
 {
-    const int length = signalLength();
+    const int length = boundLength();
     m_start += m_increaseStep;
     if (length == 0 || m_start >= length)
         m_start = 0;

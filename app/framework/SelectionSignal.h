@@ -26,8 +26,10 @@ public:
     void setCompletionCount(unsigned count);
     void setFollowNewData(bool isFollow);
     // Where the engine cuts each window from the recording itself (frame by frame),
-    // the window may be as long as the recording, not only as the last result.
-    void setBoundByRecording(bool isBound) { m_isBoundByRecording = isBound; }
+    // the window may be as long as the recording, not only as the last result, and
+    // lies in the recording: sendSelection then asks for a frame instead of cutting
+    // the hub's ready signal.
+    void setBoundByRecording(bool isBound);
     // selected() after this many milliseconds, unless restore() comes first.
     void releaseAfter(int milliseconds);
     void restore();

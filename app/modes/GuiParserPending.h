@@ -17,7 +17,7 @@ public:
     explicit GuiParserPending(const char *analysisName, QWidget *parent = nullptr);
 
     QString noticeText() const;
-    GuiSourceSetting *sourceSetting() const { return m_source; }
+    GuiSourceSetting *sourceSetting() const override { return m_source; }
 
 public slots:
     void setParams() override;

@@ -2,7 +2,6 @@
 
 #include "CalculateDate.h"
 #include "GuiParserVecAnalysis.h"
-#include "GuiSourceSetting.h"
 #include "ParamVectorAnalysis.h"
 #include "ParserVectorAnalysis.h"
 #include "UnitText.h"
@@ -65,23 +64,10 @@ void ModeVecAnalysis::connectPanel()
     });
     connect(vaEngine(), &ParserVectorAnalysis::finishAllCorrection, this, &ModeAnalysis::updateParseCadre);
     connect(vaEngine(), &ParserSignal::sendProgress, panel, &GuiParserSignal::setProgress);
-    connect(panel->sourceSetting(), &GuiSourceSetting::sendAccuracy, this, &ModeAnalysis::slotReReadSignal);
 }
 
 void ModeVecAnalysis::startMode()
 {
     ModeAnalysis::startMode();
     firstModeHook();
-}
-
-QPair<int, int> ModeVecAnalysis::analysedWindow() const
-{
-    return qMakePair(vaEngine()->lastFrameStart(), vaEngine()->frameLength());
-}
-
-void ModeVecAnalysis::slotStartRequested(int start)
-{
-    QMetaObject::invokeMethod(vaEngine(), [engine = vaEngine(), start] { engine->setFramePosition(start); },
-                              Qt::QueuedConnection);
-    nextParseCadre();
 }

@@ -22,11 +22,7 @@ public:
     void connectPanel() override;
     void startMode() override;
     QString defaultGrid() const override;
-    void slotStartRequested(int start) override;
 
     GuiParserVecAnalysis *vaPanel() const;
     ParserVectorAnalysis *vaEngine() const;
-
-protected:
-    QPair<int, int> analysedWindow() const override;
 };

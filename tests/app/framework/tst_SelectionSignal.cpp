@@ -18,7 +18,6 @@ private slots:
     void sizeStaysWithinItsBounds();
     void lowerMaximumShrinksAndAnnouncesTheSize();
     void firstSelectionBoundsTheSizeByTheSignal();
-    void playStepsAdvanceAndWrap();
     void completionBarrierReleasesOnTheLastReport();
     void delayedReleaseUnlessRestored();
     void runNeedsASignalAndTogglesTheHubFlag();
@@ -163,26 +162,6 @@ void tst_SelectionSignal::firstSelectionBoundsTheSizeByTheSignal()
     QCOMPARE(m_selection->start(), 0);
     QCOMPARE(m_selection->maximum(), 1200);
     QCOMPARE(m_selection->size(), 1200);
-}
-
-void tst_SelectionSignal::playStepsAdvanceAndWrap()
-{
-    loadSignal(5000);
-    m_selection->setSizeSelection(2000);
-    m_selection->firstSelection();
-    QSignalSpy selectedSpy(m_selection, &SelectionSignal::selected);
-    QSignalSpy spy(m_selection, &SelectionSignal::sendSelection);
-    m_selection->nextSelection();  // 500
-    m_selection->nextSelection();  // 1000
-    m_selection->nextSelection();  // 1500
-    m_selection->nextSelection();  // 2000
-    m_selection->nextSelection();  // 2500
-    m_selection->nextSelection();  // 3000 + 2000 = 5000 still fits
-    m_selection->nextSelection();  // 3500 would pass the end: wraps
-    QCOMPARE(spy.at(0).at(0).toInt(), 500);
-    QCOMPARE(spy.at(5).at(0).toInt(), 3000);
-    QCOMPARE(spy.at(6).at(0).toInt(), 0);
-    QCOMPARE(selectedSpy.count(), 7);
 }
 
 void tst_SelectionSignal::completionBarrierReleasesOnTheLastReport()

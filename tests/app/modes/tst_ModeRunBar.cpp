@@ -1,0 +1,183 @@
+#include "DisplayGraphicSignal.h"
+#include "Graphic.h"
+#include "GuiParserSignal.h"
+#include "GuiSourceSetting.h"
+#include "IOSignal.h"
+#include "Mode4G.h"
+#include "Mode5G.h"
+#include "ModeACLR.h"
+#include "ModeDM.h"
+#include "ModeVecAnalysis.h"
+#include "ParamVectorAnalysis.h"
+#include "ParserSignal.h"
+#include "RebornControllerGraphic.h"
+#include "SelectionBarView.h"
+#include "TestEnvironment.h"
+
+#include <QComboBox>
+#include <QToolButton>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using ModeMaker = std::function<ModeAnalysis *()>;
+Q_DECLARE_METATYPE(ModeMaker)
+
+namespace {
+// A recording whose sample k is (k, 0) in every layer, so a frame tells where it was cut.
+QString writeRamp(const TestEnvironment &env, const QString &name, int length, int layers = 1)
+{
+    ManagerSignal hub(ParamSignal::ModeVA);
+    QVector<Signal> records;
+    for (int layer = 0; layer < layers; ++layer) {
+        IQVector samples(length);
+        for (int k = 0; k < length; ++k)
+            samples[k] = IQ(k * 1e-5, layer);
+        records.append(Signal(samples));
+    }
+    hub.slotSetSignal(records, name);
+    IOSignal io(&hub, env.path());
+    io.setAccuracy(IOSignal::AccuracyDouble);
+    const QString path = env.filePath(name);
+    io.writeFile(path);
+    return path;
+}
+
+QToolButton *runBarButton(ModeAnalysis &mode, const char *name)
+{
+    return mode.control()->findChild<QToolButton *>(QLatin1String(name));
+}
+}  // namespace
+
+class tst_ModeRunBar : public QObject
+{
+    Q_OBJECT
+private slots:
+    void readSamplesAsReReadsTheFile_data();
+    void readSamplesAsReReadsTheFile();
+    void selectionBarShowsAndMovesTheWindow_data() { modes(); }
+    void selectionBarShowsAndMovesTheWindow();
+    void playStepsByTheIncreaseStepAndWraps_data() { modes(); }
+    void playStepsByTheIncreaseStepAndWraps();
+
+private:
+    void modes();
+    // Opens the file through the panel and waits for its first frame on screen.
+    bool open(ModeAnalysis &mode, const QString &path);
+
+    TestEnvironment m_env;
+};
+
+void tst_ModeRunBar::modes()
+{
+    QTest::addColumn<ModeMaker>("make");
+    QTest::newRow("vector analysis") << ModeMaker([] { return new ModeVecAnalysis; });
+    QTest::newRow("DM") << ModeMaker([] { return new ModeDM; });
+    QTest::newRow("LTE") << ModeMaker([] { return new Mode4G; });
+    QTest::newRow("5G") << ModeMaker([] { return new Mode5G; });
+    QTest::newRow("ACLR") << ModeMaker([] { return new ModeACLR; });
+}
+
+bool tst_ModeRunBar::open(ModeAnalysis &mode, const QString &path)
+{
+    QSignalSpy loaded(mode.hub(), &ManagerSignal::sendNewSourceSignal);
+    mode.panel()->openSignal(path);
+    if (!loaded.wait(10000))
+        return false;
+    // The LTE and 5G modes wait for play before their first frame; one step shows it.
+    QSignalSpy frame(mode.hub(), &ManagerSignal::sendNewSelected);
+    if (!frame.wait(2000))
+        runBarButton(mode, "butRunSingle")->click();
+    return !frame.isEmpty() || frame.wait(10000);
+}
+
+void tst_ModeRunBar::readSamplesAsReReadsTheFile_data()
+{
+    modes();
+}
+
+void tst_ModeRunBar::readSamplesAsReReadsTheFile()
+{
+    QFETCH(ModeMaker, make);
+    std::unique_ptr<ModeAnalysis> mode(make());
+    mode->show();
+    QVERIFY(open(*mode, writeRamp(m_env, QStringLiteral("reread.owv"), 8000)));
+    // Whatever the mode might pop up (a file dialog) is counted and closed.
+    int dialogs = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&dialogs] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            ++dialogs;
+            modal->close();
+        }
+    });
+    closer.start(20);
+    auto *accuracy = mode->panel()->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboAccuracy"));
+    QVERIFY(accuracy);
+    QSignalSpy source(mode->hub(), &ManagerSignal::sendNewSourceSignal);
+    accuracy->setFocus();
+    QTest::keyClick(accuracy, Qt::Key_Down);  // "64-bit float (double)"
+    QTRY_COMPARE_WITH_TIMEOUT(source.count(), 1, 5000);
+    QVERIFY(mode->io()->isReadDouble());
+    QTest::keyClick(accuracy, Qt::Key_Up);  // "16-bit (single)"
+    QTRY_COMPARE_WITH_TIMEOUT(source.count(), 2, 5000);
+    QVERIFY(!mode->io()->isReadDouble());
+    QCOMPARE(dialogs, 0);
+    QTRY_VERIFY(!mode->panel()->isLoading());
+    QVERIFY(!mode->hub()->isReadFile());
+}
+
+void tst_ModeRunBar::selectionBarShowsAndMovesTheWindow()
+{
+    QFETCH(ModeMaker, make);
+    std::unique_ptr<ModeAnalysis> mode(make());
+    mode->resize(1000, 700);
+    mode->show();
+    QVERIFY(open(*mode, writeRamp(m_env, QStringLiteral("bar.owv"), 30000)));
+    auto *bar = mode->findChild<SelectionBarView *>();
+    QVERIFY(bar);
+    const int first = mode->hub()->selection(1).startIndex;
+    QTRY_COMPARE(bar->readout(), QStringLiteral("Start %1   Width 2000   Stop %2   of 30000").arg(first).arg(first + 1999));
+    runBarButton(*mode, "butRunCont")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->readout().startsWith(QStringLiteral("Start %1 ").arg(first)), 10000);
+    runBarButton(*mode, "butStop")->click();
+    QVERIFY(!mode->hub()->isRun());
+    // The end key moves the window to the recording's end, and the frame follows.
+    bar->setFocus();
+    QTest::keyClick(bar, Qt::Key_End);
+    QTRY_COMPARE_WITH_TIMEOUT(bar->readout(), QStringLiteral("Start 28000   Width 2000   Stop 29999   of 30000"), 5000);
+    QTRY_COMPARE(mode->hub()->selection(1).startIndex, 28000);
+    QCOMPARE(mode->hub()->selection(1).first->real(), 28000 * 1e-5);
+}
+
+void tst_ModeRunBar::playStepsByTheIncreaseStepAndWraps()
+{
+    QFETCH(ModeMaker, make);
+    std::unique_ptr<ModeAnalysis> mode(make());
+    mode->resize(1000, 700);
+    mode->show();
+    QVERIFY(open(*mode, writeRamp(m_env, QStringLiteral("play.owv"), 5000)));
+    QCOMPARE(mode->viewLength(), 2000);  // its increase step is 500
+    QVector<int> starts;
+    connect(mode->hub(), &ManagerSignal::sendNewSelected, this,
+            [&] { starts.append(mode->hub()->selection(1).startIndex); });
+    const int first = mode->hub()->selection(1).startIndex;
+    runBarButton(*mode, "butRunSingle")->click();
+    QTRY_COMPARE(starts.size(), 1);
+    QCOMPARE(starts.first(), first + 500);
+    runBarButton(*mode, "butRunCont")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(starts.size() >= 9, 10000);
+    runBarButton(*mode, "butStop")->click();
+    // Each step moves by 500; as 3500 + 2000 would pass the end of 5000 samples, 3000 is followed by 0.
+    for (int i = 1; i < 9; ++i)
+        QCOMPARE(starts.at(i), starts.at(i - 1) == 3000 ? 0 : starts.at(i - 1) + 500);
+    QVERIFY(starts.contains(0));
+    // The in-plot readout follows the window.
+    auto *view = mode->findChild<DisplayGraphicSignal *>();
+    QVERIFY(view);
+    const int last = mode->hub()->selection(1).startIndex;
+    QTRY_COMPARE(view->readoutTexts().value(0), QStringLiteral("Start - %1").arg(last));
+}
+
+QTEST_MAIN(tst_ModeRunBar)
+#include "tst_ModeRunBar.moc"
