@@ -1,12 +1,16 @@
 #include "CarrierEstimator.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
 // Zero padding of the power-law spectrum: finer bins make the parabolic peak
 // interpolation nearly unbiased.
-constexpr int kPadding = 4;
+constexpr int kPadding = 2;
+// Enough symbols for a clear line even for cross QAM; the decision-directed stages
+// take the estimate the rest of the way.
+constexpr int kMaxSpectrumSymbols = 8192;
 constexpr int kBlockLength = 128;
 
 std::complex<double> power(std::complex<double> z, int exponent)
@@ -48,7 +52,7 @@ double wrapToPi(double a)
 
 double CarrierEstimator::coarseFrequency(const std::vector<std::complex<double>> &samples, int exponent)
 {
-    const int count = int(samples.size());
+    const int count = std::min(int(samples.size()), kMaxSpectrumSymbols);
     const int size = Fft::nextPowerOfTwo(count * kPadding);
     m_spectrum.assign(size_t(size), {});
     for (int k = 0; k < count; ++k)

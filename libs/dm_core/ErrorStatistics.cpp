@@ -40,18 +40,18 @@ void solve(Complex a[3][3], Complex b[3], int n)
         b[i] = std::abs(a[i][i]) < 1e-300 ? Complex() : b[i] / a[i][i];
 }
 
-void regressors(Complex ideal, double carrier, double coarse, Complex r[3])
+void regressors(Complex ideal, Complex carrier, Complex coarse, Complex r[3])
 {
-    r[0] = ideal * std::polar(1.0, carrier);
-    r[1] = std::polar(1.0, -coarse);
-    r[2] = std::conj(ideal) * std::polar(1.0, -carrier - 2 * coarse);
+    r[0] = ideal * carrier;
+    r[1] = std::conj(coarse);
+    r[2] = std::conj(ideal * carrier * coarse * coarse);
 }
 
 } // namespace
 
 ErrorStatistics::Model ErrorStatistics::fit(const std::vector<Complex> &samples, const std::vector<Complex> &ideal,
-                                            const std::vector<double> &carrierPhase,
-                                            const std::vector<double> &coarsePhase, bool realPoints)
+                                            const std::vector<Complex> &carrierPhase,
+                                            const std::vector<Complex> &coarsePhase, bool realPoints)
 {
     const int n = realPoints ? 2 : 3;
     Complex normal[3][3] = {};
@@ -69,16 +69,17 @@ ErrorStatistics::Model ErrorStatistics::fit(const std::vector<Complex> &samples,
     return {right[0], realPoints ? Complex() : right[2], right[1]};
 }
 
-ErrorStatistics::Complex ErrorStatistics::corrected(const Model &model, Complex sample, double carrierPhase,
-                                                    double coarsePhase)
+ErrorStatistics::Complex ErrorStatistics::corrected(const Model &model, Complex sample, Complex carrierTurn,
+                                                    Complex coarseTurn)
 {
-    const Complex withoutOffset = sample - model.offset * std::polar(1.0, -coarsePhase);
-    return withoutOffset * std::polar(1.0, -carrierPhase) / model.signal;
+    const Complex withoutOffset = sample - model.offset * std::conj(coarseTurn);
+    // times 1/α written out: complex division goes through a slow library call
+    return withoutOffset * std::conj(carrierTurn * model.signal) / std::norm(model.signal);
 }
 
 void ErrorStatistics::measure(const Model &model, const std::vector<Complex> &samples,
-                              const std::vector<Complex> &ideal, const std::vector<double> &carrierPhase,
-                              const std::vector<double> &coarsePhase, DataAnalysis &statistics,
+                              const std::vector<Complex> &ideal, const std::vector<Complex> &carrierPhase,
+                              const std::vector<Complex> &coarsePhase, DataAnalysis &statistics,
                               std::vector<double> &evmPerSymbol)
 {
     const size_t count = samples.size();

@@ -9,7 +9,8 @@
 // symbol instants) are fitted, in the least-squares sense, to
 //     y_k = α·e^{jΦ_k}·s_k + β·e^{−j(Φ_k + 2Ψ_k)}·conj(s_k) + γ·e^{−jΨ_k}
 // where s_k are the decided ideal points, Φ_k the fitted carrier phase left after the
-// coarse correction and Ψ_k the phase of that coarse correction. The three terms are
+// coarse correction and Ψ_k the phase of that coarse correction, both handed in as
+// unit phasors e^{jΦ_k} and e^{jΨ_k}. The three terms are
 // the wanted signal, its image (gain imbalance and quadrature error, which arise in
 // the receiver's own IQ frame) and the IQ offset (a constant in that frame).
 class ErrorStatistics
@@ -27,15 +28,15 @@ public:
     // For real constellations (every point on the I axis) the image cannot be told from
     // the signal; it is then left out and β is 0.
     static Model fit(const std::vector<Complex> &samples, const std::vector<Complex> &ideal,
-                     const std::vector<double> &carrierPhase, const std::vector<double> &coarsePhase, bool realPoints);
+                     const std::vector<Complex> &carrierTurn, const std::vector<Complex> &coarseTurn, bool realPoints);
 
     // The symbol with carrier, gain and offset removed (the image stays in, so that it
     // counts in the EVM as it does on the air).
-    static Complex corrected(const Model &model, Complex sample, double carrierPhase, double coarsePhase);
+    static Complex corrected(const Model &model, Complex sample, Complex carrierTurn, Complex coarseTurn);
 
     // Fills mer, evm, evmPeak, magnitudeError, phaseError, snr, gainImbalance and
     // quadratureError of `statistics`, and the EVM of each symbol (%).
     static void measure(const Model &model, const std::vector<Complex> &samples, const std::vector<Complex> &ideal,
-                        const std::vector<double> &carrierPhase, const std::vector<double> &coarsePhase,
+                        const std::vector<Complex> &carrierTurn, const std::vector<Complex> &coarseTurn,
                         DataAnalysis &statistics, std::vector<double> &evmPerSymbol);
 };

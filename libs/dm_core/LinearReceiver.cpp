@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <omp.h>
 
 namespace {
 
@@ -137,6 +138,20 @@ void LinearReceiver::sampleSymbols(const Timing &timing, int count, int perSymbo
         m_samples[size_t(k)] = m_filter.at(re, im, size, timing.first + k * timing.period / perSymbol);
 }
 
+// For the coarse carrier estimate the acquisition grid point nearest each symbol
+// instant is close enough (within an eighth of a symbol) and costs nothing.
+void LinearReceiver::nearestGridSymbols(const Timing &timing, int count)
+{
+    const double step = m_settings.samplesPerSymbol() / kGridPerSymbol;
+    const double start = marginSamples();
+    const int last = int(m_grid.size()) - 1;
+    m_samples.resize(size_t(count));
+    for (int k = 0; k < count; ++k) {
+        const int j = std::clamp(int(std::lround((timing.first + k * timing.period - start) / step)), 0, last);
+        m_samples[size_t(k)] = m_grid[size_t(j)];
+    }
+}
+
 void LinearReceiver::decideAll(const std::vector<Complex> &z, int parity)
 {
     const size_t count = z.size();
@@ -170,12 +185,14 @@ int LinearReceiver::chooseParity(const std::vector<Complex> &z)
 
 void LinearReceiver::buildPhases(const Timing &timing, const Carrier &carrier)
 {
-    const size_t count = m_ideal.size();
-    m_carrierPhase.resize(count);
-    m_coarsePhase.resize(count);
-    for (size_t k = 0; k < count; ++k) {
-        m_carrierPhase[k] = fineCarrierPhase(carrier, int(k));
-        m_coarsePhase[k] = carrier.coarse * (timing.first + double(k) * timing.period);
+    const size_t count = m_samples.size();
+    m_carrierTurn.resize(count);
+    m_coarseTurn.resize(count);
+    Rotator fine(carrier.phase, carrier.perSymbol);
+    Rotator coarse(carrier.coarse * timing.first, carrier.coarse * timing.period);
+    for (size_t k = 0; k < count; ++k, fine.next(), coarse.next()) {
+        m_carrierTurn[k] = fine.value();
+        m_coarseTurn[k] = coarse.value();
     }
 }
 
@@ -219,9 +236,10 @@ void LinearReceiver::trackCarrier(Carrier &carrier, int &parity, bool acquire)
         parity = chooseParity(m_composite);
         lockCarrier(carrier, gain, parity);
     } else {
+        buildPhases(m_timingUsed, carrier);
         for (int k = 0; k < count; ++k)
             m_composite[size_t(k)] = ErrorStatistics::corrected(m_model, m_samples[size_t(k)],
-                                                                fineCarrierPhase(carrier, k), m_coarsePhase[size_t(k)]);
+                                                                m_carrierTurn[size_t(k)], m_coarseTurn[size_t(k)]);
         decideAll(m_composite, parity);
     }
     for (int pass = 0; pass < kTrackingPasses; ++pass) {
@@ -229,10 +247,10 @@ void LinearReceiver::trackCarrier(Carrier &carrier, int &parity, bool acquire)
         carrier.phase = aided.phase;
         carrier.perSymbol = aided.frequency;
         buildPhases(m_timingUsed, carrier);
-        m_model = ErrorStatistics::fit(m_samples, m_ideal, m_carrierPhase, m_coarsePhase, m_constellation.isReal());
+        m_model = ErrorStatistics::fit(m_samples, m_ideal, m_carrierTurn, m_coarseTurn, m_constellation.isReal());
         for (int k = 0; k < count; ++k)
             m_composite[size_t(k)] = ErrorStatistics::corrected(m_model, m_samples[size_t(k)],
-                                                                m_carrierPhase[size_t(k)], m_coarsePhase[size_t(k)]);
+                                                                m_carrierTurn[size_t(k)], m_coarseTurn[size_t(k)]);
         decideAll(m_composite, parity);
     }
 }
@@ -241,23 +259,26 @@ void LinearReceiver::trackCarrier(Carrier &carrier, int &parity, bool acquire)
 // expected value says how far its instant is off (a Newton step on the matched-filter
 // peak). Block means of those offsets, fitted with a line, correct the first instant
 // and the symbol period; the O&M line alone jitters by a few thousandths of a symbol.
-bool LinearReceiver::refineTiming(Timing &timing, const Carrier &carrier)
+bool LinearReceiver::refineTiming(Timing &timing)
 {
     constexpr int kBlockSymbols = 128;
     const int count = int(m_ideal.size());
     const int size = int(m_re.size());
     const double delta = 0.05 * timing.period;
+    // The short acquisition filter is enough to find the peak, at a quarter of the cost.
+    const int limit = int(std::ceil(kAcquisitionSpanSymbols * m_settings.samplesPerSymbol()));
     double sx = 0, sy = 0, sxx = 0, sxy = 0, weight = 0;
     for (int start = 0; start < count; start += kBlockSymbols) {
         const int end = std::min(count, start + kBlockSymbols);
         double slope = 0.0, curvature = 0.0;
         for (int k = start; k < end; ++k) {
             const double t = timing.first + k * timing.period;
-            const Complex expected = m_model.signal * std::polar(1.0, fineCarrierPhase(carrier, k)) * m_ideal[size_t(k)];
-            const Complex early = m_filter.at(m_re2.data(), m_im2.data(), size, t - delta);
-            const Complex late = m_filter.at(m_re2.data(), m_im2.data(), size, t + delta);
+            const Complex expected = m_model.signal * m_carrierTurn[size_t(k)] * m_ideal[size_t(k)];
+            const Complex early = m_filter.at(m_re2.data(), m_im2.data(), size, t - delta, limit);
+            const Complex onTime = m_filter.at(m_re2.data(), m_im2.data(), size, t, limit);
+            const Complex late = m_filter.at(m_re2.data(), m_im2.data(), size, t + delta, limit);
             slope += (std::conj(expected) * (late - early)).real();
-            curvature += (std::conj(expected) * (late - 2.0 * m_samples[size_t(k)] + early)).real();
+            curvature += (std::conj(expected) * (late - 2.0 * onTime + early)).real();
         }
         if (curvature >= 0.0)
             continue; // not at a peak: no usable step in this block
@@ -315,17 +336,17 @@ void LinearReceiver::trackOffsetCarrier(Carrier &carrier, int &halfShift)
             m_composite = candidate;
         }
     }
-    m_carrierPhase.assign(size_t(count), 0.0);
-    m_coarsePhase.assign(size_t(count), 0.0);
+    m_carrierTurn.assign(size_t(count), 1.0);
+    m_coarseTurn.assign(size_t(count), 1.0);
     std::vector<Complex> scaled(m_composite);
     for (Complex &z : scaled)
         z *= gain;
     decideAll(scaled, 0);
-    m_model = ErrorStatistics::fit(m_composite, m_ideal, m_carrierPhase, m_coarsePhase, false);
+    m_model = ErrorStatistics::fit(m_composite, m_ideal, m_carrierTurn, m_coarseTurn, false);
     for (int k = 0; k < count; ++k)
-        scaled[size_t(k)] = ErrorStatistics::corrected(m_model, m_composite[size_t(k)], 0.0, 0.0);
+        scaled[size_t(k)] = ErrorStatistics::corrected(m_model, m_composite[size_t(k)], 1.0, 1.0);
     decideAll(scaled, 0);
-    m_model = ErrorStatistics::fit(m_composite, m_ideal, m_carrierPhase, m_coarsePhase, false);
+    m_model = ErrorStatistics::fit(m_composite, m_ideal, m_carrierTurn, m_coarseTurn, false);
 }
 
 // Catalogue values; for the differential schemes the phase step from the previous
@@ -373,15 +394,24 @@ void LinearReceiver::correctedSignal(const Timing &timing, const Carrier &carrie
     const bool offset = m_constellation.isOffset();
     const double gridFirst = timing.first; // where the half-symbol index 0 lies
     const double first = timing.first + (offset ? halfShift * timing.period / 2 : 0.0);
-#pragma omp parallel for schedule(static)
-    for (int j = 0; j < points; ++j) {
-        const double t = first + j * timing.period / oversampling;
-        if (offset) {
-            y[j] = ErrorStatistics::corrected(m_model, offsetComposite(t, timing.period, carrier, gridFirst), 0.0, 0.0);
-        } else {
-            const double symbols = double(j) / oversampling;
-            y[j] = ErrorStatistics::corrected(m_model, m_filter.at(m_re2.data(), m_im2.data(), size, t),
-                                              carrier.phase + carrier.perSymbol * symbols, carrier.coarse * t);
+    const double step = timing.period / oversampling;
+#pragma omp parallel
+    {
+        // Contiguous chunks, so that each thread can run its own phasors.
+        const int threads = omp_get_num_threads();
+        const int chunk = (points + threads - 1) / threads;
+        const int begin = std::min(points, omp_get_thread_num() * chunk);
+        const int end = std::min(points, begin + chunk);
+        Rotator fine(carrier.phase + carrier.perSymbol * begin / oversampling, carrier.perSymbol / oversampling);
+        Rotator coarse(carrier.coarse * (first + begin * step), carrier.coarse * step);
+        for (int j = begin; j < end; ++j, fine.next(), coarse.next()) {
+            const double t = first + j * step;
+            if (offset) {
+                y[j] = ErrorStatistics::corrected(m_model, offsetComposite(t, timing.period, carrier, gridFirst), 1.0, 1.0);
+            } else {
+                y[j] = ErrorStatistics::corrected(m_model, m_filter.at(m_re2.data(), m_im2.data(), size, t),
+                                                  fine.value(), coarse.value());
+            }
         }
     }
 }
@@ -415,8 +445,7 @@ int LinearReceiver::run(const QVector<Complex> &input, int count, int outputOver
     if (offset) {
         carrier.coarse = m_offsetCoarse;
     } else {
-        sampleSymbols(timing, count, 1);
-        m_samples.pop_back();
+        nearestGridSymbols(timing, count);
         carrier.coarse = m_carrier.coarseFrequency(m_samples, m_constellation.symmetryOrder()) / timing.period;
     }
     derotate(carrier.coarse);
@@ -427,7 +456,7 @@ int LinearReceiver::run(const QVector<Complex> &input, int count, int outputOver
         trackOffsetCarrier(carrier, halfShift);
     } else {
         trackCarrier(carrier, parity, true);
-        if (refineTiming(timing, carrier)) {
+        if (refineTiming(timing)) {
             m_timingUsed = timing;
             sampleSymbols(timing, count, 1);
             trackCarrier(carrier, parity, false);
@@ -436,7 +465,7 @@ int LinearReceiver::run(const QVector<Complex> &input, int count, int outputOver
 
     DataAnalysis &stats = result.statistics;
     stats = DataAnalysis();
-    ErrorStatistics::measure(m_model, offset ? m_composite : m_samples, m_ideal, m_carrierPhase, m_coarsePhase, stats, m_evm);
+    ErrorStatistics::measure(m_model, offset ? m_composite : m_samples, m_ideal, m_carrierTurn, m_coarseTurn, stats, m_evm);
     const double fs = m_settings.sampleRate;
     const double perSample = carrier.perSymbol / (offset ? timing.period / 2 : timing.period);
     stats.freqError = (carrier.coarse + perSample) * fs / (2 * M_PI);

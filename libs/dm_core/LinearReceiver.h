@@ -6,6 +6,7 @@
 #include "DmSettings.h"
 #include "ErrorStatistics.h"
 #include "ReceiveFilter.h"
+#include "Rotator.h"
 #include "SymbolTiming.h"
 
 #include <complex>
@@ -50,13 +51,14 @@ private:
     void derotate(double radiansPerSample);
     bool acquireTiming(int count, Timing &timing);
     void sampleSymbols(const Timing &timing, int count, int perSymbol);
+    void nearestGridSymbols(const Timing &timing, int count);
     double fineCarrierPhase(const Carrier &carrier, int k) const { return carrier.phase + carrier.perSymbol * k; }
     void decideAll(const std::vector<Complex> &z, int parity);
     double decisionError(const std::vector<Complex> &z, int parity);
     int chooseParity(const std::vector<Complex> &z);
     void lockCarrier(const Carrier &carrier, double gain, int parity);
     void trackCarrier(Carrier &carrier, int &parity, bool acquire);
-    bool refineTiming(Timing &timing, const Carrier &carrier);
+    bool refineTiming(Timing &timing);
     void trackOffsetCarrier(Carrier &carrier, int &halfShift);
     void buildPhases(const Timing &timing, const Carrier &carrier);
     void symbolValues(QVector<int> &symbols) const;
@@ -82,7 +84,7 @@ private:
     std::vector<Complex> m_composite;     // symbol samples after carrier removal
     std::vector<Complex> m_ideal;         // decided ideal points
     std::vector<int> m_decided;           // decided symbol values
-    std::vector<double> m_carrierPhase, m_coarsePhase;
+    std::vector<Complex> m_carrierTurn, m_coarseTurn; // e^{jΦ_k}, e^{jΨ_k} of ErrorStatistics
     std::vector<double> m_evm;
     ErrorStatistics::Model m_model;
     Timing m_timingUsed;

@@ -1,5 +1,7 @@
 #include "SymbolTiming.h"
 
+#include "Rotator.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -15,8 +17,9 @@ std::complex<double> line(const std::vector<Sample> &series, int first, int last
 {
     std::complex<double> sum;
     const double step = -2.0 * M_PI / perSymbol;
-    for (int j = first; j < last; ++j)
-        sum += weight(series[size_t(j)], std::polar(1.0, step * j));
+    Rotator phasor(step * first, step);
+    for (int j = first; j < last; ++j, phasor.next())
+        sum += weight(series[size_t(j)], phasor.value());
     return sum;
 }
 
