@@ -6,12 +6,12 @@
 #include "SampleCodec.h"
 #include "SignalInformation.h"
 #include "TagScanner.h"
+#include "TextSampleLines.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -26,15 +26,10 @@ const char kOrganisation[] = "Orvane";
 const char kApplication[] = "Tarnwick Studio";
 const QString kErrorTitle = QStringLiteral("Error");
 const QString kErrorReadFile = QStringLiteral("Error Read File!");
+const QString kWarningTitle = QStringLiteral("Warning");
 constexpr int kSingleSampleBytes = 4;   // two 16-bit integers
 constexpr int kDoubleSampleBytes = 16;  // two 64-bit floats
 constexpr int kMaxDatLayers = 255;      // the layer count is one byte
-
-bool hasNativeExtension(const QString &name)
-{
-    static const QRegularExpression native(QStringLiteral("\\.o?wv$"), QRegularExpression::CaseInsensitiveOption);
-    return native.match(name).hasMatch();
-}
 
 QVariant registerValue(const QString &key)
 {
@@ -88,7 +83,7 @@ QString IOSignal::openDialogFilter(bool isWithDat)
 {
     if (isWithDat)
         return QStringLiteral(
-            "All Available Formats (*.owv *.wv *.bin *.txt *dat) ;; Orvane Waveform File (*.owv) (*.owv) ;; "
+            "All Available Formats (*.owv *.wv *.bin *.txt *.dat) ;; Orvane Waveform File (*.owv) (*.owv) ;; "
             "Waveform File (*.wv) (*.wv) ;; Bynary File (*.bin) (*.bin) ;; Text File (*.txt) (*.txt) ;; "
             "Dat File (*.dat) (*.dat)");
     return QStringLiteral(
@@ -117,9 +112,8 @@ void IOSignal::defineFormat(const QString &fileName, const TagScanner &file)
 {
     m_isReadDouble = false;
     m_isReadNative = false;
-    if (fileName.contains(QLatin1String(".dat")))
-        return;
-    if (fileName.split(QLatin1Char('.')).last() == QLatin1String("bin"))
+    const SignalFileKind::Kind kind = SignalFileKind::of(fileName);
+    if (SignalFileKind::hasFixedPrecision(kind) || kind == SignalFileKind::Binary)
         return;
     const QString type = file.value("TYPE:");
     if (type.contains(QLatin1String("OWVD"))) {
@@ -136,11 +130,17 @@ bool IOSignal::readFile(QString pathFile)
     emit startRead();
     QFile file(resolvePath(pathFile));
     if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
+        emit sendMessage(kErrorTitle, kErrorReadFile + QLatin1Char('\n')
+                                          + tr("%1: cannot be opened (%2).").arg(shownName(file.fileName()),
+                                                                                 file.errorString()));
         emit stopLoad();
         return false;
     }
     const TagScanner scanner = TagScanner::fromFile(file);
     if (scanner.isNull()) {
+        emit sendMessage(kErrorTitle, kErrorReadFile + QLatin1Char('\n')
+                                          + tr("%1: cannot be read (%2).").arg(shownName(file.fileName()),
+                                                                               file.errorString()));
         emit stopLoad();
         return false;
     }
@@ -155,29 +155,26 @@ bool IOSignal::readSignal(QFile &file, bool isSendLoad, bool isSendSignal)
 {
     QMetaObject::invokeMethod(m_hub, [hub = m_hub] { hub->slotSetStateReadFileSignal(true); });
     const QString name = file.fileName();
-    QVector<Signal> layers;
-    if (name.contains(QLatin1String(".txt"))) {
-        layers = decodeText(file);
-    } else {
-        const TagScanner scanner = TagScanner::fromFile(file);
-        if (name.contains(QLatin1String(".dat")))
-            layers = decodeDat(scanner, isSendLoad);
-        else if (!scanner.isNull())
-            layers = decodeNative(name, scanner);
-    }
+    m_readName = shownName(name);
+    m_readProblem.clear();
+    const QVector<Signal> layers = decode(file, isSendLoad);
     if (layers.isEmpty()) {
         if (!m_progress.isStopped())
-            emit sendMessage(kErrorTitle, kErrorReadFile);
+            emit sendMessage(kErrorTitle, kErrorReadFile + QLatin1Char('\n') + m_readName + QStringLiteral(": ")
+                                              + (m_readProblem.isEmpty() ? tr("no recording found.") : m_readProblem));
         endRead(false);
         file.close();
         return false;
     }
+    const QStringList replaced = m_hub->param()->replaceUnusableValues();
+    if (!replaced.isEmpty())
+        warn(replaced.join(QLatin1Char(' ')));
     m_lastReadPath = name;
     if (isSendLoad && m_isRegisterEnabled)
         writeRegFile(name);
     if (isSendSignal) {
         SignalInformation information;
-        if (!name.contains(QLatin1String(".txt")))
+        if (SignalFileKind::of(name) != SignalFileKind::Text)
             information.readTags(TagScanner::fromFile(file));
         QMetaObject::invokeMethod(m_hub, [hub = m_hub, layers, name, information] {
             hub->fileInformation() = information;
@@ -190,6 +187,42 @@ bool IOSignal::readSignal(QFile &file, bool isSendLoad, bool isSendSignal)
     return true;
 }
 
+QVector<Signal> IOSignal::decode(QFile &file, bool isSendLoad)
+{
+    if (file.size() == 0)
+        return fail(tr("the file is empty."));
+    const SignalFileKind::Kind kind = SignalFileKind::of(file.fileName());
+    if (kind == SignalFileKind::Text)
+        return decodeText(file);
+    const TagScanner scanner = TagScanner::fromFile(file);
+    if (scanner.isNull())
+        return fail(tr("cannot be read (%1).").arg(file.errorString()));
+    if (kind == SignalFileKind::Dat)
+        return decodeDat(scanner, isSendLoad);
+    return decodeNative(kind, scanner);
+}
+
+QString IOSignal::shownName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+void IOSignal::noteProblem(const QString &problem)
+{
+    m_readProblem = problem;
+}
+
+QVector<Signal> IOSignal::fail(const QString &problem)
+{
+    noteProblem(problem);
+    return {};
+}
+
+void IOSignal::warn(const QString &problem)
+{
+    emit sendMessage(kWarningTitle, m_readName + QStringLiteral(": ") + problem);
+}
+
 void IOSignal::endRead(bool isDelivered)
 {
     if (isDelivered)
@@ -198,40 +231,88 @@ void IOSignal::endRead(bool isDelivered)
     emit stopLoad();
 }
 
-QVector<Signal> IOSignal::decodeNative(const QString &fileName, const TagScanner &file)
+qint64 IOSignal::sampleBlockStart(SignalFileKind::Kind kind, const TagScanner &file)
 {
-    qint64 start = 0;
-    if (hasNativeExtension(fileName)) {
-        const qint64 waveform = file.find("{WAVEFORM");
-        start = waveform < 0 ? -1 : file.find("#", waveform);
-        if (start < 0)
-            return {};
+    if (!SignalFileKind::hasHeaderTags(kind))
+        return 0;
+    const qint64 waveform = file.find("{WAVEFORM");
+    if (waveform < 0) {
+        noteProblem(tr("no {WAVEFORM tag: the header is damaged or this is no waveform file."));
+        return -1;
     }
+    const qint64 start = file.find("#", waveform);
+    if (start < 0)
+        noteProblem(tr("no \"#\" behind the {WAVEFORM tag: the file ends inside its header."));
+    return start;
+}
+
+int IOSignal::layerCount(const TagScanner &file, qint64 total)
+{
+    const QString layerText = file.value("{LAYERS:");
+    if (layerText.isNull())
+        return 1;
+    bool isNumber = false;
+    const qint64 layers = layerText.trimmed().toLongLong(&isNumber);
+    if (!isNumber || layers < 1) {
+        noteProblem(tr("the layer count \"%1\" is not a whole number of at least 1.").arg(layerText));
+        return 0;
+    }
+    // More layers than samples would be layers of nothing: a damaged header.
+    if (layers > total) {
+        noteProblem(tr("the header names %1 layers but the file holds %2 samples.").arg(layers).arg(total));
+        return 0;
+    }
+    return int(layers);
+}
+
+// The byte length in "{WAVEFORM-<length>:#" counts the "#" and the sample block.
+void IOSignal::warnIfShort(const TagScanner &file, qint64 start, int sampleBytes)
+{
+    const qint64 lengthAt = file.find("{WAVEFORM-");
+    if (lengthAt < 0)
+        return;
+    const QByteArray text = QByteArray(file.data() + lengthAt, int(std::min<qint64>(24, file.size() - lengthAt)));
+    bool isNumber = false;
+    const qint64 announced = text.left(text.indexOf(':')).toLongLong(&isNumber) - 1;
+    const qint64 held = file.size() - start;
+    if (isNumber && held < announced)
+        warn(tr("the file ends after %1 of the %2 samples its header announces; the samples present were read.")
+                 .arg(held / sampleBytes)
+                 .arg(announced / sampleBytes));
+}
+
+QVector<Signal> IOSignal::decodeNative(SignalFileKind::Kind kind, const TagScanner &file)
+{
+    const qint64 start = sampleBlockStart(kind, file);
+    if (start < 0)
+        return {};
     const int sampleBytes = m_isReadDouble ? kDoubleSampleBytes : kSingleSampleBytes;
     const qint64 total = (file.size() - start) / sampleBytes;
-    if (total <= 0 || total > std::numeric_limits<int>::max())
-        return {};
-    qint64 layers = 1;
-    const QString layerText = file.value("{LAYERS:");
-    if (!layerText.isNull())
-        layers = layerText.trimmed().toLongLong();
-    // More layers than samples would be layers of nothing: a damaged header.
-    if (layers < 1 || layers > total)
+    if (total <= 0)
+        return fail(tr("no whole sample (%1 bytes) behind the header.").arg(sampleBytes));
+    if (total > std::numeric_limits<int>::max())
+        return fail(tr("%1 samples are more than one recording can hold.").arg(total));
+    const int layers = layerCount(file, total);
+    if (layers < 1)
         return {};
     QVector<Signal> out;
-    if (!decodeBlock(file.data() + start, int(total), int(layers), out))
+    if (!decodeBlock(file.data() + start, int(total), layers, 1.0 / kFullScale16, out))
         return {};
+    if (SignalFileKind::hasHeaderTags(kind))
+        warnIfShort(file, start, sampleBytes);
+    else if (file.size() % sampleBytes != 0)
+        warn(tr("the last %1 bytes do not make a whole sample and were left out.").arg(file.size() % sampleBytes));
     return out;
 }
 
-bool IOSignal::decodeBlock(const char *data, int total, int layers, QVector<Signal> &out)
+bool IOSignal::decodeBlock(const char *data, int total, int layers, double scale16, QVector<Signal> &out)
 {
     const int perLayer = total / layers;
     const int sampleBytes = m_isReadDouble ? kDoubleSampleBytes : kSingleSampleBytes;
     m_progress.setTotal(perLayer * layers);
     const int chunk = std::max(1, m_progress.step());
     int done = 0;
-    out.reserve(layers);
+    out.reserve(out.size() + layers);
     for (int layer = 0; layer < layers; ++layer) {
         IQVector samples(perLayer);
         IQ *dst = samples.data();
@@ -241,7 +322,7 @@ bool IOSignal::decodeBlock(const char *data, int total, int layers, QVector<Sign
             if (m_isReadDouble)
                 SampleCodec::decode64(src + qint64(first) * sampleBytes, last - first, dst + first);
             else
-                SampleCodec::decode16(src + qint64(first) * sampleBytes, last - first, 1.0 / kFullScale16, dst + first);
+                SampleCodec::decode16(src + qint64(first) * sampleBytes, last - first, scale16, dst + first);
             done += last - first;
             m_progress.update(done);
             if (m_progress.isStopped())
@@ -252,43 +333,52 @@ bool IOSignal::decodeBlock(const char *data, int total, int layers, QVector<Sign
     return true;
 }
 
+bool IOSignal::checkDatHeader(const DatHeader &header)
+{
+    if (header.layers < 1)
+        noteProblem(tr("the .dat header names no layer."));
+    else if (header.perLayer < 1)
+        noteProblem(tr("the .dat header gives %1 samples per layer.").arg(header.perLayer));
+    else if (!std::isfinite(header.peak) || header.peak < 0.0)
+        noteProblem(tr("the .dat header's peak (%1) is not a level.").arg(header.peak));
+    else
+        return true;
+    return false;
+}
+
 QVector<Signal> IOSignal::decodeDat(const TagScanner &file, bool isSendLoad)
 {
     DatHeader header;
-    if (file.isNull() || !DatHeader::read(file.data(), file.size(), header))
+    if (!DatHeader::read(file.data(), file.size(), header))
+        return fail(tr("shorter than the %1-byte .dat header.").arg(DatHeader::kSize));
+    if (!checkDatHeader(header))
         return {};
-    const int layers = header.layers;
     const qint32 perLayer = header.perLayer;
-    const double peak = header.peak;
-    if (layers < 1 || perLayer < 1 || !std::isfinite(peak))
-        return {};
-    const qint64 promised = qint64(layers) * perLayer;
+    const qint64 promised = qint64(header.layers) * perLayer;
     const qint64 held = (file.size() - DatHeader::kSize) / kSingleSampleBytes;
     const qint64 available = std::min(promised, held);
-    if (available <= 0 || available > std::numeric_limits<int>::max())
-        return {};
-    if (held < promised)
-        emit sendMessage(tr("Warning"), tr("The file holds %1 of the %2 samples that its header promises; "
-                                           "only those were read.").arg(held).arg(promised));
+    if (available <= 0)
+        return fail(tr("no whole sample behind the .dat header."));
+    if (available > std::numeric_limits<int>::max())
+        return fail(tr("%1 samples are more than one recording can hold.").arg(available));
     const bool wasDouble = m_isReadDouble;
     m_isReadDouble = false;
-    QVector<Signal> out;
+    // One multiply per value: the code times peak / 32767.
+    const double scale = header.peak / kFullScale16;
+    const char *block = file.data() + DatHeader::kSize;
     const int fullLayers = int(available / perLayer);
-    bool ok = fullLayers == 0 || decodeBlock(file.data() + DatHeader::kSize, fullLayers * perLayer, fullLayers, out);
     const int rest = int(available - qint64(fullLayers) * perLayer);
-    QVector<Signal> partial;
+    QVector<Signal> out;
+    bool ok = fullLayers == 0 || decodeBlock(block, fullLayers * perLayer, fullLayers, scale, out);
     if (ok && rest > 0)
-        ok = decodeBlock(file.data() + DatHeader::kSize + qint64(fullLayers) * perLayer * kSingleSampleBytes, rest, 1,
-                         partial);
+        ok = decodeBlock(block + qint64(fullLayers) * perLayer * kSingleSampleBytes, rest, 1, scale, out);
     m_isReadDouble = wasDouble;
     if (!ok)
         return {};
-    out += partial;
-    // The 16-bit codes were read as code / 32767; the file scales them by its peak.
-    for (Signal &layer : out) {
-        for (IQ &s : layer.mutableSamples())
-            s *= peak;
-    }
+    if (held < promised)
+        warn(tr("the file holds %1 of the %2 samples its header promises; the read stopped at the end of the data.")
+                 .arg(held)
+                 .arg(promised));
     if (isSendLoad) {
         const QString rate = QString::number(header.sampleRate);
         m_hub->param()->parseText(
@@ -301,27 +391,18 @@ QVector<Signal> IOSignal::decodeText(QFile &file)
 {
     file.seek(0);
     QTextStream stream(&file);
-    static const QRegularExpression blanks(QStringLiteral("[ ]+"));
-    const auto field = [](const QString &text, double &value) {
-        bool ok = false;
-        value = text.toDouble(&ok);
-        return ok && (value != 0.0 || text == QLatin1String("0"));
-    };
-    IQVector samples;
+    TextSampleLines lines;
     QString line;
     while (stream.readLineInto(&line)) {
-        line.replace(QLatin1Char(','), QLatin1Char('.'));
-        const QStringList parts = line.split(blanks);
-        double i = 0.0;
-        double q = 0.0;
-        if (parts.size() == 2 && field(parts.at(0), i) && field(parts.at(1), q))
-            samples.append(IQ(i, q));
+        lines.take(line);
         if (m_progress.isStopped())
             return {};
     }
-    if (samples.isEmpty())
-        return {};
-    return {Signal(samples)};
+    if (lines.samples().isEmpty())
+        return fail(tr("no line holds two numbers (I and Q) separated by blanks."));
+    if (lines.skipped() > 0)
+        warn(tr("%1 of %2 lines skipped (%3).").arg(lines.skipped()).arg(lines.count()).arg(lines.skipReasons()));
+    return {Signal(lines.samples())};
 }
 
 // ---------------------------------------------------------------- writing
@@ -343,24 +424,25 @@ bool IOSignal::writeFile(QString pathFile, QVector<Signal *> signals_)
             return false;
         }
     }
-    const QString extension = pathFile.mid(pathFile.lastIndexOf(QLatin1Char('.')) + 1);
-    if (extension.contains(QLatin1String("all"))) {
-        bool ok = true;
-        for (const char *target : {".owv", ".dat", ".bin"}) {
-            QString name = pathFile;
-            name.replace(QLatin1String(".all"), QLatin1String(target));
-            ok = writeOne(resolvePath(name), signals_) && ok;
+    bool isWritten = true;
+    if (SignalFileKind::of(pathFile) == SignalFileKind::All) {
+        for (const SignalFileKind::Kind target : {SignalFileKind::Native, SignalFileKind::Dat, SignalFileKind::Binary}) {
+            const QString name = SignalFileKind::withSuffix(pathFile, SignalFileKind::name(target));
+            isWritten = writeOne(resolvePath(name), signals_) && isWritten;
         }
-        return ok;
+    } else {
+        isWritten = writeOne(resolvePath(pathFile), signals_);
     }
-    return writeOne(resolvePath(pathFile), signals_);
+    if (isWritten)
+        emit save();
+    return isWritten;
 }
 
 bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
 {
-    const QString extension = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1);
-    const bool isDat = extension.contains(QLatin1String("dat"));
-    const bool isNative = !isDat && extension.contains(QLatin1String("wv"));
+    const SignalFileKind::Kind kind = SignalFileKind::of(path);
+    const bool isDat = kind == SignalFileKind::Dat;
+    const bool isNative = SignalFileKind::hasHeaderTags(kind);
     if (isDat && records.size() > kMaxDatLayers) {
         emit sendMessage(kErrorTitle, tr("A .dat file holds at most %1 layers.").arg(kMaxDatLayers));
         return false;
@@ -385,7 +467,6 @@ bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
     }
     if (!isWritten)
         emit sendMessage(kErrorTitle, tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
-    emit save();
     return isWritten;
 }
 
@@ -479,14 +560,12 @@ void IOSignal::writeReg()
         return;
     const QString file = getFileReg();
     QString type;
-    if (file.endsWith(QLatin1String(".bin"), Qt::CaseInsensitive))
-        type = QStringLiteral("{TYPE:BIN}");
-    else if (file.endsWith(QLatin1String(".wv"), Qt::CaseInsensitive) && !file.endsWith(QLatin1String(".owv")))
-        type = QStringLiteral("{TYPE:WV}");
-    else if (file.endsWith(QLatin1String(".owv"), Qt::CaseInsensitive))
-        type = m_isReadNative ? QStringLiteral("{TYPE:OWVD}") : typeTag();
-    else
-        type = QStringLiteral("{TYPE:TXT}");
+    switch (SignalFileKind::of(file)) {
+    case SignalFileKind::Binary: type = QStringLiteral("{TYPE:BIN}"); break;
+    case SignalFileKind::Wave: type = QStringLiteral("{TYPE:WV}"); break;
+    case SignalFileKind::Native: type = m_isReadNative ? QStringLiteral("{TYPE:OWVD}") : typeTag(); break;
+    default: type = QStringLiteral("{TYPE:TXT}"); break;
+    }
     setRegisterValue(QStringLiteral("/Params ") + modeName(), type + params);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Signal.h"
+#include "SignalFileKind.h"
 #include "progressGenerate.h"
 
 #include <QString>
@@ -11,6 +12,7 @@ class QFile;
 class QSaveFile;
 class ManagerSignal;
 class TagScanner;
+struct DatHeader;
 
 // Reads and writes IQ recordings (.owv/.wv, .bin, .dat, .txt) for one mode's hub,
 // in its own thread, and remembers per mode the last file and its parameter text.
@@ -46,7 +48,7 @@ public:
     void setAccuracyFromFilter(const QString &filter);
 
 signals:
-    void save();
+    void save();  // once per writeFile that wrote every file it was asked for
     void load();
     void stopLoad();
     void progressLoad(int load);  // percent of the samples decoded so far
@@ -69,10 +71,25 @@ public slots:
 
 private:
     void defineFormat(const QString &fileName, const TagScanner &file);
-    QVector<Signal> decodeNative(const QString &fileName, const TagScanner &file);
+    // Each decoder answers no layer and notes the reason (noteProblem) when the file
+    // gives no recording, and warns about what it had to leave out.
+    QVector<Signal> decode(QFile &file, bool isSendLoad);
+    QVector<Signal> decodeNative(SignalFileKind::Kind kind, const TagScanner &file);
     QVector<Signal> decodeDat(const TagScanner &file, bool isSendLoad);
     QVector<Signal> decodeText(QFile &file);
-    bool decodeBlock(const char *data, int total, int layers, QVector<Signal> &out);
+    // 16-bit codes become code * scale16; 64-bit floats are taken as they are.
+    bool decodeBlock(const char *data, int total, int layers, double scale16, QVector<Signal> &out);
+    // -1 when a waveform file has no sample block.
+    qint64 sampleBlockStart(SignalFileKind::Kind kind, const TagScanner &file);
+    // 0 when the {LAYERS tag is unusable.
+    int layerCount(const TagScanner &file, qint64 total);
+    void warnIfShort(const TagScanner &file, qint64 start, int sampleBytes);
+    bool checkDatHeader(const DatHeader &header);
+    void noteProblem(const QString &problem);
+    QVector<Signal> fail(const QString &problem);
+    // A "Warning" message that names the file being read.
+    void warn(const QString &problem);
+    static QString shownName(const QString &path);
     void endRead(bool isDelivered);
     QString resolvePath(const QString &name) const;
     QString typeTag() const;
@@ -90,5 +107,7 @@ private:
     bool m_isReadDouble = false;
     bool m_isReadNative = false;
     QString m_lastReadPath;
+    QString m_readName;     // the file name being read, for messages
+    QString m_readProblem;  // why the read gave no recording
     bool m_isRegisterEnabled = true;
 };

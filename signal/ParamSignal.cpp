@@ -1,9 +1,11 @@
 #include "ParamSignal.h"
 
+#include "SignalFileKind.h"
 #include "TagScanner.h"
+#include "UnitText.h"
 
+#include <QCoreApplication>
 #include <QPair>
-#include <QRegularExpression>
 
 ParamSignal::ParamSignal(int mode) : m_mode(mode) {}
 
@@ -49,13 +51,25 @@ bool ParamSignal::parseText(const QString &text, bool isTestMode)
 
 bool ParamSignal::prepareFromFile(const QString &fileName, const TagScanner &header)
 {
-    static const QRegularExpression rawFormat(QStringLiteral("\\.(bin|txt|dat)$"),
-                                              QRegularExpression::CaseInsensitiveOption);
-    if (rawFormat.match(fileName).hasMatch())
+    if (SignalFileKind::hasNoParameters(SignalFileKind::of(fileName)))
         reset();
     else
         readHeader(header);
     return true;
+}
+
+QString ParamSignal::replaceUnusable(QString &value, const QString &fallback, const QString &name, ValueKind kind)
+{
+    double number = 0.0;
+    const bool isNumber = UnitText::read(value, number);
+    if (isNumber && (kind == FrequencyValue || number > 0.0))
+        return QString();
+    const QString problem = kind == RateValue
+                                ? QCoreApplication::translate("ParamSignal", "%1 \"%2\" is not a positive rate; %3 is used instead.")
+                                : QCoreApplication::translate("ParamSignal", "%1 \"%2\" is not a frequency; %3 is used instead.");
+    const QString text = problem.arg(name, value, fallback);
+    value = fallback;
+    return text;
 }
 
 int ParamSignal::modeFromText(const QString &text)

@@ -24,6 +24,10 @@ public:
     virtual QString ownText(int form) const;
     virtual void readHeader(const TagScanner &header);
     virtual void setItems(const QStringList &items);
+    // Puts the default back in place of a rate that is not a positive number of
+    // hertz, or a frequency that is not a number (a damaged header), and says what
+    // it replaced, one sentence each.
+    virtual QStringList replaceUnusableValues() { return {}; }
 
     // The 5G set bounds the selection size by its frame configuration; every
     // other set leaves the size to the user.
@@ -49,6 +53,12 @@ public:
     static QString repairModulationName(const QString &value);
     // Splits "KEY:value" at its first colon, so values may hold colons.
     static QPair<QString, QString> splitItem(const QString &item);
+
+protected:
+    enum ValueKind { RateValue, FrequencyValue };
+    // Empty when value is usable; otherwise value becomes fallback and the answer
+    // names what was replaced.
+    static QString replaceUnusable(QString &value, const QString &fallback, const QString &name, ValueKind kind);
 
 private:
     double m_scalingFactor = 1.0;

@@ -13,6 +13,19 @@ void ParamSource::reset()
     m_values = {{QStringLiteral("CLOCK"), QStringLiteral("1 MHz")}, {QStringLiteral("FREQUENCY"), QStringLiteral("0 MHz")}};
 }
 
+QStringList ParamSource::replaceUnusableValues()
+{
+    QStringList problems;
+    const ParamSource defaults(mode());
+    for (const ValueKind kind : {RateValue, FrequencyValue}) {
+        const QString key = kind == RateValue ? QStringLiteral("CLOCK") : QStringLiteral("FREQUENCY");
+        const QString problem = replaceUnusable(m_values[key], defaults.value(key), key, kind);
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    return problems;
+}
+
 double ParamSource::sampleRate() const
 {
     return UnitText::toDouble(m_values.value(QStringLiteral("CLOCK")));

@@ -18,6 +18,7 @@ public:
     QString ownText(int form) const override;
     void readHeader(const TagScanner &header) override;
     void setItems(const QStringList &items) override;
+    QStringList replaceUnusableValues() override;
 
     QString value(const QString &key) const { return m_values.value(key); }
     double frequency() const;

@@ -20,6 +20,25 @@ void ParamVectorAnalysis::reset()
                               {QStringLiteral("Decimation"), QStringLiteral("1")}};
 }
 
+QStringList ParamVectorAnalysis::replaceUnusableValues()
+{
+    const ParamVectorAnalysis defaults;
+    const struct { Group &group; const Group &fallback; const char *key; ValueKind kind; } checks[] = {
+        {m_source.last(), defaults.m_source.last(), "CLOCK", RateValue},
+        {m_source.last(), defaults.m_source.last(), "FREQUENCY", FrequencyValue},
+        {m_analysis.last(), defaults.m_analysis.last(), "SampleRate", RateValue},
+        {m_analysis.last(), defaults.m_analysis.last(), "Freq", FrequencyValue},
+    };
+    QStringList problems;
+    for (const auto &check : checks) {
+        const QString key = QLatin1String(check.key);
+        const QString problem = replaceUnusable(check.group[key], check.fallback.value(key), key, check.kind);
+        if (!problem.isEmpty())
+            problems << problem;
+    }
+    return problems;
+}
+
 double ParamVectorAnalysis::sampleRate() const
 {
     return UnitText::toDouble(analysisValue(QStringLiteral("SampleRate")));

@@ -22,6 +22,7 @@ public:
     QString ownText(int form) const override;
     void readHeader(const TagScanner &header) override;
     void setItems(const QStringList &items) override;
+    QStringList replaceUnusableValues() override;
 
     Group source() const { return m_source.last(); }
     Group analysis() const { return m_analysis.last(); }

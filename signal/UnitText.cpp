@@ -22,12 +22,23 @@ double UnitText::multiplier(const QString &unit)
 
 double UnitText::toDouble(const QString &text)
 {
-    if (!text.contains(QLatin1Char(' ')))
-        return text.toDouble();
-    const QStringList parts = text.split(QLatin1Char(' '));
-    QString unit = parts.last();
-    unit.remove(QLatin1Char(' '));
-    return parts.first().toDouble() * multiplier(unit);
+    double value = 0.0;
+    read(text, value);
+    return value;
+}
+
+bool UnitText::read(const QString &text, double &value)
+{
+    bool isNumber = false;
+    if (!text.contains(QLatin1Char(' '))) {
+        value = text.toDouble(&isNumber);
+    } else {
+        const QStringList parts = text.split(QLatin1Char(' '));
+        QString unit = parts.last();
+        unit.remove(QLatin1Char(' '));
+        value = parts.first().toDouble(&isNumber) * multiplier(unit);
+    }
+    return isNumber && std::isfinite(value);
 }
 
 QString UnitText::format(double value, const QString &unit)

@@ -391,8 +391,7 @@ void ModeAnalysis::slotReReadSignal(bool isSingle)
         return;
     const QString path = m_io.getFileReg();
     // These formats carry one precision only.
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (path.isEmpty() || suffix == QLatin1String("txt") || suffix == QLatin1String("dat"))
+    if (path.isEmpty() || SignalFileKind::hasFixedPrecision(SignalFileKind::of(path)))
         return;
     stopRun();
     m_panel->showLoadProgress();

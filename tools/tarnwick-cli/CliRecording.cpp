@@ -2,8 +2,11 @@
 
 #include "ParamVectorAnalysis.h"
 
+#include "SignalFileKind.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
 
 CliRecording::CliRecording() : m_hub(ParamSignal::ModeVA), m_io(&m_hub, QDir::tempPath())
 {
@@ -11,10 +14,12 @@ CliRecording::CliRecording() : m_hub(ParamSignal::ModeVA), m_io(&m_hub, QDir::te
     // The reader's object lives in its thread, but these calls run in ours, so its
     // messages arrive here directly.
     QObject::connect(&m_io, &IOSignal::sendMessage, &m_hub, [this](const QString &title, const QString &text) {
+        // The reader's box text leads with its title line; the rest names the file.
+        const QString detail = text.section(QLatin1Char('\n'), -1);
         if (title == QLatin1String("Warning"))
-            m_warning = text;
+            m_warnings << detail;
         else
-            m_error = text;
+            m_error = detail;
     }, Qt::DirectConnection);
 }
 
@@ -22,7 +27,7 @@ bool CliRecording::load(const QString &path)
 {
     m_path = QFileInfo(path).absoluteFilePath();
     m_error.clear();
-    m_warning.clear();
+    m_warnings.clear();
     const QFileInfo info(m_path);
     if (!info.exists()) {
         m_error = QStringLiteral("no such file: %1").arg(path);
@@ -35,19 +40,16 @@ bool CliRecording::load(const QString &path)
     if (!m_io.readFile(m_path) || m_hub.countSourceSignals() == 0) {
         if (m_error.isEmpty())
             m_error = QStringLiteral("cannot read %1").arg(path);
-        m_error = QStringLiteral("%1: %2").arg(path, m_error);
         return false;
     }
     if (auto *param = dynamic_cast<ParamVectorAnalysis *>(m_hub.param()))
         param->takeSourceRates();
+    for (const QString &warning : qAsConst(m_warnings))
+        std::fprintf(stderr, "tarnwick-cli: warning: %s\n", qPrintable(warning));
     return true;
 }
 
 QString CliRecording::format() const
 {
-    const QString suffix = QFileInfo(m_path).suffix().toLower();
-    if (suffix == QLatin1String("owv") || suffix == QLatin1String("wv") || suffix == QLatin1String("dat")
-        || suffix == QLatin1String("txt"))
-        return suffix;
-    return QStringLiteral("bin");
+    return SignalFileKind::name(SignalFileKind::of(m_path));
 }

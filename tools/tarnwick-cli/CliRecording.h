@@ -14,9 +14,11 @@ public:
     CliRecording();
 
     // False with a one-line reason in error() when the file does not give a recording.
+    // What the reader left out or replaced goes to standard error as warnings.
     bool load(const QString &path);
     QString error() const { return m_error; }
-    QString warning() const { return m_warning; }
+    // What the reader left out or replaced, one line each, naming the file.
+    QStringList warnings() const { return m_warnings; }
     QString path() const { return m_path; }
     // "owv", "wv", "bin", "dat" or "txt".
     QString format() const;
@@ -29,5 +31,5 @@ private:
     IOSignal m_io;
     QString m_path;
     QString m_error;
-    QString m_warning;
+    QStringList m_warnings;
 };

@@ -1,6 +1,7 @@
 #include "ConvertCommand.h"
 
 #include "CliRecording.h"
+#include "SignalFileKind.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -22,15 +23,13 @@ int ConvertCommand::run(const QStringList &args)
     if (files.size() != 2)
         return std::fprintf(stderr, "usage: tarnwick-cli convert IN OUT [--single|--double]\n"), 2;
     const QString out = QFileInfo(files.at(1)).absoluteFilePath();
-    const QString suffix = QFileInfo(out).suffix().toLower();
-    if (!QStringList{"owv", "wv", "bin", "dat", "all"}.contains(suffix))
+    const SignalFileKind::Kind kind = SignalFileKind::of(out);
+    if (kind == SignalFileKind::Text || kind == SignalFileKind::Other)
         return std::fprintf(stderr, "tarnwick-cli: error: %s: the output must end in .owv, .wv, .bin, .dat or .all\n",
                             qPrintable(files.at(1))), 2;
     CliRecording recording;
     if (!recording.load(files.first()))
         return std::fprintf(stderr, "tarnwick-cli: error: %s\n", qPrintable(recording.error())), 1;
-    if (!recording.warning().isEmpty())
-        std::fprintf(stderr, "tarnwick-cli: warning: %s\n", qPrintable(recording.warning()));
     recording.io().setAccuracy(accuracy);
     if (!recording.io().writeFile(out)) {
         const QString reason = recording.error().isEmpty() ? QStringLiteral("cannot write %1").arg(files.at(1))

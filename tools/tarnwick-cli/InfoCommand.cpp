@@ -118,8 +118,6 @@ int InfoCommand::run(const QStringList &args)
     CliRecording recording;
     if (!recording.load(files.first()))
         return std::fprintf(stderr, "tarnwick-cli: error: %s\n", qPrintable(recording.error())), 1;
-    if (!recording.warning().isEmpty())
-        std::fprintf(stderr, "tarnwick-cli: warning: %s\n", qPrintable(recording.warning()));
     const auto *param = static_cast<const ParamVectorAnalysis *>(recording.hub().param());
     const Tags tags = headerTags(recording);
     if (isJson) {
