@@ -94,6 +94,26 @@ private slots:
         QVERIFY2(valueAfter(tone.out, "POWER: ") > valueAfter(away.out, "POWER: ") + 60, qPrintable(tone.out + " / " + away.out));
     }
 
+    // The span of a 1 MHz recording at 0 Hz is -500 kHz to +500 kHz.
+    void channelPowerOutsideTheSpanSaysSo()
+    {
+        const Run outside = cli({"measure", m_env.filePath("quarter.txt"), "--channel-power", "2 MHz", "3 MHz"});
+        QCOMPARE(outside.exitCode, 1);
+        QVERIFY(outside.out.isEmpty());
+        QCOMPARE(outside.errorLines, QStringList{"tarnwick-cli: error: the band 2 MHz to 3 MHz lies outside the span "
+                                                 "-500 kHz to 500 kHz"});
+        const Run below = cli({"measure", m_env.filePath("quarter.txt"), "--channel-power", "-900e3", "-600e3"});
+        QCOMPARE(below.exitCode, 1);
+
+        const Run across = cli({"measure", m_env.filePath("quarter.txt"), "--channel-power", "200 kHz", "900 kHz"});
+        QCOMPARE(across.exitCode, 0);
+        QCOMPARE(across.errorLines.size(), 1);
+        QVERIFY2(across.errorLines.first().contains(QLatin1String("beyond the span")), qPrintable(across.errorLines.first()));
+        const Run inside = cli({"measure", m_env.filePath("quarter.txt"), "--channel-power", "200 kHz", "500 kHz"});
+        QCOMPARE(across.out, inside.out);
+        QVERIFY2(std::isfinite(valueAfter(across.out, "POWER: ")), qPrintable(across.out));
+    }
+
     // A tone at the centre: the band stops a few 1 kHz bins either side of it.
     void occupiedBandwidthOfACentredTone()
     {

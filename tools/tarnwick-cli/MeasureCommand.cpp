@@ -7,6 +7,7 @@
 #include "UnitPrefix.h"
 #include "UnitText.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -122,9 +123,18 @@ int MeasureCommand::run(const QStringList &args)
             const QPair<double, double> band = MarkerMath::occupiedBand(spectrum);
             line = QStringLiteral("OBW: ") + hertz((band.second - band.first) * unit);
         } else {
-            // The plot's x range: carrier ± half the sample rate, in display units.
-            const double centre = calculate.carrierFreq() / unit, halfSpan = calculate.sampleRate() / 2.0 / unit;
-            const double power = MarkerMath::channelPower(spectrum, f1 / unit, f2 / unit, centre - halfSpan, centre + halfSpan);
+            // The plot's x range: carrier ± half the sample rate.
+            const double low = calculate.carrierFreq() - calculate.sampleRate() / 2.0;
+            const double high = calculate.carrierFreq() + calculate.sampleRate() / 2.0;
+            const double bandLow = std::min(f1, f2), bandHigh = std::max(f1, f2);
+            const QString span = hertz(low) + QStringLiteral(" to ") + hertz(high);
+            if (bandHigh < low || bandLow > high)
+                return std::fprintf(stderr, "tarnwick-cli: error: the band %s to %s lies outside the span %s\n",
+                                    qPrintable(hertz(bandLow)), qPrintable(hertz(bandHigh)), qPrintable(span)), 1;
+            if (bandLow < low || bandHigh > high)
+                std::fprintf(stderr, "tarnwick-cli: warning: the band reaches beyond the span %s; measured within it\n",
+                             qPrintable(span));
+            const double power = MarkerMath::channelPower(spectrum, f1 / unit, f2 / unit, low / unit, high / unit);
             line = QStringLiteral("POWER: ") + MarkerMath::formatValue(power) + QStringLiteral(" dBm");
         }
     }
