@@ -154,10 +154,6 @@
         <translation>Спектр</translation>
     </message>
     <message>
-        <source>Frequency (MHz)</source>
-        <translation>Частота (МГц)</translation>
-    </message>
-    <message>
         <source>Amplitude (dBm)</source>
         <translation>Амплитуда (дБм)</translation>
     </message>
@@ -722,6 +718,22 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>Digits</source>
         <translation>Разряды</translation>
+    </message>
+    <message>
+        <source>1 Hz</source>
+        <translation>1 Гц</translation>
+    </message>
+    <message>
+        <source>1 kHz</source>
+        <translation>1 кГц</translation>
+    </message>
+    <message>
+        <source>1 MHz</source>
+        <translation>1 МГц</translation>
+    </message>
+    <message>
+        <source>1 GHz</source>
+        <translation>1 ГГц</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "SelectionBarView.h"
 #include "WaitLoop.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -80,9 +81,6 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     scroll->setWidget(m_panel);
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The panel's fields stay whole: the column is as wide as the panel wants.
-    const int panelWidth = m_panel->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4;
-    scroll->setMinimumWidth(panelWidth);
     auto *right = new QWidget;
     auto *rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
@@ -94,7 +92,7 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     m_splitter->addWidget(scroll);
     m_splitter->addWidget(right);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({panelWidth, 1000});
+    fitPanelColumn();
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);
@@ -118,6 +116,38 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     connect(m_engine.get(), &ParserSignal::sendError, this, [this](const QString &text) { showMessage(tr("Error"), text); });
     connectPanel();
     setDefaultGrid();
+}
+
+void ModeAnalysis::fitPanelColumn()
+{
+    // The panel's fields stay whole: the column is as wide as the panel wants. Size
+    // hints cached before new captions would give the old width. A combo box keeps
+    // its first items' width as its minimum until its style changes: tell it so.
+    for (QComboBox *combo : m_panel->findChildren<QComboBox *>()) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(combo, &styleChange);
+    }
+    for (QWidget *widget : m_panel->findChildren<QWidget *>()) {
+        if (widget->layout())
+            widget->layout()->invalidate();
+        widget->updateGeometry();
+    }
+    m_panel->layout()->invalidate();
+    auto *scroll = static_cast<QScrollArea *>(m_splitter->widget(0));
+    const int panelWidth = m_panel->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4;
+    scroll->setMinimumWidth(panelWidth);
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    m_splitter->setSizes({panelWidth, total > panelWidth ? total - panelWidth : 1000});
+}
+
+void ModeAnalysis::changeEvent(QEvent *event)
+{
+    // The panel's captions change after this event has reached the mode: measure them then.
+    if (event->type() == QEvent::LanguageChange && m_splitter)
+        QTimer::singleShot(0, this, &ModeAnalysis::fitPanelColumn);
+    QWidget::changeEvent(event);
 }
 
 void ModeAnalysis::connectParts()

@@ -111,6 +111,7 @@ public slots:
     void slotStartRequested(int start);
 
 protected:
+    void changeEvent(QEvent *event) override;
     // Called by the subclass constructor once its panel and engine exist.
     void assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal> engine);
     void setViewLength(int samples);
@@ -125,6 +126,8 @@ private:
     void analyseWindow(int start, int length);
     // The engine delivered a frame: the hub selects it, marked with its place in the recording.
     void selectNewFrame();
+    // Sizes the panel's column to the panel's captions and fields.
+    void fitPanelColumn();
     void showMessage(const QString &title, const QString &text);
     int countReportingViews() const;
     void refreshSelectionBar();

@@ -11,6 +11,15 @@ SelectionBarView::SelectionBarView(QWidget *parent) : QWidget(parent)
     setToolTip(tr("Drag the window, or use the arrow keys, to choose what is analysed"));
 }
 
+void SelectionBarView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setToolTip(tr("Drag the window, or use the arrow keys, to choose what is analysed"));
+        update();  // the painted readout
+    }
+    QWidget::changeEvent(event);
+}
+
 QSize SelectionBarView::sizeHint() const
 {
     return QSize(600, 34);

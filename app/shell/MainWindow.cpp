@@ -34,6 +34,8 @@ MainWindow::MainWindow(QWidget *parent)
     m_modeArea->installEventFilter(this);
     // The translation is in place before any mode builds its texts.
     slotSwitchLanguage(StartupSettings::language());
+    // Readouts built with the modes carry unit prefixes in the same language.
+    UnitPrefix::setRussian(m_language.isRussian());
     createModes();
     connectMenu();
     connect(&m_modeChange, &ModeChangeAnimation::finish, this, &MainWindow::slotShowCurrentMode);

@@ -55,7 +55,7 @@ void DisplayGraphicSignal::createOverlays()
     // program's theme says about labels elsewhere.
     m_graphic->setStyleSheet(QString::fromLatin1(kOnChartStyle));
     m_zoom = new LineVerticalZoom(m_graphic);
-    m_overload = new QLabel(tr("Overload!"), m_graphic);
+    m_overload = new QLabel(m_graphic);
     m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
     m_overload->hide();
     createReadout();
@@ -68,16 +68,19 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_zoom, &LineVerticalZoom::sendMin, this, &DisplayGraphicSignal::setMinOy);
     connect(m_zoom, &LineVerticalZoom::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
-    connect(m_graphic, &Graphic::languageChanged, this, &DisplayGraphicSignal::retranslate);
+    connect(m_graphic, &Graphic::languageChanged, this, &DisplayGraphicSignal::slotLanguageChanged);
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
     // Qt Charts' minimal updates leave old tick labels on screen when labels move
     // with a new range or plot area: those changes repaint the whole chart.
+    // A range change can be the first to see a new plot size; the size then needs its series.
     connect(m_axisX, &QValueAxis::rangeChanged, this, [this] {
-        pushGeometry();
+        if (pushGeometry())
+            slotRepaint();
         m_chart->update();
     });
     connect(m_axisY, &QValueAxis::rangeChanged, this, [this] {
-        pushGeometry();
+        if (pushGeometry())
+            slotRepaint();
         m_chart->update();
     });
     connect(m_graphic, &QWidget::customContextMenuRequested, this, &DisplayGraphicSignal::showContextMenu);
@@ -114,12 +117,31 @@ void DisplayGraphicSignal::attachWorker(InterfaceGraphicData *worker)
 
 void DisplayGraphicSignal::createReadout()
 {
-    const QString texts[3] = {tr("Start - ") + QLatin1Char('0'),
-                              tr("Width - ") + QString::number(ManagerSignal::kDefaultSelectionSize), QString()};
-    for (int i = 0; i < 3; ++i) {
-        m_readout[i] = new QLabel(texts[i], m_graphic);
-        m_readout[i]->setVisible(!texts[i].isEmpty());
-    }
+    for (QLabel *&label : m_readout)
+        label = new QLabel(m_graphic);
+    m_readoutWidth = ManagerSignal::kDefaultSelectionSize;
+    retranslateOverlays();
+}
+
+void DisplayGraphicSignal::slotLanguageChanged()
+{
+    retranslateOverlays();
+    retranslate();
+}
+
+void DisplayGraphicSignal::retranslateOverlays()
+{
+    m_overload->setText(tr("Overload!"));
+    showReadout();
+}
+
+void DisplayGraphicSignal::showReadout()
+{
+    m_readout[0]->setText(tr("Start - ") + QString::number(m_readoutStart));
+    m_readout[1]->setText(tr("Width - ") + QString::number(m_readoutWidth));
+    m_readout[2]->setText(tr("Stop - ") + QString::number(m_readoutStop));
+    m_readout[2]->setVisible(m_readoutStop >= 0);
+    placeOverlays();
 }
 
 QStringList DisplayGraphicSignal::readoutTexts() const
@@ -194,11 +216,10 @@ void DisplayGraphicSignal::updateReadout()
     const SignalSelection selection = m_hub->selection(m_worker ? m_worker->signalIndex() : 1);
     if (selection.isEmpty())
         return;
-    m_readout[0]->setText(tr("Start - ") + QString::number(selection.startIndex));
-    m_readout[1]->setText(tr("Width - ") + QString::number(selection.size()));
-    m_readout[2]->setText(tr("Stop - ") + QString::number(selection.startIndex + selection.size() - 1));
-    m_readout[2]->show();
-    placeOverlays();
+    m_readoutStart = selection.startIndex;
+    m_readoutWidth = selection.size();
+    m_readoutStop = selection.startIndex + selection.size() - 1;
+    showReadout();
 }
 
 void DisplayGraphicSignal::slotSetData(const QVector<QPointF> &data)
@@ -219,6 +240,7 @@ void DisplayGraphicSignal::setOverload(bool isOverload)
 
 void DisplayGraphicSignal::setValueOx(int size)
 {
+    m_readoutWidth = size;
     m_readout[1]->setText(tr("Width - ") + QString::number(size));
 }
 

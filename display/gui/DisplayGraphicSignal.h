@@ -78,7 +78,8 @@ public slots:
     virtual void setValueOx(int size);
     // Re-reads the hub's mode and sets axis titles and ranges to it.
     virtual void updateAxes() {}
-    // Titles and readouts in the interface language, after it changed.
+    // Titles and axes in the interface language, after it changed. The axes keep
+    // their ranges: a window started in the new language shows the same ones.
     virtual void retranslate() { updateAxes(); }
     void setMinOy(double value);
     void setMaxOy(double value);
@@ -107,6 +108,10 @@ private:
     void slotLayoutChanged();
     void showContextMenu(const QPoint &pos);
     void createReadout();
+    void showReadout();
+    // The overload label and the selection readout, in the interface language.
+    void retranslateOverlays();
+    void slotLanguageChanged();
 
     ManagerSignal *const m_hub;         // not owned
     CalculateDate *const m_calculate;   // not owned
@@ -121,6 +126,9 @@ private:
     MarkersInfo *m_markers = nullptr;   // child of this object
     QLabel *m_overload = nullptr;       // child of m_graphic
     QLabel *m_readout[3] = {};          // children of m_graphic: start, width, stop
+    int m_readoutStart = 0;
+    int m_readoutWidth = 0;
+    int m_readoutStop = -1;             // no stop is shown before the first selection
     bool m_isOverload = false;
     QSize m_lastPlotSize;
     std::unique_ptr<InterfaceGraphicData> m_worker;

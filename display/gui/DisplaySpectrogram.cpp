@@ -39,10 +39,16 @@ void DisplaySpectrogram::setLevels(double low, double high)
 {
     spectrogram()->setLowLevel(low);
     spectrogram()->setHighLevel(high);
-    m_highLabel->setText(QString::number(high) + tr(" dB"));
-    m_lowLabel->setText(QString::number(low) + tr(" dB"));
-    placeOverlays();
+    m_levels = {low, high};
+    showLevels();
     slotRepaint();
+}
+
+void DisplaySpectrogram::showLevels()
+{
+    m_highLabel->setText(QString::number(m_levels.second) + tr(" dB"));
+    m_lowLabel->setText(QString::number(m_levels.first) + tr(" dB"));
+    placeOverlays();
 }
 
 void DisplaySpectrogram::updateAxes()
@@ -75,4 +81,5 @@ void DisplaySpectrogram::retranslate()
 {
     applyTitles();
     updateAxes();
+    showLevels();
 }

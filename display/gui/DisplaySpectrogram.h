@@ -2,6 +2,8 @@
 
 #include "DisplayGraphicSignal.h"
 
+#include <QPair>
+
 class QLabel;
 class Spectrogram;
 class WgtColor;
@@ -30,8 +32,11 @@ protected:
 
 private:
     void applyTitles();
+    // The colour bar's level labels.
+    void showLevels();
 
     WgtColor *m_colorBar;  // child of the graphic
     QLabel *m_highLabel;   // child of the graphic
     QLabel *m_lowLabel;    // child of the graphic
+    QPair<double, double> m_levels;  // low and high, in dB
 };

@@ -77,7 +77,8 @@ void DisplaySpectrum::updateAxes()
     const double centre = calculate()->carrierFreq() / unit;
     const double halfSpan = calculate()->sampleRate() / 2.0 / unit;
     NiceAxis::setRange(axisX(), centre - halfSpan, centre + halfSpan);
-    axisX()->setTitleText(tr("Frequency (%1Hz)").arg(UnitPrefix::large(unit).prefix));
+    m_xUnitFactor = unit;
+    axisX()->setTitleText(xTitle());
     updateInfo(selectionSize());
 }
 
@@ -115,11 +116,17 @@ bool DisplaySpectrum::isTitleShown() const
 
 void DisplaySpectrum::applyTitles()
 {
-    setTitles(tr("Spectrum"), tr("Frequency (MHz)"), tr("Amplitude (dBm)"));
+    setTitles(tr("Spectrum"), xTitle(), tr("Amplitude (dBm)"));
+}
+
+QString DisplaySpectrum::xTitle() const
+{
+    return tr("Frequency (%1Hz)").arg(UnitPrefix::large(m_xUnitFactor).prefix);
 }
 
 void DisplaySpectrum::retranslate()
 {
+    // The range stays: before the first signal it is the default one, in any language.
     applyTitles();
-    updateAxes();
+    updateInfo(selectionSize());
 }

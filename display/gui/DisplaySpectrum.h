@@ -42,9 +42,11 @@ protected:
 
 private:
     void applyTitles();
+    QString xTitle() const;
     int selectionSize() const;
 
     double m_spanFactor = 1.0;
+    double m_xUnitFactor = 1e6;  // the x axis counts in MHz until a signal says otherwise
     int m_average = 1;
     QLabel *m_lblRBW;   // child of the graphic
     QLabel *m_lblSpan;  // child of the graphic

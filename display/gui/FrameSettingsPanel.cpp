@@ -5,8 +5,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <iterator>
 #include <QSpinBox>
 
 namespace {
@@ -27,6 +30,13 @@ const char *const kEffects[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "No effe
 const char *const kFormats[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "Decimal"),
                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Hexadecimal"),
                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Binary")};
+const char *const kCaptions[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "Colour"),
+                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Effect"),
+                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Averaging"),
+                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Y Maximum"),
+                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Y Minimum"),
+                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Layer"),
+                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Format")};
 }  // namespace
 
 QStringList FrameSettingsPanel::colourNames()
@@ -40,19 +50,22 @@ QStringList FrameSettingsPanel::colourNames()
 FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     : QWidget(parent), m_graphic(graphic), m_colour(new QComboBox(this)), m_effect(new QComboBox(this)),
       m_average(new QSpinBox(this)), m_min(new QDoubleSpinBox(this)), m_max(new QDoubleSpinBox(this)),
-      m_autoMin(new QCheckBox(tr("Auto"), this)), m_autoMax(new QCheckBox(tr("Auto"), this)),
+      m_autoMin(new QCheckBox(this)), m_autoMax(new QCheckBox(this)),
       m_layer(new QSpinBox(this)), m_format(new QComboBox(this))
 {
     m_colour->setObjectName(QStringLiteral("comboColour"));
     m_effect->setObjectName(QStringLiteral("comboEffect"));
     m_format->setObjectName(QStringLiteral("comboFormat"));
+    // The captions of the choices change with the language: the boxes follow their width.
+    for (QComboBox *combo : {m_colour, m_effect, m_format})
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QStringList qtColours{QStringLiteral("#f0d000"), QStringLiteral("#30d5c8"), QStringLiteral("#e03030"),
                                 QStringLiteral("#40c040"), QStringLiteral("#f0f0f0"), QStringLiteral("#ff9020")};
     for (int i = 0; i < qtColours.size(); ++i)
-        m_colour->addItem(tr(kColours[i]), qtColours.at(i));
+        m_colour->addItem(QString(), qtColours.at(i));
     // The spectrogram is the effect the views offer; the spectrum draws it.
     for (const char *effect : kEffects)
-        m_effect->addItem(tr(effect), QString::fromLatin1(effect));
+        m_effect->addItem(QString(), QString::fromLatin1(effect));
     m_average->setRange(1, kMaxAverage);
     for (QDoubleSpinBox *limit : {m_min, m_max}) {
         limit->setRange(-kLimitRange, kLimitRange);
@@ -65,7 +78,7 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     m_autoMax->setChecked(true);
     m_layer->setRange(1, kMaxLayer);
     for (const char *format : kFormats)
-        m_format->addItem(tr(format), QString::fromLatin1(format));
+        m_format->addItem(QString(), QString::fromLatin1(format));
 
     auto rowOf = [this](QWidget *a, QWidget *b) {
         auto *row = new QWidget(this);
@@ -75,14 +88,14 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
         layout->addWidget(b);
         return row;
     };
+    const QList<QWidget *> rows{m_colour, m_effect, m_average, rowOf(m_max, m_autoMax), rowOf(m_min, m_autoMin),
+                                m_layer, m_format};
     auto *form = new QFormLayout(this);
-    form->addRow(tr("Colour"), m_colour);
-    form->addRow(tr("Effect"), m_effect);
-    form->addRow(tr("Averaging"), m_average);
-    form->addRow(tr("Y Maximum"), rowOf(m_max, m_autoMax));
-    form->addRow(tr("Y Minimum"), rowOf(m_min, m_autoMin));
-    form->addRow(tr("Layer"), m_layer);
-    form->addRow(tr("Format"), m_format);
+    for (int i = 0; i < rows.size(); ++i) {
+        m_rows[i] = rows.at(i);
+        form->addRow(new QLabel(this), m_rows[i]);
+    }
+    retranslate();
 
     connect(m_colour, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { emit m_graphic->signalSetColor(QColor(m_colour->itemData(index).toString())); });
@@ -99,6 +112,30 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     connect(m_layer, qOverload<int>(&QSpinBox::valueChanged), m_graphic, &GraphicSignal::signalSetLayer);
     connect(m_format, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { emit m_graphic->signalSetFormat(m_format->itemData(index).toString()); });
+}
+
+void FrameSettingsPanel::retranslate()
+{
+    m_autoMin->setText(tr("Auto"));
+    m_autoMax->setText(tr("Auto"));
+    for (int i = 0; i < m_colour->count(); ++i)
+        m_colour->setItemText(i, tr(kColours[i]));
+    for (int i = 0; i < m_effect->count(); ++i)
+        m_effect->setItemText(i, tr(kEffects[i]));
+    for (int i = 0; i < m_format->count(); ++i)
+        m_format->setItemText(i, tr(kFormats[i]));
+    auto *form = static_cast<QFormLayout *>(layout());
+    for (int i = 0; i < int(std::size(m_rows)); ++i) {
+        if (auto *caption = qobject_cast<QLabel *>(form->labelForField(m_rows[i])))
+            caption->setText(tr(kCaptions[i]));
+    }
+}
+
+void FrameSettingsPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void FrameSettingsPanel::sendLimits()

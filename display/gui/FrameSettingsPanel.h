@@ -19,8 +19,12 @@ public:
     // The colour names offered, with Qt colour names as their data.
     static QStringList colourNames();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void sendLimits();
+    void retranslate();
 
     GraphicSignal *m_graphic;  // not owned
     QComboBox *m_colour;
@@ -32,4 +36,5 @@ private:
     QCheckBox *m_autoMax;
     QSpinBox *m_layer;
     QComboBox *m_format;
+    QWidget *m_rows[7] = {};  // the fields of the form, in the order of their captions
 };

@@ -2,6 +2,7 @@
 
 #include "GraphicFactory.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QStackedLayout>
 
@@ -16,11 +17,29 @@ GraphicSignal::GraphicSignal(int mode, GraphicFactory *factory, QWidget *parent)
     showEmpty(QString());
 }
 
-void GraphicSignal::showEmpty(const QString &reason)
+void GraphicSignal::showEmpty(const QString &unavailableName)
 {
-    m_empty->setText(reason.isEmpty() ? tr("No Data")
-                                      : tr("No Data") + QStringLiteral("\n\n") + reason);
+    m_unavailableName = unavailableName;
+    retranslateEmpty();
     m_stack->setCurrentWidget(m_empty);
+}
+
+void GraphicSignal::retranslateEmpty()
+{
+    if (m_unavailableName.isEmpty()) {
+        m_empty->setText(tr("No Data"));
+        return;
+    }
+    m_empty->setText(tr("No Data") + QStringLiteral("\n\n")
+                     + tr("\"%1\" needs an analysis that this mode does not offer yet.")
+                           .arg(GraphicCatalogue::title(m_unavailableName)));
+}
+
+void GraphicSignal::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateEmpty();
+    QWidget::changeEvent(event);
 }
 
 void GraphicSignal::setGraphic(const QString &name)
@@ -42,7 +61,7 @@ void GraphicSignal::rebuild(GraphicCatalogue::Kind kind, const QString &name)
         m_stack->addWidget(content);
         m_stack->setCurrentWidget(content);
     } else if (kind != GraphicCatalogue::kNoGraphic) {
-        showEmpty(tr("\"%1\" needs an analysis that this mode does not offer yet.").arg(GraphicCatalogue::title(name)));
+        showEmpty(name);
     } else {
         showEmpty(QString());
     }

@@ -48,8 +48,13 @@ public slots:
     void setGraphic(const QString &name);
     void setEffect(const QString &effect);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
-    void showEmpty(const QString &reason);
+    // The empty state; with a name, it says that graphic needs an analysis this mode lacks.
+    void showEmpty(const QString &unavailableName);
+    void retranslateEmpty();
     void rebuild(GraphicCatalogue::Kind kind, const QString &name);
 
     const int m_mode;
@@ -57,6 +62,7 @@ private:
     QStackedLayout *m_stack;
     QLabel *m_empty;
     QPointer<QWidget> m_content;
+    QString m_unavailableName;
     QString m_name = QStringLiteral("NoGraph");
     GraphicCatalogue::Kind m_kind = GraphicCatalogue::KindNone;
     int m_effect = 0;

@@ -17,33 +17,34 @@
 GuiMenuMarkerData::GuiMenuMarkerData(MarkersInfo *info, QWidget *parent)
     : QWidget(parent, Qt::Popup), m_info(info), m_markerRow(new QHBoxLayout), m_comboMode(new QComboBox(this)),
       m_butChannelPower(new QPushButton(this)), m_butRms(new QPushButton(this)),
-      m_butSelectSignal(new QPushButton(tr("Select Signal"), this))
+      m_butSelectSignal(new QPushButton(this)), m_butAdd(new QPushButton(this)),
+      m_captions{new QLabel(this), new QLabel(this), new QLabel(this)}
 {
     setObjectName(QStringLiteral("menuMarkerData"));
     m_comboMode->setObjectName(QStringLiteral("menuMarkerComboMode"));
-    m_comboMode->addItems({tr("Standard"), tr("Occupied Bandwidth")});
+    m_comboMode->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // its captions change with the language
+    m_comboMode->addItems({QString(), QString()});
     m_butChannelPower->setObjectName(QStringLiteral("menuMarkerButChannelPower"));
     m_butRms->setObjectName(QStringLiteral("menuMarkerButRms"));
     m_butSelectSignal->setObjectName(QStringLiteral("menuMarkerButSelectSignal"));
     m_butSelectSignal->setCheckable(true);
-    auto *add = new QPushButton(tr("Add Marker"), this);
-    add->setObjectName(QStringLiteral("menuMarkerButAdd"));
+    m_butAdd->setObjectName(QStringLiteral("menuMarkerButAdd"));
 
     auto *view = new QHBoxLayout;
     view->addWidget(m_butChannelPower);
     view->addWidget(m_butRms);
     view->addWidget(m_butSelectSignal);
-    m_markerRow->addWidget(add);
+    m_markerRow->addWidget(m_butAdd);
     m_markerRow->addStretch(1);
     auto *layout = new QFormLayout(this);
-    layout->addRow(tr("Markers"), m_markerRow);
-    layout->addRow(tr("Mode"), m_comboMode);
-    layout->addRow(tr("View"), view);
+    layout->addRow(m_captions[0], m_markerRow);
+    layout->addRow(m_captions[1], m_comboMode);
+    layout->addRow(m_captions[2], view);
     m_spectrumOnly[0] = m_comboMode;
-    m_spectrumOnly[1] = layout->labelForField(m_comboMode);
+    m_spectrumOnly[1] = m_captions[1];
     m_spectrumOnly[2] = m_butChannelPower;
 
-    connect(add, &QPushButton::clicked, this, [this] {
+    connect(m_butAdd, &QPushButton::clicked, this, [this] {
         const DisplayGraphicSignal *plot = qobject_cast<DisplayGraphicSignal *>(m_info->parent());
         m_info->addMarker(plot ? (plot->axisX()->min() + plot->axisX()->max()) / 2 : 0.0);
     });
@@ -54,7 +55,28 @@ GuiMenuMarkerData::GuiMenuMarkerData(MarkersInfo *info, QWidget *parent)
     connect(m_butSelectSignal, &QPushButton::clicked, m_info, &MarkersInfo::setSelectSignal);
     connect(m_info, &MarkersInfo::signalUpdate, this, &GuiMenuMarkerData::updateMarkers);
     connect(m_info, &MarkersInfo::signalChangeMode, this, &GuiMenuMarkerData::updateView);
+    retranslate();
+}
+
+void GuiMenuMarkerData::retranslate()
+{
+    m_captions[0]->setText(tr("Markers"));
+    m_captions[1]->setText(tr("Mode"));
+    m_captions[2]->setText(tr("View"));
+    m_comboMode->setItemText(MarkersInfo::ModeStandard, tr("Standard"));
+    m_comboMode->setItemText(MarkersInfo::ModeOccupiedBandwidth, tr("Occupied Bandwidth"));
+    m_butAdd->setText(tr("Add Marker"));
+    m_butSelectSignal->setText(tr("Select Signal"));
     updateView();
+    if (isVisible())
+        adjustSize();
+}
+
+void GuiMenuMarkerData::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void GuiMenuMarkerData::showEvent(QShowEvent *event)

@@ -6,6 +6,7 @@
 class MarkersInfo;
 class QComboBox;
 class QHBoxLayout;
+class QLabel;
 class QPushButton;
 class QToolButton;
 
@@ -33,8 +34,11 @@ public slots:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
     MarkersInfo *const m_info;  // owns nothing here; lives as long as the view
     QHBoxLayout *m_markerRow;
     QList<QToolButton *> m_markerButtons;  // children of this panel
@@ -42,5 +46,7 @@ private:
     QPushButton *m_butChannelPower;
     QPushButton *m_butRms;
     QPushButton *m_butSelectSignal;
+    QPushButton *m_butAdd;
+    QLabel *m_captions[3];  // "Markers", "Mode", "View"
     QWidget *m_spectrumOnly[3] = {};
 };

@@ -11,6 +11,13 @@ LineVerticalZoom::LineVerticalZoom(QWidget *parent) : QLabel(parent)
     setToolTip(tr("Drag to move the upper or lower limit"));
 }
 
+void LineVerticalZoom::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setToolTip(tr("Drag to move the upper or lower limit"));
+    QLabel::changeEvent(event);
+}
+
 void LineVerticalZoom::setRange(double min, double max, double pixels)
 {
     m_min = min;

@@ -3,22 +3,51 @@
 #include "LineConnection.h"
 
 #include <QActionGroup>
+#include <QEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRegularExpressionValidator>
 #include <QWidgetAction>
 
+namespace {
+// The choices' English names are their data; the entries show their translation.
+const char *const kColourNames[] = {QT_TRANSLATE_NOOP("MarkerValue", "Yellow"), QT_TRANSLATE_NOOP("MarkerValue", "Red"),
+                                    QT_TRANSLATE_NOOP("MarkerValue", "Turquoise"),
+                                    QT_TRANSLATE_NOOP("MarkerValue", "Default")};
+const char *const kModeNames[] = {QT_TRANSLATE_NOOP("MarkerValue", "Manual"), QT_TRANSLATE_NOOP("MarkerValue", "Maximum"),
+                                  QT_TRANSLATE_NOOP("MarkerValue", "Minimum")};
+const char *const kDisplayNames[] = {QT_TRANSLATE_NOOP("MarkerValue", "Average"),
+                                     QT_TRANSLATE_NOOP("MarkerValue", "Maximum"),
+                                     QT_TRANSLATE_NOOP("MarkerValue", "Minimum")};
+const char *const kAccuracyNames[] = {QT_TRANSLATE_NOOP("MarkerValue", "1 Hz"), QT_TRANSLATE_NOOP("MarkerValue", "1 kHz"),
+                                      QT_TRANSLATE_NOOP("MarkerValue", "1 MHz"), QT_TRANSLATE_NOOP("MarkerValue", "1 GHz")};
+
+template <std::size_t N>
+QStringList namesOf(const char *const (&names)[N])
+{
+    QStringList list;
+    for (const char *name : names)
+        list << QString::fromLatin1(name);
+    return list;
+}
+}  // namespace
+
 MarkerValue::MarkerValue(LineConnection *marker) : QObject(marker), m_marker(marker), m_menu(new QMenu)
 {
-    m_colours = addChoices(m_menu->addMenu(tr("Color")), colourNames(),
-                           {tr("Yellow"), tr("Red"), tr("Turquoise"), tr("Default")});
-    m_modes = addChoices(m_menu->addMenu(tr("Mode")), modeNames(), {tr("Manual"), tr("Maximum"), tr("Minimum")});
-    m_displays = addChoices(m_menu->addMenu(tr("Display")), displayNames(), {tr("Average"), tr("Maximum"), tr("Minimum")});
+    m_colourMenu = m_menu->addMenu(QString());
+    m_colours = addChoices(m_colourMenu, colourNames());
+    m_modeMenu = m_menu->addMenu(QString());
+    m_modes = addChoices(m_modeMenu, modeNames());
+    m_displayMenu = m_menu->addMenu(QString());
+    m_displays = addChoices(m_displayMenu, displayNames());
     addAccuracy();
     m_menu->addSeparator();
-    m_hide = m_menu->addAction(tr("Hide"));
+    m_hide = m_menu->addAction(QString());
     m_hide->setCheckable(true);
-    QAction *remove = m_menu->addAction(tr("Delete"));
+    m_remove = m_menu->addAction(QString());
+    // The menu has no parent widget: it hears the language change as a window of its own.
+    m_menu->installEventFilter(this);
+    retranslate();
 
     connect(m_colours, &QActionGroup::triggered, this, [this](QAction *action) {
         m_marker->setColourName(action->data().toString());
@@ -41,27 +70,37 @@ MarkerValue::MarkerValue(LineConnection *marker) : QObject(marker), m_marker(mar
         m_marker->setHidden(isHidden);
         emit signalChanged();
     });
-    connect(remove, &QAction::triggered, this, &MarkerValue::signalDelete);
+    connect(m_remove, &QAction::triggered, this, &MarkerValue::signalDelete);
     syncChecks();
 }
 
 MarkerValue::~MarkerValue() = default;
 
-QStringList MarkerValue::colourNames()
+QStringList MarkerValue::colourNames() { return namesOf(kColourNames); }
+QStringList MarkerValue::modeNames() { return namesOf(kModeNames); }
+QStringList MarkerValue::displayNames() { return namesOf(kDisplayNames); }
+QStringList MarkerValue::accuracyNames() { return namesOf(kAccuracyNames); }
+
+void MarkerValue::retranslate()
 {
-    return {QStringLiteral("Yellow"), QStringLiteral("Red"), QStringLiteral("Turquoise"), QStringLiteral("Default")};
+    m_colourMenu->setTitle(tr("Color"));
+    m_modeMenu->setTitle(tr("Mode"));
+    m_displayMenu->setTitle(tr("Display"));
+    m_accuracyMenu->setTitle(tr("Accuracy"));
+    m_digits->setPlaceholderText(tr("Digits"));
+    m_hide->setText(tr("Hide"));
+    m_remove->setText(tr("Delete"));
+    for (QActionGroup *group : {m_colours, m_modes, m_displays, m_accuracies}) {
+        for (QAction *action : group->actions())
+            action->setText(tr(action->data().toString().toLatin1().constData()));
+    }
 }
 
-QStringList MarkerValue::modeNames() { return {QStringLiteral("Manual"), QStringLiteral("Maximum"), QStringLiteral("Minimum")}; }
-
-QStringList MarkerValue::displayNames()
+bool MarkerValue::eventFilter(QObject *watched, QEvent *event)
 {
-    return {QStringLiteral("Average"), QStringLiteral("Maximum"), QStringLiteral("Minimum")};
-}
-
-QStringList MarkerValue::accuracyNames()
-{
-    return {QStringLiteral("1 Hz"), QStringLiteral("1 kHz"), QStringLiteral("1 MHz"), QStringLiteral("1 GHz")};
+    if (watched == m_menu.get() && event->type() == QEvent::LanguageChange)
+        retranslate();
+    return QObject::eventFilter(watched, event);
 }
 
 double MarkerValue::accuracyHz(int index)
@@ -70,12 +109,12 @@ double MarkerValue::accuracyHz(int index)
     return kHz[qBound(0, index, 3)];
 }
 
-QActionGroup *MarkerValue::addChoices(QMenu *submenu, const QStringList &names, const QStringList &shown)
+QActionGroup *MarkerValue::addChoices(QMenu *submenu, const QStringList &names)
 {
     auto *group = new QActionGroup(m_menu.get());
     group->setExclusive(true);
     for (int i = 0; i < names.size(); ++i) {
-        QAction *action = submenu->addAction(shown.at(i));
+        QAction *action = submenu->addAction(QString());
         action->setData(names.at(i));
         action->setCheckable(true);
         group->addAction(action);
@@ -85,12 +124,11 @@ QActionGroup *MarkerValue::addChoices(QMenu *submenu, const QStringList &names, 
 
 void MarkerValue::addAccuracy()
 {
-    m_accuracyMenu = new QMenu(tr("Accuracy"), m_menu.get());
-    m_accuracies = addChoices(m_accuracyMenu, accuracyNames(), accuracyNames());
+    m_accuracyMenu = new QMenu(m_menu.get());
+    m_accuracies = addChoices(m_accuracyMenu, accuracyNames());
     m_accuracyMenu->addSeparator();
     m_digits = new QLineEdit;
     m_digits->setObjectName(QStringLiteral("markerEditDigits"));
-    m_digits->setPlaceholderText(tr("Digits"));
     m_digits->setValidator(new QRegularExpressionValidator(QRegularExpression(digitsPattern()), m_digits));
     auto *field = new QWidgetAction(m_accuracyMenu);
     field->setDefaultWidget(m_digits);

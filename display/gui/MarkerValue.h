@@ -39,8 +39,13 @@ signals:
     void signalChanged();
     void signalDelete();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    QActionGroup *addChoices(QMenu *submenu, const QStringList &names, const QStringList &shown);
+    // One checkable entry per name; each entry keeps its English name as data.
+    QActionGroup *addChoices(QMenu *submenu, const QStringList &names);
+    void retranslate();
     void addAccuracy();
     void applyDigits();
 
@@ -50,8 +55,12 @@ private:
     QActionGroup *m_modes = nullptr;
     QActionGroup *m_displays = nullptr;
     QActionGroup *m_accuracies = nullptr;
+    QMenu *m_colourMenu = nullptr;       // children of m_menu
+    QMenu *m_modeMenu = nullptr;
+    QMenu *m_displayMenu = nullptr;
     QMenu *m_accuracyMenu = nullptr;
     QAction *m_accuracyAction = nullptr;
     QLineEdit *m_digits = nullptr;        // owned by its widget action in m_accuracyMenu
     QAction *m_hide = nullptr;
+    QAction *m_remove = nullptr;
 };

@@ -35,6 +35,8 @@ MarkersInfo::MarkersInfo(DisplayGraphicSignal *view) : QObject(view), m_view(vie
     connect(view->chart(), &QChart::plotAreaChanged, this, &MarkersInfo::updateLine);
     connect(view->axisX(), &QValueAxis::rangeChanged, this, &MarkersInfo::updateLine);
     connect(view->graphic(), &Graphic::paintOverlay, this, &MarkersInfo::paintOverlay);
+    // After the view's own retranslation, which is connected first.
+    connect(view->graphic(), &Graphic::languageChanged, this, &MarkersInfo::retranslate);
     view->graphic()->viewport()->installEventFilter(this);
     view->graphic()->installEventFilter(this);  // key presses arrive at the view, not its viewport
 }
@@ -53,16 +55,29 @@ void MarkersInfo::createWidgets()
                                    .arg(kSelectionColour.red()).arg(kSelectionColour.green())
                                    .arg(kSelectionColour.blue()).arg(kSelectionColour.name()));
     m_selection->setCursor(Qt::OpenHandCursor);
-    m_selection->setToolTip(tr("Drag to move the RMS stretch, drag an edge to resize it"));
     m_selection->installEventFilter(this);
     m_selection->hide();
     m_butMenu = new QToolButton(graphic);
     m_butMenu->setObjectName(QStringLiteral("butMenuMarker"));
-    m_butMenu->setText(tr("Markers") + QStringLiteral(" \u25BE"));
     m_butMenu->setAutoRaise(true);
-    m_butMenu->setToolTip(tr("Markers and measurements"));
     connect(m_butMenu.data(), &QToolButton::clicked, this, &MarkersInfo::showPanel);
     m_panel = new GuiMenuMarkerData(this, graphic);
+    retranslate();
+}
+
+void MarkersInfo::retranslate()
+{
+    m_selection->setToolTip(tr("Drag to move the RMS stretch, drag an edge to resize it"));
+    m_butMenu->setText(tr("Markers") + QStringLiteral(" \u25BE"));
+    m_butMenu->setToolTip(tr("Markers and measurements"));
+    if (!isActive()) {
+        resizeInfo();
+        return;
+    }
+    // The view has put its axis titles in the new language by now: the readouts take their units.
+    refreshUnits();
+    updateInfo();
+    updateLine();
 }
 
 QList<LineConnection *> MarkersInfo::markers() const

@@ -84,6 +84,8 @@ public slots:
     void resizeInfo();
     void showPanel();
     void paintOverlay(QPainter *painter);
+    // Texts, units and readouts in the interface language.
+    void retranslate();
 
 signals:
     // Markers were added, removed or changed.
