@@ -1,8 +1,6 @@
 // Tarnwick Studio: start-up. Theme, splash, the main window in its frame, then the
 // event loop; a recording named on the command line is opened in vector analysis.
-#include "GuiParserSignal.h"
 #include "MainWindow.h"
-#include "ModeVecAnalysis.h"
 #include "ShellResources.h"
 #include "SplashScreen.h"
 #include "StartupSettings.h"
@@ -16,14 +14,7 @@
 #include <QTimer>
 
 namespace {
-struct Options
-{
-    QString file;
-    int demo = -1;
-    bool isPlay = false;
-};
-
-Options parseOptions(const QApplication &app)
+MainWindow::StartRequest parseOptions(const QApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("IQ signal analysis workstation"));
@@ -36,25 +27,11 @@ Options parseOptions(const QApplication &app)
     parser.addOption(play);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A recording to open in vector analysis."));
     parser.process(app);
-    Options options;
-    options.file = parser.positionalArguments().value(0);
-    options.demo = parser.isSet(demo) ? parser.value(demo).toInt() : -1;
-    options.isPlay = parser.isSet(play);
-    return options;
-}
-
-void openRequested(MainWindow &window, const Options &options)
-{
-    ModeVecAnalysis *va = window.modeVecAnalysis();
-    if (options.file.isEmpty() && options.demo < 0 && va->hub()->countSourceSignals() > 0)
-        return;  // the profile brought its own recording back
-    window.switchOnVecAnalysis();
-    if (options.isPlay)
-        QObject::connect(va->io(), &IOSignal::load, va, [va] { QTimer::singleShot(200, va, &ModeAnalysis::run); });
-    if (!options.file.isEmpty())
-        va->panel()->openSignal(options.file);
-    else
-        va->openDemoFile(std::max(0, options.demo));
+    MainWindow::StartRequest request;
+    request.file = parser.positionalArguments().value(0);
+    request.demo = parser.isSet(demo) ? parser.value(demo).toInt() : -1;
+    request.isPlay = parser.isSet(play);
+    return request;
 }
 }  // namespace
 
@@ -64,7 +41,7 @@ int main(int argc, char **argv)
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     StartupSettings::applyIdentity();
     ShellResources::init();
-    const Options options = parseOptions(app);
+    const MainWindow::StartRequest request = parseOptions(app);
     ThemeStyle::apply(StartupSettings::style());
 
     SplashScreen splash;
@@ -84,6 +61,6 @@ int main(int argc, char **argv)
     }
     QApplication::processEvents();
     splash.finish(&frame);
-    QTimer::singleShot(0, window, [window, options] { openRequested(*window, options); });
+    QTimer::singleShot(0, window, [window, request] { window->openAtStart(request); });
     return app.exec();
 }

@@ -543,6 +543,18 @@
 <context>
     <name>GuiSourceSetting</name>
     <message>
+        <source>Signal Source</source>
+        <translation>Источник сигнала</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Vector Analysis</source>
+        <translation>Векторный анализ</translation>
+    </message>
+    <message>
         <source>16-bit (single)</source>
         <translation>16 бит (одинарная)</translation>
     </message>
@@ -642,6 +654,10 @@
 </context>
 <context>
     <name>MainWindow</name>
+    <message>
+        <source>The default profile cannot be restored: %1</source>
+        <translation>Профиль по умолчанию не удаётся восстановить: %1</translation>
+    </message>
     <message>
         <source>About</source>
         <translation>О программе</translation>
@@ -777,6 +793,14 @@ A workstation for the analysis of IQ recordings.</source>
 </context>
 <context>
     <name>ModeAnalysis</name>
+    <message>
+        <source>Vector Analysis</source>
+        <translation>Векторный анализ</translation>
+    </message>
+    <message>
+        <source>The vector-analysis mode holds no recording to analyse.</source>
+        <translation>В режиме векторного анализа нет записи для анализа.</translation>
+    </message>
     <message>
         <source>Error</source>
         <translation>Ошибка</translation>

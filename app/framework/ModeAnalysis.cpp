@@ -8,6 +8,7 @@
 #include "GuiSourceSetting.h"
 #include "LayoutFrames.h"
 #include "ModeGraphics.h"
+#include "ParamSignalFactory.h"
 #include "ParserSignal.h"
 #include "RebornControllerGraphic.h"
 #include "SelectionBarView.h"
@@ -20,6 +21,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QScrollBar>
@@ -40,6 +42,14 @@ QString itemValue(const QString &text, const QString &key)
     const int from = at + key.size();
     const int close = text.indexOf(QLatin1Char('}'), from);
     return text.mid(from, close < 0 ? -1 : close - from);
+}
+
+// A profile text without the items that describe a recording (its clock, carrier and
+// level), which only the recording's own file may set.
+QString withoutRecordingItems(QString text)
+{
+    static const QRegularExpression recordingItems(QStringLiteral("\\{(CLOCK|FREQUENCY|POWER):[^}]*\\}"));
+    return text.remove(recordingItems);
 }
 }  // namespace
 
@@ -110,6 +120,7 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     connect(&m_hub, &ManagerSignal::sendUpdateProfile, m_panel, &GuiParserSignal::slotChangeExternParams);
     if (GuiSourceSetting *source = m_panel->sourceSetting()) {
         connect(source, &GuiSourceSetting::sendAccuracy, this, &ModeAnalysis::slotReReadSignal);
+        connect(source, &GuiSourceSetting::sendSource, this, &ModeAnalysis::slotSetSource);
         connect(source, &GuiSourceSetting::sendHideConnect, m_control, &RebornControllerGraphic::hideButtRead);
         connect(source, &GuiSourceSetting::sendShowConnect, m_control, &RebornControllerGraphic::showButtRead);
     }
@@ -214,6 +225,12 @@ void ModeAnalysis::setViewLength(int samples)
 QString ModeAnalysis::defaultGrid() const
 {
     return QStringLiteral("{GRID:Distribution(1,1) Spectrum(1,1) Power(1,1)}");
+}
+
+QString ModeAnalysis::defaultProfileText() const
+{
+    return QStringLiteral("{PathSignal:}") + ParamSignalFactory::create(m_mode)->text(ParamSignal::FormProfile)
+           + defaultGrid() + QStringLiteral("{LengthView:%1}").arg(SelectionSignal::kDefaultSize);
 }
 
 void ModeAnalysis::setDefaultGrid()
@@ -358,6 +375,8 @@ void ModeAnalysis::slotRunAfterLoad()
 
 void ModeAnalysis::slotLoadFile()
 {
+    m_isExternalInHub = false;
+    takeSignalParams();
     m_control->unlockPlay(!m_isBlockContPlay);
     m_panel->slotLoadFile();
     m_hub.refreshParamText();
@@ -389,8 +408,6 @@ bool ModeAnalysis::restoreProfile(const QString &text)
         return false;
     if (!m_frames->setGrid(text))
         setDefaultGrid();
-    m_hub.param()->parseText(text, false);
-    m_panel->getParams();
     const QString length = itemValue(text, QStringLiteral("LengthView:")).remove(QLatin1Char(' '));
     bool isNumber = false;
     const int samples = length.toInt(&isNumber);
@@ -398,8 +415,24 @@ bool ModeAnalysis::restoreProfile(const QString &text)
         setViewLength(samples);
     const QString path = itemValue(text, QStringLiteral("PathSignal:"));
     if (!path.isEmpty() && QFile::exists(path)) {
-        readAgain(path, [text](IOSignal *io) { io->defineFormatRead(text); });
+        // The profile's rates describe its own file: they are taken only together with it,
+        // and the file becomes the mode's remembered one, so that both are saved together.
+        readAgain(path, [hub = &m_hub, text, path](IOSignal *io) {
+            hub->param()->parseText(text, false);
+            io->defineFormatRead(text);
+            io->writeRegFile(path);
+        });
+        return true;
     }
+    // A recording already on hand keeps the rates of its own header.
+    const bool hasRecording = m_hub.countSourceSignals() > 0;
+    m_hub.param()->parseText(hasRecording ? withoutRecordingItems(text) : text, false);
+    takeSignalParams();
+    m_panel->getParams();
+    m_hub.refreshParamText();
+    m_calculate->updateParams();
+    if (hasRecording)
+        updateParseCadre();
     return true;
 }
 
@@ -408,8 +441,10 @@ void ModeAnalysis::slotRestoredSignal()
     disconnect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal);
     m_panel->slotLoadStopped();
     m_hub.slotSetStateReadFileSignal(false);
+    takeSignalParams();
     m_control->unlockPlay(!m_isBlockContPlay);
     m_panel->slotChangeExternParams();
+    m_hub.refreshParamText();
     m_calculate->updateParams();
     slotUpdateNumLayers();
     slotRunAfterLoad();
@@ -430,6 +465,7 @@ void ModeAnalysis::slotReReadSignal(bool isSingle)
 
 void ModeAnalysis::readAgain(const QString &path, const std::function<void(IOSignal *)> &setFormat)
 {
+    m_isExternalInHub = false;
     // In the reader's thread; the hub's next source then finishes like a load.
     QMetaObject::invokeMethod(&m_io, [io = &m_io, path, setFormat] {
         QFile file(path);
@@ -557,11 +593,49 @@ void ModeAnalysis::showMessage(const QString &title, const QString &text)
     box->open();
 }
 
-void ModeAnalysis::setExternalSource(Signal *record, const QString &paramText)
+void ModeAnalysis::setExternalSource(const Signal &record, const QString &paramText)
 {
-    if (record)
-        m_hub.slotSetSelectedSignal(record);
+    m_externalRecord = record;
     m_externalParamText = paramText;
+    if (m_source == GuiSourceSetting::SourceVectorAnalysis)
+        analyseExternalSource(true);
+}
+
+void ModeAnalysis::slotSetSource(int source)
+{
+    m_source = source;
+    if (GuiSourceSetting *panelSource = m_panel->sourceSetting())
+        panelSource->setSource(source);
+    if (source == GuiSourceSetting::SourceVectorAnalysis) {
+        analyseExternalSource(false);
+        return;
+    }
+    // Back to the mode's own file, read with the rates of its own header.
+    const QString own = m_io.getFileReg();
+    if (m_isExternalInHub && !own.isEmpty() && QFile::exists(own))
+        m_panel->openSignal(own);
+}
+
+QString ModeAnalysis::externalSourceName()
+{
+    return tr("Vector Analysis");
+}
+
+void ModeAnalysis::analyseExternalSource(bool isQuiet)
+{
+    if (m_externalRecord.isEmpty()) {
+        if (!isQuiet)
+            showMessage(tr("Vector Analysis"), tr("The vector-analysis mode holds no recording to analyse."));
+        return;
+    }
+    if (m_isExternalInHub && m_hub.sourceSignal(0) == m_externalRecord)
+        return;
+    stopRun();
+    m_hub.param()->parseText(m_externalParamText, false);
+    connect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal,
+            Qt::UniqueConnection);
+    m_isExternalInHub = true;
+    m_hub.slotSetSignal(QVector<Signal>{m_externalRecord}, externalSourceName(), true);
 }
 
 int ModeAnalysis::connectionFailures()

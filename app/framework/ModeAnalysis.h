@@ -64,10 +64,19 @@ public:
 
     // The default grid text of this mode.
     virtual QString defaultGrid() const;
+    // The profile text of this mode as the program starts without a profile: no file,
+    // the parameter defaults, the default grid and view length.
+    virtual QString defaultProfileText() const;
 
-    // Another mode's signal offered as this mode's source ("{Source:Vector Analysis}...").
-    void setExternalSource(Signal *record, const QString &paramText);
+    // Another mode's recording offered as this mode's source, by value, with the
+    // parameter text that describes it ("{Source:Vector Analysis}{CLOCK:...}..."). A mode
+    // whose source is that mode analyses it at once.
+    void setExternalSource(const Signal &record, const QString &paramText);
     QString externalParamText() const { return m_externalParamText; }
+    // Where the recording comes from (GuiSourceSetting::Source).
+    int source() const { return m_source; }
+    // The hub's source name while it analyses the handed-over record.
+    static QString externalSourceName();
 
     // The number of connection failures seen while a mode was visible (all modes).
     static int connectionFailures();
@@ -109,12 +118,17 @@ public slots:
     void slotConnectionError();
     // The user moved the window on the selection bar.
     void slotStartRequested(int start);
+    // Reads from a file, or analyses the record handed over by vector analysis.
+    void slotSetSource(int source);
 
 protected:
     void changeEvent(QEvent *event) override;
     // Called by the subclass constructor once its panel and engine exist.
     void assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal> engine);
     void setViewLength(int samples);
+    // The hub's parameter set now describes a newly delivered recording (loaded,
+    // restored or handed over): derived values and the display calculator follow it.
+    virtual void takeSignalParams() {}
     virtual void onNewSelected();
     // Start and length of the analysed window within the recording, for the selection bar.
     QPair<int, int> analysedWindow() const;
@@ -155,4 +169,10 @@ private:
     QPair<int, int> m_requestedWindow;
     QTimer m_busyRetry;
     QString m_externalParamText;
+    Signal m_externalRecord;
+    int m_source = 0;  // GuiSourceSetting::SourceFile
+    bool m_isExternalInHub = false;
+
+    // Puts the handed-over record into the hub; quietly waits when there is none yet.
+    void analyseExternalSource(bool isQuiet);
 };

@@ -25,6 +25,7 @@ GuiParserPending::GuiParserPending(const char *analysisName, QWidget *parent)
     layout->addWidget(m_sourceBox);
     layout->addStretch();
     connect(m_source, &GuiSourceSetting::changed, this, &GuiParserSignal::slotChangeParam);
+    m_source->setSourceChoiceVisible(true);
     retranslate();
 }
 

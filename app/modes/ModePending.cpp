@@ -24,9 +24,34 @@ void ModePending::setMeasurement(const QString &measurement)
     pendingPanel()->setMeasurement(measurement);
 }
 
-void ModePending::slotLoadFile()
+QString ModePending::measurementKey() const
+{
+    return mode() == ParamSignal::ModeDM ? QStringLiteral("Measurement") : QStringLiteral("Mode");
+}
+
+QString ModePending::profileText()
+{
+    const QString own = ModeAnalysis::profileText();
+    if (m_measurement.isEmpty())
+        return own;
+    return own + QStringLiteral("{%1:%2}").arg(measurementKey(), m_measurement);
+}
+
+bool ModePending::restoreProfile(const QString &text)
+{
+    if (!ModeAnalysis::restoreProfile(text))
+        return false;
+    const QString item = QStringLiteral("{%1:").arg(measurementKey());
+    const int at = text.indexOf(item);
+    if (at >= 0) {
+        const int begin = at + item.size();
+        setMeasurement(text.mid(begin, text.indexOf(QLatin1Char('}'), begin) - begin));
+    }
+    return true;
+}
+
+void ModePending::takeSignalParams()
 {
     if (auto *param = dynamic_cast<ParamSource *>(hub()->param()))
         calculate()->setCarrierFreq(param->frequency());
-    ModeAnalysis::slotLoadFile();
 }

@@ -15,7 +15,10 @@ public:
     ModePending(int mode, const char *analysisName, const QString &grid, QWidget *parent = nullptr);
 
     QString defaultGrid() const override { return m_grid; }
-    void slotLoadFile() override;
+    // The measurement travels in the profile as {Measurement:...} (DM) or {Mode:...}.
+    QString profileText() override;
+    bool restoreProfile(const QString &text) override;
+    QString measurementKey() const;
     QString measurement() const { return m_measurement; }
     GuiParserPending *pendingPanel() const;
 
@@ -27,6 +30,9 @@ public slots:
 signals:
     void sendMeasurement(QString measurement);
     void sendModulation(QString modulation);
+
+protected:
+    void takeSignalParams() override;
 
 private:
     const QString m_grid;

@@ -45,10 +45,9 @@ void ModeVecAnalysis::secondModeHook()
     hub()->setReadyHistoryCapacity(kReadyHistoryFrames);
 }
 
-void ModeVecAnalysis::slotLoadFile()
+void ModeVecAnalysis::takeSignalParams()
 {
     firstModeHook();
-    ModeAnalysis::slotLoadFile();
 }
 
 void ModeVecAnalysis::connectPanel()

@@ -18,11 +18,13 @@ public:
 
     void firstModeHook() override;
     void secondModeHook() override;
-    void slotLoadFile() override;
     void connectPanel() override;
     void startMode() override;
     QString defaultGrid() const override;
 
     GuiParserVecAnalysis *vaPanel() const;
     ParserVectorAnalysis *vaEngine() const;
+
+protected:
+    void takeSignalParams() override;
 };

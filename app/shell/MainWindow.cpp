@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "GuiParserSignal.h"
 #include "HelpLauncher.h"
 #include "Mode4G.h"
 #include "Mode5G.h"
@@ -18,7 +19,18 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QMessageBox>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+// The recording a mode's profile text names, when that file is still there.
+bool namesExistingFile(const QString &modeText)
+{
+    const QString path = ProfileRestorePlan::itemValue(modeText, QStringLiteral("PathSignal:"));
+    return !path.isEmpty() && QFile::exists(path);
+}
+}  // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), m_menu(new VerticalMenu), m_modeArea(new QWidget)
@@ -54,6 +66,15 @@ QList<ModeAnalysis *> MainWindow::modes() const
     return {m_dm, m_va, m_lte, m_nr, m_aclr};
 }
 
+ModeAnalysis *MainWindow::modeNumbered(int number) const
+{
+    for (ModeAnalysis *mode : modes()) {
+        if (mode->mode() == number)
+            return mode;
+    }
+    return m_va;
+}
+
 void MainWindow::createModes()
 {
     m_dm = new ModeDM(m_modeArea);
@@ -65,6 +86,13 @@ void MainWindow::createModes()
         mode->hide();
         connect(mode, &ModeAnalysis::updateNameProfile, this, &MainWindow::slotUpdateProfile);
     }
+    // A mode that analyses the vector-analysis signal follows each new recording there.
+    connect(m_va->hub(), &ManagerSignal::sendNewSourceSignal, this, [this] {
+        for (ModeAnalysis *mode : modes()) {
+            if (mode != m_va)
+                handOverVectorAnalysis(mode);
+        }
+    });
     connect(m_dm, &ModePending::sendModulation, this, &MainWindow::setStandardSignal);
     connect(m_nr, &ModePending::sendMeasurement, this, &MainWindow::set5GMeasurement);
 }
@@ -140,11 +168,15 @@ void MainWindow::switchTo(ModeAnalysis *mode, const QString &measurement)
 
 void MainWindow::handOverVectorAnalysis(ModeAnalysis *mode)
 {
-    const auto *param = static_cast<const ParamVectorAnalysis *>(m_va->hub()->param());
-    const QString text = QStringLiteral("{Source:Vector Analysis}{CLOCK:") + param->analysisValue(QStringLiteral("SampleRate"))
-                         + QStringLiteral("}{FREQUENCY:") + param->analysisValue(QStringLiteral("Freq"))
+    // The record handed over is the recording itself (its current layer), so its
+    // text carries the recording's own clock and carrier.
+    ManagerSignal *hub = m_va->hub();
+    const auto *param = static_cast<const ParamVectorAnalysis *>(hub->param());
+    const int layer = std::max(0, hub->currentSignals().value(0, 1) - 1);
+    const QString text = QStringLiteral("{Source:Vector Analysis}{CLOCK:") + param->sourceValue(QStringLiteral("CLOCK"))
+                         + QStringLiteral("}{FREQUENCY:") + param->sourceValue(QStringLiteral("FREQUENCY"))
                          + QLatin1Char('}');
-    mode->setExternalSource(m_va->hub()->selectedSignal(0), text);
+    mode->setExternalSource(hub->sourceSignal(layer), text);
 }
 
 void MainWindow::applyMeasurement(ModeAnalysis *mode, const QString &measurement)
@@ -216,7 +248,7 @@ void MainWindow::saveProfile(QString path)
     store.clear();
     store.setModeName(m_current ? QString::fromLatin1(m_current->metaObject()->className())
                                 : ProfileRestorePlan::kClassVecAnalysis);
-    store.setDeviceText(QString());
+    store.setDeviceText(ProfileRestorePlan::deviceText(m_current ? m_current->source() : 0));
     for (ModeAnalysis *mode : {static_cast<ModeAnalysis *>(m_va), static_cast<ModeAnalysis *>(m_dm),
                                static_cast<ModeAnalysis *>(m_lte), static_cast<ModeAnalysis *>(m_nr),
                                static_cast<ModeAnalysis *>(m_aclr)})
@@ -225,8 +257,24 @@ void MainWindow::saveProfile(QString path)
         showProblem(store.errorString());
 }
 
+bool MainWindow::writeDefaultProfile(const QString &path)
+{
+    ProfileStore defaults;
+    defaults.setModeName(ProfileRestorePlan::kClassVecAnalysis);
+    defaults.setDeviceText(ProfileRestorePlan::deviceText(0));
+    for (ModeAnalysis *mode : modes())
+        defaults.setModeText(mode->mode(), mode->defaultProfileText());
+    if (defaults.save(path))
+        return true;
+    showProblem(tr("The default profile cannot be restored: %1").arg(defaults.errorString()));
+    return false;
+}
+
 void MainWindow::openProfile(QString path)
 {
+    // The default profile is written from the built-in defaults the first time it is asked for.
+    if (!path.isEmpty() && path == ProfileStore::resetPath() && !QFile::exists(path) && !writeDefaultProfile(path))
+        return;
     ProfileStore &store = ProfileStore::global();
     const ProfileStore::LoadStatus status = store.load(path);
     if (status == ProfileStore::Malformed || status == ProfileStore::Unreadable)
@@ -255,6 +303,27 @@ void MainWindow::openProfile(QString path)
         if (!text.isEmpty())
             mode->restoreProfile(text);
     }
+    if (plan.sourceIndex() >= 0)
+        modeNumbered(plan.mode())->slotSetSource(plan.sourceIndex());
+    m_isVecAnalysisFileRestored = namesExistingFile(store.modeText(m_va->mode()));
+}
+
+void MainWindow::openAtStart(const StartRequest &request)
+{
+    if (request.file.isEmpty() && request.demo < 0) {
+        if (!m_isVecAnalysisFileRestored)
+            m_va->openDemoFile(0);
+        return;
+    }
+    switchOnVecAnalysis();
+    if (request.isPlay) {
+        ModeVecAnalysis *va = m_va;
+        connect(va->io(), &IOSignal::load, va, [va] { QTimer::singleShot(kPlayAfterLoadMs, va, &ModeAnalysis::run); });
+    }
+    if (!request.file.isEmpty())
+        m_va->panel()->openSignal(request.file);
+    else
+        m_va->openDemoFile(std::max(0, request.demo));
 }
 
 void MainWindow::showProblem(const QString &text)

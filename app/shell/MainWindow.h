@@ -21,8 +21,19 @@ class MainWindow : public QMainWindow
 {
     Q_OBJECT
 public:
+    // What the command line asks for at start: a recording or a demo to open in
+    // vector analysis, and whether to play it once loaded.
+    struct StartRequest
+    {
+        QString file;
+        int demo = -1;
+        bool isPlay = false;
+    };
+
     static constexpr int kModeChangeMs = 350;
     static constexpr int kShortAnimationMs = 50;
+    // Play asked for on the command line starts this long after the load.
+    static constexpr int kPlayAfterLoadMs = 200;
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
@@ -35,11 +46,17 @@ public:
     Mode5G *mode5G() const { return m_nr; }
     ModeACLR *modeACLR() const { return m_aclr; }
     QList<ModeAnalysis *> modes() const;
+    // The mode with that number (ParamSignal::Mode); vector analysis for an unknown one.
+    ModeAnalysis *modeNumbered(int number) const;
     // The hub the acquisition delivers into: the mode on screen.
     ManagerSignal *acquisitionTarget() const { return m_acquisitionTarget; }
     ModeChangeAnimation *modeChangeAnimation() { return &m_modeChange; }
     bool isRussian() const { return m_language.isRussian(); }
     QString titleText() const;
+    // Carries out the start request once the window is up. Without one, the demo
+    // opens in vector analysis only when the automatic profile brought no
+    // recording back there; the mode on screen stays the profile's.
+    void openAtStart(const StartRequest &request);
 
 signals:
     void titleChanged(QString title);
@@ -73,6 +90,8 @@ private:
     void handOverVectorAnalysis(ModeAnalysis *mode);
     void applyMeasurement(ModeAnalysis *mode, const QString &measurement);
     void restoreStartState();
+    // Writes the profile of a fresh start to path; false (and a message) when it cannot.
+    bool writeDefaultProfile(const QString &path);
     void showProblem(const QString &text);
     // Unit words and prefixes that follow the language outside the translation.
     void applyLanguageToModes(bool isRussian);
@@ -86,6 +105,8 @@ private:
     ModeACLR *m_aclr = nullptr;
     QPointer<ModeAnalysis> m_current;
     ManagerSignal *m_acquisitionTarget = nullptr;
+    // Whether the last opened profile brought a recording back to vector analysis.
+    bool m_isVecAnalysisFileRestored = false;
     ModeChangeAnimation m_modeChange{kModeChangeMs};
     LanguageSwitcher m_language;
 };

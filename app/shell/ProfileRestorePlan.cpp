@@ -25,6 +25,11 @@ QString ProfileRestorePlan::itemValue(const QString &modeText, const QString &ke
     return end < 0 ? modeText.mid(begin) : modeText.mid(begin, end - begin);
 }
 
+QString ProfileRestorePlan::deviceText(int source)
+{
+    return QStringLiteral("0 1000000000 0 %1").arg(source);
+}
+
 ProfileRestorePlan ProfileRestorePlan::fromStore(const ProfileStore &store)
 {
     ProfileRestorePlan plan;

@@ -24,6 +24,10 @@ public:
     static constexpr int kSourceField = 3;
 
     static ProfileRestorePlan fromStore(const ProfileStore &store);
+    // The device text saved with a profile: the instrument's settings (carrier in Hz,
+    // sample rate in Hz, reference level in dBm, at their resting values while no
+    // instrument is connected) followed by the signal source of the mode on screen.
+    static QString deviceText(int source);
 
     // The text between key and the next "}" of a mode text, or an empty text when
     // the item is missing. The key is looked up as a whole item ("{Mode:"), so

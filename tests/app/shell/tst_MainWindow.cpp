@@ -1,4 +1,9 @@
+#include "CalculateDate.h"
+#include "GuiParserSignal.h"
 #include "IOSignal.h"
+#include "ModeACLR.h"
+#include "ParamVectorAnalysis.h"
+#include "RebornControllerGraphic.h"
 #include "LayoutFrames.h"
 #include "MainWindow.h"
 #include "Mode4G.h"
@@ -12,10 +17,35 @@
 #include "VerticalMenu.h"
 #include "FrameGraphicSignal.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
+
+namespace {
+// A single-precision .owv whose header gives the clock and the carrier.
+QString writeRecording(const TestEnvironment &env, const QString &name, const QString &clock, const QString &carrier,
+                       int samples)
+{
+    ManagerSignal hub(ParamSignal::ModeVA);
+    auto *param = static_cast<ParamVectorAnalysis *>(hub.param());
+    param->setAnalysisValue(QStringLiteral("SampleRate"), clock);
+    param->setAnalysisValue(QStringLiteral("Freq"), carrier);
+    IOSignal io(&hub, env.path());
+    Signal record(IQVector(samples, IQ(0.5, -0.25)));
+    const QString path = env.filePath(name);
+    return io.writeFile(path, {&record}) ? path : QString();
+}
+
+bool loadThroughThePanel(ModeAnalysis *mode, const QString &path)
+{
+    QSignalSpy loaded(mode->io(), &IOSignal::load);
+    mode->panel()->openSignal(path);
+    return loaded.wait(10000);
+}
+}  // namespace
 
 class tst_MainWindow : public QObject
 {
@@ -29,7 +59,12 @@ private slots:
     void russianIsLoadedBeforeTheFirstModeIsShown();
     void profileRoundTripRestoresModesAndTitle();
     void autoSaveIsWrittenOnCloseAndReadAtStart();
-    void acquisitionFollowsTheModeOnScreen();
+    void menuBringsEachModeOnScreenAndPointsTheAcquisitionAtIt();
+    void aModeAnalysesTheVectorAnalysisSignalWhenThatIsItsSource();
+    void profileDeviceFieldSelectsTheSource_data();
+    void profileDeviceFieldSelectsTheSource();
+    void defaultInTheMenuRestoresTheBuiltInProfile();
+    void defaultThatCannotBeWrittenSaysWhy();
     void pendingModesSayTheirAnalysisIsNotAvailable();
     void switchingLanguageWhileRunningRetranslatesTheModes();
 
@@ -148,13 +183,168 @@ void tst_MainWindow::autoSaveIsWrittenOnCloseAndReadAtStart()
     QCOMPARE(again.currentMode(), again.modes().last());
 }
 
-void tst_MainWindow::acquisitionFollowsTheModeOnScreen()
+void tst_MainWindow::menuBringsEachModeOnScreenAndPointsTheAcquisitionAtIt()
 {
     MainWindow window;
     window.show();
+    window.menu()->setSlideDuration(0);
     QCOMPARE(window.acquisitionTarget(), window.modeVecAnalysis()->hub());
-    window.switchOnLTE();
-    QCOMPARE(window.acquisitionTarget(), window.mode4G()->hub());
+    const QList<QPair<QStringList, ModeAnalysis *>> presses = {
+        {{"LTE"}, window.mode4G()},
+        {{"STANDARD", "PSK_standard"}, window.modeDM()},
+        {{"G5", "downlink"}, window.mode5G()},
+        {{"ACLR", "CUSTOM_ACLR"}, window.modeACLR()},
+        {{"VectorAnalysis"}, window.modeVecAnalysis()},
+    };
+    for (const auto &press : presses) {
+        for (const QString &button : press.first)
+            window.menu()->clickMenu(button);
+        QTRY_COMPARE(window.currentMode(), press.second);
+        QVERIFY(press.second->isVisible());
+        QCOMPARE(window.acquisitionTarget(), press.second->hub());
+        for (ModeAnalysis *other : window.modes())
+            QVERIFY(other == press.second || !other->isVisible());
+    }
+}
+
+void tst_MainWindow::aModeAnalysesTheVectorAnalysisSignalWhenThatIsItsSource()
+{
+    const QString first = writeRecording(m_env, QStringLiteral("first.owv"), QStringLiteral("2 MHz"),
+                                         QStringLiteral("900 MHz"), 30000);
+    const QString second = writeRecording(m_env, QStringLiteral("second.owv"), QStringLiteral("5 MHz"),
+                                          QStringLiteral("1.8 GHz"), 12000);
+    const QString own = writeRecording(m_env, QStringLiteral("own.owv"), QStringLiteral("1 MHz"),
+                                       QStringLiteral("100 MHz"), 8000);
+    MainWindow window;
+    window.show();
+    window.menu()->setSlideDuration(0);
+    ModeVecAnalysis *va = window.modeVecAnalysis();
+    QVERIFY(loadThroughThePanel(va, first));
+    window.menu()->clickMenu(QStringLiteral("STANDARD"));
+    window.menu()->clickMenu(QStringLiteral("QAM_standard"));
+    ModeDM *dm = window.modeDM();
+    QTRY_COMPARE(window.currentMode(), static_cast<ModeAnalysis *>(dm));
+    QVERIFY(loadThroughThePanel(dm, own));
+    auto *source = dm->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboSource"));
+    QVERIFY(source && source->isVisibleTo(dm));
+    QCOMPARE(source->currentText(), QStringLiteral("File"));
+    QVERIFY(!va->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboSource"))->isVisibleTo(va));
+
+    QTest::keyClick(source, Qt::Key_Down);
+    QCOMPARE(source->currentText(), QStringLiteral("Vector Analysis"));
+    QTRY_COMPARE(dm->hub()->sourceSignal(0), va->hub()->sourceSignal(0));
+    QCOMPARE(dm->calculate()->carrierFreq(), 900e6);
+    QCOMPARE(dm->calculate()->sampleRate(), 2e6);
+    QTRY_COMPARE(window.windowTitle(), QStringLiteral("Orvane Tarnwick Studio  [Vector Analysis]"));
+
+    // A new recording in vector analysis reaches the mode that analyses it.
+    QVERIFY(loadThroughThePanel(va, second));
+    QTRY_COMPARE(dm->hub()->sourceSignal(0).size(), 12000);
+    QCOMPARE(dm->calculate()->carrierFreq(), 1.8e9);
+
+    // Back to the file: the mode's own recording with its own rates.
+    QTest::keyClick(source, Qt::Key_Up);
+    QTRY_COMPARE_WITH_TIMEOUT(dm->hub()->profile(), QStringLiteral("own.owv"), 10000);
+    QCOMPARE(dm->hub()->sourceSignal(0).size(), 8000);
+    QTRY_COMPARE(dm->calculate()->carrierFreq(), 100e6);
+}
+
+void tst_MainWindow::profileDeviceFieldSelectsTheSource_data()
+{
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("sourceShown");
+    QTest::newRow("fourth field names vector analysis") << "0 1000000000 0 2" << "Vector Analysis";
+    QTest::newRow("extra blanks") << "  0   1000000000 0   2 9" << "Vector Analysis";
+    QTest::newRow("fourth field names the file") << "0 1000000000 0 0" << "File";
+    QTest::newRow("three fields") << "TCPIP 10.0.0.2 2" << "File";
+    QTest::newRow("not a number") << "a b c d" << "File";
+    QTest::newRow("empty") << "" << "File";
+}
+
+void tst_MainWindow::profileDeviceFieldSelectsTheSource()
+{
+    QFETCH(QString, device);
+    QFETCH(QString, sourceShown);
+    const QString recording = writeRecording(m_env, QStringLiteral("va.owv"), QStringLiteral("2 MHz"),
+                                             QStringLiteral("900 MHz"), 20000);
+    const QString profile = m_env.filePath(QStringLiteral("source.xml"));
+    ProfileStore written;
+    written.setModeName(QStringLiteral("ModeACLR"));
+    written.setDeviceText(device);
+    written.setModeText(ParamSignal::ModeACLR, QStringLiteral("{Mode:CUSTOM}"));
+    QVERIFY(written.save(profile));
+
+    MainWindow window;
+    window.show();
+    window.menu()->setSlideDuration(0);
+    QVERIFY(loadThroughThePanel(window.modeVecAnalysis(), recording));
+    window.menu()->setFileChooser([profile](QWidget *, const QString &, const QString &, bool) { return profile; });
+    window.menu()->clickMenu(QStringLiteral("OPEN"));
+    ModeACLR *aclr = window.modeACLR();
+    QTRY_COMPARE(window.currentMode(), static_cast<ModeAnalysis *>(aclr));
+    QCOMPARE(aclr->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboSource"))->currentText(), sourceShown);
+    const bool isFromVectorAnalysis = sourceShown == QLatin1String("Vector Analysis");
+    QCOMPARE(aclr->hub()->countSourceSignals() > 0, isFromVectorAnalysis);
+
+    // The source of the mode on screen is saved in the same field.
+    window.saveProfile(profile);
+    ProfileStore read;
+    QCOMPARE(read.load(profile), ProfileStore::Loaded);
+    QCOMPARE(read.deviceText().split(QLatin1Char(' ')).value(3), isFromVectorAnalysis ? QStringLiteral("2") : QStringLiteral("0"));
+}
+
+void tst_MainWindow::defaultInTheMenuRestoresTheBuiltInProfile()
+{
+    const QString recording = writeRecording(m_env, QStringLiteral("keep.owv"), QStringLiteral("2 MHz"),
+                                             QStringLiteral("900 MHz"), 20000);
+    MainWindow window;
+    window.show();
+    window.menu()->setSlideDuration(0);
+    window.menu()->setQuestion([](QWidget *, const QString &, const QString &) { return true; });
+    ModeVecAnalysis *va = window.modeVecAnalysis();
+    const QString defaultGrid = va->frames()->gridText();
+    QVERIFY(loadThroughThePanel(va, recording));
+    va->control()->setGrig(2, 2);
+    va->selection()->setSizeSelection(4096);
+    window.menu()->clickMenu(QStringLiteral("ACLR"));
+    window.menu()->clickMenu(QStringLiteral("G5_ACLR"));
+    QTRY_COMPARE(window.currentMode(), static_cast<ModeAnalysis *>(window.modeACLR()));
+
+    window.menu()->clickMenu(QStringLiteral("DEFAULT"));
+    QVERIFY(QFile::exists(ProfileStore::resetPath()));
+    QTRY_COMPARE(window.currentMode(), static_cast<ModeAnalysis *>(va));
+    QCOMPARE(va->frames()->gridText(), defaultGrid);
+    QCOMPARE(va->viewLength(), 2000);
+    // The recording stays, drawn with its own rates.
+    QCOMPARE(va->hub()->profile(), QStringLiteral("keep.owv"));
+    QTRY_COMPARE(va->calculate()->carrierFreq(), 900e6);
+    QCOMPARE(va->calculate()->sampleRate(), 2e6);
+    QVERIFY(window.findChildren<QMessageBox *>().isEmpty());
+}
+
+void tst_MainWindow::defaultThatCannotBeWrittenSaysWhy()
+{
+    // A file where the profile folder should be: nothing can be written there.
+    const QString blocked = m_env.filePath(QStringLiteral("blocked"));
+    {
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    ProfileStore::setBaseFolder(blocked);
+    MainWindow window;
+    window.show();
+    window.menu()->setSlideDuration(0);
+    window.menu()->setQuestion([](QWidget *, const QString &, const QString &) { return true; });
+    window.menu()->clickMenu(QStringLiteral("ACLR"));
+    window.menu()->clickMenu(QStringLiteral("CUSTOM_ACLR"));
+    QTRY_COMPARE(window.currentMode(), static_cast<ModeAnalysis *>(window.modeACLR()));
+    window.menu()->clickMenu(QStringLiteral("DEFAULT"));
+    const QList<QMessageBox *> boxes = window.findChildren<QMessageBox *>();
+    ProfileStore::setBaseFolder(m_env.filePath(QStringLiteral("documents")));
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first()->text().startsWith(QLatin1String("The default profile cannot be restored")),
+             qPrintable(boxes.first()->text()));
+    QCOMPARE(window.currentMode(), static_cast<ModeAnalysis *>(window.modeACLR()));
 }
 
 void tst_MainWindow::pendingModesSayTheirAnalysisIsNotAvailable()

@@ -22,8 +22,6 @@ private slots:
     void emptyPathUsesTheAutomaticProfileInTheDocumentsFolder();
     void planChoosesTheModeAndItsMeasurement_data();
     void planChoosesTheModeAndItsMeasurement();
-    void planTakesTheSourceFromTheFourthDeviceField_data();
-    void planTakesTheSourceFromTheFourthDeviceField();
 
 private:
     QScopedPointer<TestEnvironment> m_env;
@@ -187,26 +185,6 @@ void tst_ProfileStore::planChoosesTheModeAndItsMeasurement()
     QCOMPARE(plan.mode(), mode);
     QCOMPARE(plan.measurement(), measurement);
     QCOMPARE(plan.menuEntry(), menuEntry);
-}
-
-void tst_ProfileStore::planTakesTheSourceFromTheFourthDeviceField_data()
-{
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<int>("source");
-    QTest::newRow("four fields") << "TCPIP 10.0.0.2 1 2" << 2;
-    QTest::newRow("extra blanks") << "  TCPIP   10.0.0.2 1   0 9" << 0;
-    QTest::newRow("three fields") << "TCPIP 10.0.0.2 1" << -1;
-    QTest::newRow("not a number") << "a b c d" << -1;
-    QTest::newRow("empty") << "" << -1;
-}
-
-void tst_ProfileStore::planTakesTheSourceFromTheFourthDeviceField()
-{
-    QFETCH(QString, device);
-    QFETCH(int, source);
-    ProfileStore store;
-    store.setDeviceText(device);
-    QCOMPARE(ProfileRestorePlan::fromStore(store).sourceIndex(), source);
 }
 
 QTEST_GUILESS_MAIN(tst_ProfileStore)
