@@ -11,13 +11,15 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidget *parent)
     : QFrame(parent), m_mode(mode), m_factory(factory), m_graphic(new GraphicSignal(mode, factory, this)),
       m_title(new QLabel(this)), m_butSettings(new QToolButton(this)), m_butMenu(new QToolButton(this)),
-      m_settings(new FrameSettingsPanel(m_graphic, this))
+      m_settings(new FrameSettingsPanel(m_graphic, this)), m_settingsArea(new QScrollArea(this))
 {
     setObjectName(QStringLiteral("frameGraphic"));
     setFrameShape(QFrame::StyledPanel);
@@ -27,10 +29,18 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidge
     m_butSettings->setText(QStringLiteral("\u2699"));
     m_butSettings->setCheckable(true);
     m_butSettings->setAutoRaise(true);
+    m_butMenu->setObjectName(QStringLiteral("butFrameMenu"));
     m_butMenu->setText(QStringLiteral("\u2630"));
     m_butMenu->setAutoRaise(true);
     m_butMenu->setPopupMode(QToolButton::InstantPopup);
-    m_settings->setVisible(false);
+    // In a small frame the settings scroll rather than squeeze their fields.
+    m_settingsArea->setWidget(m_settings);
+    m_settingsArea->setWidgetResizable(true);
+    m_settingsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_settingsArea->setFrameShape(QFrame::NoFrame);
+    m_settingsArea->setMinimumWidth(m_settings->sizeHint().width()
+                                    + m_settingsArea->verticalScrollBar()->sizeHint().width());
+    m_settingsArea->setVisible(false);
 
     auto *header = new QHBoxLayout;
     header->setContentsMargins(4, 0, 0, 0);
@@ -40,15 +50,17 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidge
     auto *body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->addWidget(m_graphic, 1);
-    body->addWidget(m_settings);
+    body->addWidget(m_settingsArea);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
     layout->addLayout(header);
     layout->addLayout(body, 1);
 
-    connect(m_butSettings, &QToolButton::toggled, m_settings, &QWidget::setVisible);
-    connect(m_graphic, &GraphicSignal::graphicChanged, this, &FrameGraphicSignal::retranslate);
+    connect(m_butSettings, &QToolButton::toggled, m_settingsArea, &QWidget::setVisible);
+    // Only the title follows the graphic: the menu is the same for every graphic, and
+    // the change often comes from one of its own entries, still running then.
+    connect(m_graphic, &GraphicSignal::graphicChanged, this, &FrameGraphicSignal::showTitle);
     connect(this, &FrameGraphicSignal::dropSignal, this, &FrameGraphicSignal::setGraphic);
     connect(this, &FrameGraphicSignal::changeGraphic, this, &FrameGraphicSignal::setGraphic);
     retranslate();
@@ -59,9 +71,16 @@ void FrameGraphicSignal::retranslate()
     m_title->setToolTip(tr("Drag onto another frame to show this graphic there"));
     m_butSettings->setToolTip(tr("Frame settings"));
     m_butMenu->setToolTip(tr("Frame menu"));
-    m_title->setText(GraphicCatalogue::title(m_graphic->name()));
-    delete m_butMenu->menu();
+    showTitle();
+    // Later, not now: a language switch may arrive while the menu is open.
+    if (QMenu *old = m_butMenu->menu())
+        old->deleteLater();
     buildMenu();
+}
+
+void FrameGraphicSignal::showTitle()
+{
+    m_title->setText(GraphicCatalogue::title(m_graphic->name()));
 }
 
 void FrameGraphicSignal::changeEvent(QEvent *event)

@@ -6,6 +6,7 @@
 
 class FrameSettingsPanel;
 class QLabel;
+class QScrollArea;
 class QToolButton;
 
 // One frame of the grid: a header with the graphic's name, its settings and its
@@ -46,6 +47,7 @@ protected:
 private:
     void buildMenu();
     void retranslate();
+    void showTitle();
 
     const int m_mode;
     GraphicFactory *const m_factory;  // not owned
@@ -54,6 +56,7 @@ private:
     QToolButton *m_butSettings;
     QToolButton *m_butMenu;
     FrameSettingsPanel *m_settings;
+    QScrollArea *m_settingsArea;
     int m_hWeight = 1;
     int m_vWeight = 1;
     bool m_isSeparate = false;

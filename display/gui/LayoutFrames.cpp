@@ -159,11 +159,13 @@ void LayoutFrames::formFrames(int columns, int rows)
 {
     columns = qBound(1, columns, 9);
     rows = qBound(1, rows, 9);
-    QList<FrameGraphicSignal *> frames;
-    for (int i = 0; i < columns * rows; ++i) {
-        const QString name = i < m_frames.size() ? m_frames.at(i)->graphicName() : QStringLiteral("NoGraph");
-        frames.append(createFrame(name, 1, 1));
-    }
+    // The frames that stay are kept whole, with their markers, measurements and
+    // effect; only the frames beyond the new count go.
+    QList<FrameGraphicSignal *> frames = m_frames.mid(0, columns * rows);
+    for (FrameGraphicSignal *frame : qAsConst(frames))
+        frame->setWeights(1, 1);
+    while (frames.size() < columns * rows)
+        frames.append(createFrame(QStringLiteral("NoGraph"), 1, 1));
     replaceFrames(frames, QVector<int>(rows, columns));
 }
 
@@ -180,7 +182,10 @@ FrameGraphicSignal *LayoutFrames::createFrame(const QString &name, int hWeight, 
 
 void LayoutFrames::replaceFrames(const QList<FrameGraphicSignal *> &frames, const QVector<int> &distribution)
 {
-    qDeleteAll(m_frames);
+    for (FrameGraphicSignal *old : qAsConst(m_frames)) {
+        if (!frames.contains(old))
+            delete old;
+    }
     m_frames = frames;
     m_distribution = distribution;
     for (FrameGraphicSignal *frame : frames)

@@ -27,7 +27,8 @@ public:
     // "{GRID:", without frames, or whose rows do not add up to its frames.
     bool setGrid(const QString &text);
     QString gridText() const;
-    // Rows of `columns` frames each; frames that exist keep their graphics in order.
+    // Rows of `columns` frames each. The first frames stay as they are (graphic,
+    // markers, measurements, effect); new places get empty frames.
     void formFrames(int columns, int rows);
     void removeFrame(FrameGraphicSignal *frame);
 

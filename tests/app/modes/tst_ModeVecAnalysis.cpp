@@ -1,4 +1,8 @@
 #include "DemoSignals.h"
+#include "DisplayITime.h"
+#include "GraphicCatalogue.h"
+#include "GuiMenuMarkerData.h"
+#include "MarkersInfo.h"
 #include "DisplaySpectrogram.h"
 #include "Graphic.h"
 #include "DisplaySpectrum.h"
@@ -13,9 +17,11 @@
 #include "RebornControllerGraphic.h"
 #include "TestEnvironment.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 #include <cmath>
@@ -39,6 +45,77 @@ QString writeTone(const TestEnvironment &env, const QString &name, int n, double
     return path;
 }
 
+QAction *actionWithText(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+// Answers the menu that opens next as a user with the mouse would: each caption in
+// turn is clicked, which opens a submenu or triggers the entry (through the menu's
+// own code, not QAction::trigger).
+void pickFromNextMenu(const QStringList &captions)
+{
+    QTimer::singleShot(50, [captions] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QAction *action = menu ? actionWithText(menu, captions.first()) : nullptr;
+        if (!action) {
+            if (menu)
+                menu->close();
+            return;
+        }
+        const QPoint at = menu->actionGeometry(action).center();
+        QTest::mouseMove(menu, at);
+        QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, at);
+        if (captions.size() > 1)
+            pickFromNextMenu(captions.mid(1));
+    });
+}
+
+// Right-click in the middle of a plot and choose from its menu.
+void chooseFromPlotMenu(DisplayGraphicSignal *view, const QString &caption)
+{
+    QWidget *viewport = view->graphic()->viewport();
+    const QPoint centre = viewport->rect().center();
+    pickFromNextMenu({caption});
+    QContextMenuEvent event(QContextMenuEvent::Mouse, centre, viewport->mapToGlobal(centre));
+    QApplication::sendEvent(viewport, &event);
+}
+
+// The grid button of the run bar, then the cell of `rows` x `columns` in its picker.
+void chooseGrid(ModeAnalysis &mode, int rows, int columns)
+{
+    auto *button = mode.control()->findChild<QToolButton *>(QStringLiteral("butGrid"));
+    QVERIFY(button);
+    QTimer::singleShot(50, [rows, columns] {
+        QWidget *popup = QApplication::activePopupWidget();
+        QWidget *cell = popup ? popup->findChild<QWidget *>(QStringLiteral("wgt%1%2").arg(rows).arg(columns)) : nullptr;
+        if (cell)
+            QTest::mouseClick(cell, Qt::LeftButton);
+        else if (popup)
+            popup->close();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The frame's menu button, then the captions through its menus.
+void chooseFromFrameMenu(FrameGraphicSignal *frame, const QStringList &captions)
+{
+    auto *button = frame->findChild<QToolButton *>(QStringLiteral("butFrameMenu"));
+    QVERIFY(button);
+    pickFromNextMenu(captions);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+template <typename View>
+View *viewIn(FrameGraphicSignal *frame)
+{
+    return frame->graphic()->findChild<View *>();
+}
+
 bool waitForFrame(ModeAnalysis &mode)
 {
     QSignalSpy selected(mode.hub(), &ManagerSignal::sendNewSelected);
@@ -60,6 +137,8 @@ private slots:
     void secondConnectionFailureNeedsNoAnswer();
     void frameSettingsReachTheView();
     void frameMenusOfferOnlyWhatTheModeDraws();
+    void changingAGraphicInANewGridWithAMarkerShown();
+    void framesThatStayKeepTheirMarkersAndEffect();
 
 private:
     TestEnvironment m_env;
@@ -233,6 +312,66 @@ void tst_ModeVecAnalysis::frameMenusOfferOnlyWhatTheModeDraws()
     GraphicSignal *graphic = mode.frames()->frames().first()->graphic();
     QCOMPARE(graphic->name(), QStringLiteral("NoGraph"));
     QCOMPARE(graphic->findChild<QLabel *>(QStringLiteral("lblNoData"))->text(), QStringLiteral("No Data"));
+}
+
+void tst_ModeVecAnalysis::changingAGraphicInANewGridWithAMarkerShown()
+{
+    // A marker on the spectrum, a 2 x 2 grid, then another graphic from the menu of
+    // a new frame: the frame menu rebuilt itself under its own running action.
+    ModeVecAnalysis mode;
+    mode.resize(1280, 720);
+    mode.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mode));
+    auto *spectrum = viewIn<DisplaySpectrum>(mode.frames()->frames().at(0));
+    QVERIFY(spectrum);
+    chooseFromPlotMenu(spectrum, QStringLiteral("Add Marker"));
+    QCOMPARE(spectrum->markers()->markers().size(), 1);
+    chooseGrid(mode, 2, 2);
+    QCOMPARE(mode.frames()->distribution(), (QVector<int>{2, 2}));
+    FrameGraphicSignal *bottomLeft = mode.frames()->frames().at(2);
+    QCOMPARE(bottomLeft->graphicName(), QStringLiteral("NoGraph"));
+    auto *menuButton = bottomLeft->findChild<QToolButton *>(QStringLiteral("butFrameMenu"));
+    const QPointer<QMenu> menu = menuButton->menu();
+    chooseFromFrameMenu(bottomLeft, {QStringLiteral("Change Graphic"), QStringLiteral("I Time")});
+    QCOMPARE(bottomLeft->graphicName(), QStringLiteral("i time"));
+    QVERIFY(viewIn<DisplayITime>(bottomLeft));
+    QVERIFY2(menu, "the frame menu is gone after its own entry ran");
+    // The same menu works again.
+    chooseFromFrameMenu(bottomLeft, {QStringLiteral("Change Graphic"), QStringLiteral("Q Time")});
+    QCOMPARE(bottomLeft->graphicName(), QStringLiteral("q time"));
+}
+
+void tst_ModeVecAnalysis::framesThatStayKeepTheirMarkersAndEffect()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1280, 720);
+    mode.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mode));
+    FrameGraphicSignal *first = mode.frames()->frames().at(0);
+    FrameGraphicSignal *second = mode.frames()->frames().at(1);
+    auto *spectrum = viewIn<DisplaySpectrum>(first);
+    chooseFromPlotMenu(spectrum, QStringLiteral("Add Marker"));
+    spectrum->markers()->panel()->butChannelPower()->click();
+    QCOMPARE(spectrum->markers()->markers().size(), 2);
+    chooseFromFrameMenu(second, {QStringLiteral("Change Graphic"), QStringLiteral("Spectrum")});
+    auto *effect = second->findChild<QComboBox *>(QStringLiteral("comboEffect"));
+    effect->setCurrentIndex(effect->findData(QStringLiteral("Spectrogram")));
+    emit effect->activated(effect->currentIndex());
+    QVERIFY(viewIn<DisplaySpectrogram>(second));
+
+    for (const QPair<int, int> &grid : {qMakePair(2, 1), qMakePair(2, 2), qMakePair(1, 2)}) {
+        chooseGrid(mode, grid.first, grid.second);
+        QCOMPARE(mode.frames()->distribution(), QVector<int>(grid.first, grid.second));
+        QCOMPARE(viewIn<DisplaySpectrum>(mode.frames()->frames().at(0)), spectrum);
+        QCOMPARE(spectrum->markers()->markers().size(), 2);
+        QVERIFY(spectrum->markers()->isChannelPower());
+        QVERIFY(viewIn<DisplaySpectrogram>(mode.frames()->frames().at(1)));
+        QCOMPARE(mode.frames()->frames().at(1)->graphic()->effect(), int(GraphicCatalogue::EffectSpectrogram));
+    }
+    // A grid of one frame keeps the first and lets the spectrogram go.
+    chooseGrid(mode, 1, 1);
+    QCOMPARE(mode.frames()->frames().size(), 1);
+    QCOMPARE(spectrum->markers()->markers().size(), 2);
 }
 
 QTEST_MAIN(tst_ModeVecAnalysis)
