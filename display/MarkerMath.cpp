@@ -28,6 +28,20 @@ constexpr double kLn10Over10 = 0.23025850929940456840;
 double linearPower(double db) { return std::exp(db * kLn10Over10); }
 }  // namespace
 
+double MarkerMath::nearestX(const QVector<QPointF> &series, double x)
+{
+    if (series.isEmpty())
+        return x;
+    const auto after = std::lower_bound(series.begin(), series.end(), x,
+                                        [](const QPointF &point, double value) { return point.x() < value; });
+    if (after == series.begin())
+        return after->x();
+    if (after == series.end())
+        return series.last().x();
+    const double before = (after - 1)->x();
+    return x - before <= after->x() - x ? before : after->x();
+}
+
 int MarkerMath::peakIndex(const QVector<QPointF> &series)
 {
     return extremeIndex(series, [](double a, double b) { return a > b; });

@@ -37,6 +37,9 @@ public:
     static int peakIndex(const QVector<QPointF> &series);
     // First index of the smallest y; -1 when empty.
     static int minimumIndex(const QVector<QPointF> &series);
+    // x of the point nearest to `x` (the series in ascending x), so that a marker
+    // placed by hand stands on a point; `x` itself for an empty series.
+    static double nearestX(const QVector<QPointF> &series, double x);
     // x of point 1 minus x of point 0; 0 for fewer than two points.
     static double spacing(const QVector<QPointF> &series);
 

@@ -8,6 +8,7 @@
 #include "ManagerSignal.h"
 #include "MarkerMath.h"
 #include "MarkerValue.h"
+#include "UnitPrefix.h"
 
 #include <QContextMenuEvent>
 #include <QFrame>
@@ -147,7 +148,7 @@ LineConnection *MarkersInfo::addMarker(double x)
     refreshUnits();
     marker->setCurveColour(m_view->lineSeries()->pen().color());
     marker->setSeries(m_series, m_view->graphic()->plotRect().width());
-    marker->setX(x);
+    marker->setX(MarkerMath::nearestX(m_series, x));
     m_active = marker;
     reportMarker(marker);
     updateInfo();
@@ -208,7 +209,7 @@ void MarkersInfo::moveMarker(LineConnection *marker, const QPoint &pos)
 {
     const QRectF plot = m_view->graphic()->plotRect();
     const int pixelX = qBound(int(plot.left()), pos.x(), int(plot.right()));
-    marker->enterPosition(valueAtPixel(pixelX));
+    marker->enterPosition(MarkerMath::nearestX(m_series, valueAtPixel(pixelX)));  // on a point, not between
 }
 
 void MarkersInfo::keyboardEntry(LineConnection *marker)
@@ -347,11 +348,18 @@ void MarkersInfo::updateInfo()
     }
     if (m_mode == ModeOccupiedBandwidth) {
         updateBandLines();
-        lines << tr("OBW: ") + MarkerMath::withUnit(MarkerMath::formatValue(m_band.second - m_band.first), m_xUnit);
+        lines << tr("OBW: ") + occupiedWidthText();
     }
     m_infoText = lines.join(QLatin1Char('\n'));
     resizeInfo();
     repaint();
+}
+
+QString MarkersInfo::occupiedWidthText() const
+{
+    // The width takes its own prefix: 290 kHz around a 1 GHz carrier is not "0 GHz".
+    const double widthHz = (m_band.second - m_band.first) * m_view->calculate()->unitFactor();
+    return UnitPrefix::formatLarge(widthHz, tr("Hz"), MarkerMath::kDecimals);
 }
 
 void MarkersInfo::updateTextInfo()
@@ -531,7 +539,10 @@ bool MarkersInfo::plotMouseEvent(QEvent *event)
 
 bool MarkersInfo::selectionEvent(QEvent *event)
 {
-    const auto *mouse = static_cast<QMouseEvent *>(event);
+    // Only mouse events are read as such: the selection receives every other kind too.
+    const auto *mouse = dynamic_cast<QMouseEvent *>(event);
+    if (!mouse)
+        return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         if (mouse->button() != Qt::LeftButton)

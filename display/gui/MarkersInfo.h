@@ -110,6 +110,8 @@ private:
     void keyboardEntry(LineConnection *marker);
     void reportMarker(const LineConnection *marker);
     void updateBandLines();
+    // The occupied bandwidth in Hz with the prefix of the width itself.
+    QString occupiedWidthText() const;
     double computeRms() const;
     bool isActive() const;
     int pixelOf(double x) const;

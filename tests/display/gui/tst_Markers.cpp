@@ -11,6 +11,7 @@
 #include "MarkersInfo.h"
 #include "ParamVectorAnalysis.h"
 #include "TestEnvironment.h"
+#include "UnitPrefix.h"
 #include "autoLimitOY.h"
 
 #include <QActionGroup>
@@ -86,6 +87,17 @@ void drag(QWidget *widget, QPoint from, QPoint to, bool isReleased = true)
         return;
     QMouseEvent release(QEvent::MouseButtonRelease, to, widget->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, {});
     QApplication::sendEvent(widget, &release);
+}
+
+// Three decimals without trailing zeros, written out here rather than by the code under test.
+QString trimmed(double value)
+{
+    QString text = QString::number(value, 'f', 3);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    if (text.endsWith(QLatin1Char('.')))
+        text.chop(1);
+    return text;
 }
 
 void saveShot(DisplayGraphicSignal &view, const char *name)
@@ -176,6 +188,9 @@ private slots:
         QCOMPARE(marker->mode(), int(MarkerMath::ModeManual));  // dragged by hand: it stays put
         QVERIFY2(std::abs(marker->pixelX() - (startPixel + 100)) <= 1,
                  qPrintable(QStringLiteral("%1 -> %2").arg(startPixel).arg(marker->pixelX())));
+        // A dragged marker stands on a point (here a whole sample), not between two.
+        QCOMPARE(marker->x(), std::round(marker->x()));
+        QVERIFY(!marker->textX().contains(QLatin1Char('.')));
         // Time axes have no accuracy choice; readouts carry the axis' unit ("V").
         QVERIFY(!actionNamed(marker->menu()->menu(), "Accuracy")->isVisible());
         QVERIFY(marker->textY().endsWith(QLatin1String(" V")));
@@ -203,7 +218,8 @@ private slots:
         CalculateDate calc(&hub);
         DisplaySpectrum view(&hub, &calc);
         QVERIFY(showAndWait(view));
-        LineConnection *marker = view.markers()->addMarker(1.2345678);
+        LineConnection *marker = view.markers()->addMarker(0.0);
+        marker->enterPosition(1.2345678);  // typed: taken as it is
         actionNamed(marker->menu()->menu(), "1 Hz")->trigger();
         QCOMPARE(marker->textX(), QStringLiteral("1.234568 MHz"));
         actionNamed(marker->menu()->menu(), "1 MHz")->trigger();
@@ -247,8 +263,8 @@ private slots:
         QCOMPARE(info->occupiedBand(), MarkerMath::occupiedBand(full));
         QCOMPARE(info->bandLines().at(1)->x(), info->occupiedBand().second);
         QVERIFY(info->infoText().endsWith(QStringLiteral("OBW: ")
-                                                 + MarkerMath::formatValue(info->occupiedBand().second - info->occupiedBand().first)
-                                                 + QStringLiteral(" MHz")));
+                                          + UnitPrefix::formatLarge((info->occupiedBand().second - info->occupiedBand().first) * 1e6,
+                                                                    QStringLiteral("Hz"), MarkerMath::kDecimals)));
         info->markers().at(1)->setMode(MarkerMath::ModeMaximum);
         QVERIFY(nextFrame(view));
         saveShot(view, "measurements");
@@ -260,6 +276,28 @@ private slots:
         panel->hide();
         info->setModeOBW(false);
         QVERIFY(info->bandLines().isEmpty());
+    }
+
+    void occupiedBandwidthTakesThePrefixOfTheWidth()
+    {
+        // About 2 MHz occupied around a 1 GHz carrier: the axis is in GHz, the width is not.
+        TestEnvironment env;
+        ManagerSignal hub(ParamSignal::ModeVA);
+        deliver(hub, tones(2000));
+        CalculateDate calc(&hub);
+        calc.setCarrierFreq(1e9);
+        DisplaySpectrum view(&hub, &calc);
+        QVERIFY(showAndWait(view));
+        QCOMPARE(view.axisX()->titleText(), QStringLiteral("Frequency (GHz)"));
+        GuiMenuMarkerData *panel = view.markers()->panel();
+        panel->comboMode()->setCurrentIndex(MarkersInfo::ModeOccupiedBandwidth);
+        emit panel->comboMode()->activated(MarkersInfo::ModeOccupiedBandwidth);
+        const QPair<double, double> band = view.markers()->occupiedBand();
+        const double widthHz = (band.second - band.first) * 1e9;
+        QVERIFY2(widthHz > 1e6 && widthHz < 8e6, qPrintable(QString::number(widthHz)));
+        QCOMPARE(view.markers()->infoText(),
+                 QStringLiteral("OBW: ") + trimmed(widthHz / 1e6)
+                     + QStringLiteral(" MHz"));
     }
 
     void rmsOfTheSelectedStretch()
