@@ -18,6 +18,7 @@ namespace {
 constexpr double kTimeAxisMsSpan = 10.0;       // 5G and LTE show one 10 ms frame
 constexpr double kPowerAxisMsSpan = 9.0;
 const char kOverloadStyle[] = "color: rgb(255,83,71);";
+constexpr int kReadoutGap = 12;
 }  // namespace
 
 DisplayGraphicSignal::DisplayGraphicSignal(ManagerSignal *hub, CalculateDate *calculate, QWidget *parent)
@@ -41,19 +42,23 @@ void DisplayGraphicSignal::setupChart()
     m_graphic->setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_graphic->setContextMenuPolicy(Qt::CustomContextMenu);
     m_autoLimit = new autoLimitOY(m_chart, m_axisY);
+    m_graphic->applyAxisColours(m_axisX);
+    m_graphic->applyAxisColours(m_axisY);
 }
 
-// Readouts and the markers button stand on the chart's own white background; the
-// marker panel (a frame of its own) keeps the theme's colours.
-const char DisplayGraphicSignal::kOnChartStyle[] =
-    "Graphic > QLabel { color: #2b2b2b; background: transparent; }"
-    "QToolButton#butMenuMarker { color: #2b2b2b; background: transparent; }";
+void DisplayGraphicSignal::applyOverlayStyle()
+{
+    // Readouts and the markers button stand on the chart's background and take its
+    // text colour; the marker panel (a frame of its own) keeps the theme's colours.
+    const QString text = m_graphic->colours().text.name();
+    m_graphic->setStyleSheet(QStringLiteral("Graphic > QLabel { color: %1; background: transparent; }"
+                                            "QToolButton#butMenuMarker { color: %1; background: transparent; }")
+                                 .arg(text));
+}
 
 void DisplayGraphicSignal::createOverlays()
 {
-    // The readouts float over the chart's own light background, whatever the
-    // program's theme says about labels elsewhere.
-    m_graphic->setStyleSheet(QString::fromLatin1(kOnChartStyle));
+    applyOverlayStyle();
     m_zoom = new LineVerticalZoom(m_graphic);
     m_overload = new QLabel(m_graphic);
     m_overload->setStyleSheet(QString::fromLatin1(kOverloadStyle));
@@ -69,6 +74,10 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_zoom, &LineVerticalZoom::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_graphic, &Graphic::languageChanged, this, &DisplayGraphicSignal::slotLanguageChanged);
+    connect(m_graphic, &Graphic::coloursChanged, this, [this] {
+        applyOverlayStyle();
+        placeOverlays();
+    });
     connect(m_chart, &QChart::plotAreaChanged, this, &DisplayGraphicSignal::slotLayoutChanged);
     // Qt Charts' minimal updates leave old tick labels on screen when labels move
     // with a new range or plot area: those changes repaint the whole chart.
@@ -272,16 +281,25 @@ void DisplayGraphicSignal::placeOverlays()
     qreal left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;
     m_chart->layout()->getContentsMargins(&left, &top, &right, &bottom);
     const int foot = m_graphic->height() - int(std::ceil(bottom));
+    // Readouts that would run past the plot give way, the last first.
     int x = int(plot.left());
-    for (QLabel *label : m_readout) {
+    const bool hasValue[3] = {true, true, m_readoutStop >= 0};
+    for (int i = 0; i < 3; ++i) {
+        QLabel *label = m_readout[i];
         label->adjustSize();
         label->move(x, foot - label->height() - 2);
-        x += label->width() + 12;
+        label->setVisible(hasValue[i] && x + label->width() <= plot.right());
+        x += label->width() + kReadoutGap;
     }
 }
 
 void DisplayGraphicSignal::slotLayoutChanged()
 {
+    // Tick counts follow the plot's size. No loop: the height sets the y ticks,
+    // whose labels set the width, which sets the x ticks.
+    const QRectF plot = m_graphic->plotRect();
+    NiceAxis::setLength(m_axisX, int(plot.width()));
+    NiceAxis::setLength(m_axisY, int(plot.height()));
     m_chart->update();
     placeOverlays();
     // A new plot size needs a series thinned to the new width, or a new image.
@@ -292,7 +310,7 @@ void DisplayGraphicSignal::slotLayoutChanged()
 bool DisplayGraphicSignal::pushGeometry()
 {
     const QRectF plot = m_graphic->plotRect();
-    m_zoom->setRange(m_axisY->min(), m_axisY->max(), plot.height());
+    m_zoom->setRange(lowerLimit(), upperLimit(), plot.height());
     const QSize plotSize(int(plot.width()), int(plot.height()));  // truncated, as pixel widths are
     const bool isResized = plotSize != m_lastPlotSize;
     m_lastPlotSize = plotSize;

@@ -30,7 +30,6 @@ class DisplayGraphicSignal : public QObject
     Q_OBJECT
 public:
     static constexpr int kMinimumWidth = 30;
-    static const char kOnChartStyle[];
     static constexpr int kMinimumHeight = 50;
     // Where the overload label sits: this share of the view's width left of the
     // plot area's right edge, this share of the plot height below its top.
@@ -55,6 +54,10 @@ public:
     MarkersInfo *markers() const { return m_markers; }
     ManagerSignal *hub() const { return m_hub; }
     CalculateDate *calculate() const { return m_calculate; }
+
+    // The y limits the frame settings show and set: the value axis's range here.
+    virtual double lowerLimit() const { return m_axisY->min(); }
+    virtual double upperLimit() const { return m_axisY->max(); }
 
     // The selection readout: "Start - ", "Width - ", "Stop - ".
     QStringList readoutTexts() const;
@@ -81,8 +84,8 @@ public slots:
     // Titles and axes in the interface language, after it changed. The axes keep
     // their ranges: a window started in the new language shows the same ones.
     virtual void retranslate() { updateAxes(); }
-    void setMinOy(double value);
-    void setMaxOy(double value);
+    virtual void setMinOy(double value);
+    virtual void setMaxOy(double value);
 
 protected:
     // Hands the view its worker (owned from here on) and wires it up.
@@ -99,6 +102,7 @@ protected:
 
 private:
     void setupChart();
+    void applyOverlayStyle();
     void createOverlays();
     void connectSignals();
     bool isMillisecondAxis(bool isPowerView) const;

@@ -14,13 +14,13 @@ namespace {
 constexpr double kDefaultMinDb = -176.0;
 constexpr double kDefaultMaxDb = 0.0;
 constexpr double kDefaultHalfSpan = 45.0;  // MHz, until a signal is shown
+constexpr int kReadoutGap = 12;
 }  // namespace
 
 DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
     : DisplayGraphicSignal(hub, calculate, parent), m_lblRBW(new QLabel(graphic())), m_lblSpan(new QLabel(graphic()))
 {
     applyTitles();
-    m_titleBrush = chart()->titleBrush();
     NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     NiceAxis::setRange(axisX(), -kDefaultHalfSpan, kDefaultHalfSpan);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindSpectrum, signalIndex));
@@ -97,6 +97,8 @@ void DisplaySpectrum::placeOverlays()
     const int y = int(plot.top()) - m_lblRBW->height() - 2;
     m_lblRBW->move(int(plot.left()), std::max(0, y));
     m_lblSpan->move(int(plot.right()) - m_lblSpan->width(), std::max(0, y));
+    // Over a narrow plot the span gives way to the RBW (the axis shows the span too).
+    m_lblSpan->setVisible(m_lblRBW->geometry().right() + kReadoutGap < m_lblSpan->x());
     // In a narrow frame the readouts would run into the chart title, which is centred
     // over the whole chart; the title gives way then, as the frame's header names the
     // graphic too.
@@ -106,7 +108,7 @@ void DisplaySpectrum::placeOverlays()
     constexpr int kGap = 6;
     const bool isCrowded = m_lblRBW->geometry().right() + kGap >= titleLeft
                            || m_lblSpan->geometry().left() - kGap <= titleLeft + titleWidth;
-    chart()->setTitleBrush(isCrowded ? QBrush(Qt::transparent) : m_titleBrush);
+    chart()->setTitleBrush(isCrowded ? QBrush(Qt::transparent) : QBrush(graphic()->colours().text));
 }
 
 bool DisplaySpectrum::isTitleShown() const

@@ -50,5 +50,4 @@ private:
     int m_average = 1;
     QLabel *m_lblRBW;   // child of the graphic
     QLabel *m_lblSpan;  // child of the graphic
-    QBrush m_titleBrush;
 };

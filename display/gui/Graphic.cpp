@@ -1,10 +1,67 @@
 #include "Graphic.h"
 
+#include <QAbstractAxis>
+#include <QApplication>
 #include <QEvent>
 
 #include <QPainter>
 
-Graphic::Graphic(QChart *chart, QWidget *parent) : QChartView(chart, parent) {}
+namespace {
+QColor blend(const QColor &over, const QColor &under, double share)
+{
+    return QColor::fromRgbF(over.redF() * share + under.redF() * (1.0 - share),
+                            over.greenF() * share + under.greenF() * (1.0 - share),
+                            over.blueF() * share + under.blueF() * (1.0 - share));
+}
+}  // namespace
+
+Graphic::Graphic(QChart *chart, QWidget *parent) : QChartView(chart, parent)
+{
+    chart->setBackgroundRoundness(0);
+    chart->setPlotAreaBackgroundVisible(true);
+    applyColours();
+}
+
+Graphic::Colours Graphic::coloursOf(const QPalette &palette)
+{
+    Colours c;
+    c.background = palette.color(QPalette::Window);
+    c.plotArea = palette.color(QPalette::Base);
+    c.text = palette.color(QPalette::Text);
+    // Faint enough to stay behind the curve, strong enough to read a level off.
+    c.grid = blend(c.text, c.plotArea, 0.18);
+    c.axisLine = blend(c.text, c.plotArea, 0.45);
+    return c;
+}
+
+void Graphic::applyColours()
+{
+    // The application's palette is the theme's; a widget's own may be rewritten by style sheets.
+    const Colours colours = coloursOf(QApplication::palette());
+    if (m_isColoured && colours == m_colours)
+        return;  // a style sheet set on the view says "palette changed" too
+    m_colours = colours;
+    m_isColoured = true;
+    QChart *c = chart();
+    c->setBackgroundBrush(m_colours.background);
+    c->setBackgroundPen(Qt::NoPen);
+    c->setPlotAreaBackgroundBrush(m_colours.plotArea);
+    c->setPlotAreaBackgroundPen(QPen(m_colours.axisLine, 1));
+    c->setTitleBrush(m_colours.text);
+    for (QAbstractAxis *axis : c->axes())
+        applyAxisColours(axis);
+    setBackgroundBrush(m_colours.background);
+    emit coloursChanged();
+}
+
+void Graphic::applyAxisColours(QAbstractAxis *axis) const
+{
+    axis->setLabelsBrush(m_colours.text);
+    axis->setTitleBrush(m_colours.text);
+    axis->setGridLineColor(m_colours.grid);
+    axis->setMinorGridLineColor(m_colours.grid);
+    axis->setLinePenColor(m_colours.axisLine);
+}
 
 QRectF Graphic::plotRect() const
 {
@@ -46,5 +103,7 @@ void Graphic::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         emit languageChanged();
+    else if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange)
+        applyColours();
     QChartView::changeEvent(event);
 }

@@ -16,6 +16,27 @@ public:
 
     // The plot area in view coordinates.
     QRectF plotRect() const;
+
+    // The chart's colours, taken from the program's palette: the plot area on the
+    // theme's base colour (dark in the dark theme, as analysers draw it), text and
+    // grid readable on it.
+    struct Colours
+    {
+        QColor background;  // around the plot area
+        QColor plotArea;
+        QColor text;
+        QColor grid;
+        QColor axisLine;
+        bool operator==(const Colours &o) const
+        {
+            return background == o.background && plotArea == o.plotArea && text == o.text && grid == o.grid
+                   && axisLine == o.axisLine;
+        }
+    };
+    static Colours coloursOf(const QPalette &palette);
+    Colours colours() const { return m_colours; }
+    // Gives an axis the chart's colours (axes made after the view need it).
+    void applyAxisColours(QAbstractAxis *axis) const;
     QImage image() const { return m_image; }
 
 signals:
@@ -26,6 +47,8 @@ signals:
     void paintOverlay(QPainter *painter);
     // The interface language changed: texts drawn in the chart follow.
     void languageChanged();
+    // The theme changed and the chart took its colours (see colours()).
+    void coloursChanged();
 
 public slots:
     void setImage(const QImage &image);
@@ -37,5 +60,9 @@ protected:
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
 private:
+    void applyColours();
+
     QImage m_image;
+    Colours m_colours;
+    bool m_isColoured = false;
 };

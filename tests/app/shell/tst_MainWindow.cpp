@@ -15,6 +15,9 @@
 #include "StartupSettings.h"
 #include "TestEnvironment.h"
 #include "VerticalMenu.h"
+#include "DisplaySpectrum.h"
+#include "Graphic.h"
+#include "ThemeStyle.h"
 #include "FrameGraphicSignal.h"
 
 #include <QComboBox>
@@ -23,6 +26,42 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
+#include <cmath>
+
+namespace {
+// WCAG relative luminance and contrast ratio.
+double luminance(const QColor &c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
+}
+
+// The colour that covers most of a rectangle of an image: a plot area's background.
+QColor dominantColour(const QImage &image, const QRect &rect)
+{
+    QHash<QRgb, int> counts;
+    const QRect inside = rect.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb best = 0;
+    int bestCount = -1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > bestCount) {
+            best = it.key();
+            bestCount = it.value();
+        }
+    }
+    return QColor(best);
+}
+}  // namespace
 
 namespace {
 // A single-precision .owv whose header gives the clock and the carrier.
@@ -67,6 +106,8 @@ private slots:
     void defaultThatCannotBeWrittenSaysWhy();
     void pendingModesSayTheirAnalysisIsNotAvailable();
     void switchingLanguageWhileRunningRetranslatesTheModes();
+    void plotsFollowTheTheme_data();
+    void plotsFollowTheTheme();
 
 private:
     TestEnvironment m_env;
@@ -375,6 +416,50 @@ void tst_MainWindow::switchingLanguageWhileRunningRetranslatesTheModes()
     window.slotSwitchLanguage(QStringLiteral("english"));
     QTRY_COMPARE(frameTitle(), QStringLiteral("Spectrum"));
     QVERIFY(notice->text().startsWith(QLatin1String("The digital modulation analysis")));
+}
+
+void tst_MainWindow::plotsFollowTheTheme_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("isDark");
+    QTest::newRow("dark") << QStringLiteral("ThemeDark") << true;
+    QTest::newRow("light") << QStringLiteral("ThemeLight") << false;
+    QTest::newRow("classic") << QStringLiteral("ThemeDefault") << false;
+}
+
+void tst_MainWindow::plotsFollowTheTheme()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, isDark);
+    MainWindow window;
+    window.resize(1280, 720);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // From another theme to this one while the plots are on screen.
+    window.menu()->clickMenu(isDark ? QStringLiteral("ThemeLight") : QStringLiteral("ThemeDark"));
+    window.menu()->clickMenu(button);
+    QCOMPARE(ThemeStyle::current(), ThemeStyle::fromText(button));
+    auto *spectrum = window.modeVecAnalysis()->findChild<DisplaySpectrum *>();
+    QVERIFY(spectrum);
+    QTest::qWait(50);
+    const QImage image = spectrum->graphic()->grab().toImage();
+    const QColor plotArea = dominantColour(image, spectrum->graphic()->plotRect().toRect().adjusted(2, 2, -2, -2));
+    QVERIFY2(isDark ? luminance(plotArea) < 0.05 : luminance(plotArea) > 0.7, qPrintable(plotArea.name()));
+    const QColor text = spectrum->axisX()->labelsBrush().color();
+    QVERIFY2(contrast(text, plotArea) >= 4.5, qPrintable(text.name() + QLatin1Char('/') + plotArea.name()));
+    QVERIFY(contrast(spectrum->axisY()->titleBrush().color(), spectrum->chart()->backgroundBrush().color()) >= 4.5);
+    QVERIFY(contrast(spectrum->chart()->titleBrush().color(), spectrum->chart()->backgroundBrush().color()) >= 4.5
+            || spectrum->chart()->titleBrush().color().alpha() == 0);
+    // Grid lines stand out from the plot area, but less than the text.
+    const QColor grid = spectrum->axisX()->gridLineColor();
+    QVERIFY(contrast(grid, plotArea) > 1.1 && contrast(grid, plotArea) < contrast(text, plotArea));
+    // The readouts over the chart ("Start - 0") read on its background.
+    for (QLabel *label : spectrum->graphic()->findChildren<QLabel *>()) {
+        if (label->text().startsWith(QLatin1String("Start"))) {
+            const QColor colour = label->palette().color(QPalette::WindowText);
+            QVERIFY2(contrast(colour, spectrum->chart()->backgroundBrush().color()) >= 4.5, qPrintable(colour.name()));
+        }
+    }
 }
 
 QTEST_MAIN(tst_MainWindow)
