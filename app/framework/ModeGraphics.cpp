@@ -81,6 +81,10 @@ void ModeGraphics::connectSettings(GraphicSignal *host, DisplayGraphicSignal *vi
         view->autoLimit()->setAutoMax(isAuto);
         view->slotRepaint();
     });
+    auto showLimits = [host, view] { emit host->limitsShown(view->lowerLimit(), view->upperLimit()); };
+    QObject::connect(view, &DisplayGraphicSignal::sendMinOy, host, showLimits);
+    QObject::connect(view, &DisplayGraphicSignal::sendMaxOy, host, showLimits);
+    showLimits();
     QObject::connect(host, &GraphicSignal::signalSetLayer, view, [view](int layer) {
         view->worker()->setSignalIndex(layer);
         view->slotRepaint();

@@ -56,6 +56,8 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     m_colour->setObjectName(QStringLiteral("comboColour"));
     m_effect->setObjectName(QStringLiteral("comboEffect"));
     m_format->setObjectName(QStringLiteral("comboFormat"));
+    m_min->setObjectName(QStringLiteral("spinMinimum"));
+    m_max->setObjectName(QStringLiteral("spinMaximum"));
     // The captions of the choices change with the language: the boxes follow their width.
     for (QComboBox *combo : {m_colour, m_effect, m_format})
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -107,6 +109,7 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     });
     connect(m_min, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &FrameSettingsPanel::sendLimits);
     connect(m_max, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &FrameSettingsPanel::sendLimits);
+    connect(m_graphic, &GraphicSignal::limitsShown, this, &FrameSettingsPanel::showLimits);
     connect(m_autoMin, &QCheckBox::toggled, m_graphic, &GraphicSignal::signalSendAutoMin);
     connect(m_autoMax, &QCheckBox::toggled, m_graphic, &GraphicSignal::signalSendAutoMax);
     connect(m_layer, qOverload<int>(&QSpinBox::valueChanged), m_graphic, &GraphicSignal::signalSetLayer);
@@ -136,6 +139,18 @@ void FrameSettingsPanel::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QWidget::changeEvent(event);
+}
+
+double FrameSettingsPanel::shownMin() const { return m_min->value(); }
+
+double FrameSettingsPanel::shownMax() const { return m_max->value(); }
+
+void FrameSettingsPanel::showLimits(double min, double max)
+{
+    const QSignalBlocker blockMin(m_min);
+    const QSignalBlocker blockMax(m_max);
+    m_min->setValue(min);
+    m_max->setValue(max);
 }
 
 void FrameSettingsPanel::sendLimits()

@@ -19,10 +19,15 @@ public:
     // The colour names offered, with Qt colour names as their data.
     static QStringList colourNames();
 
+    double shownMin() const;
+    double shownMax() const;
+
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // The graphic's limits into the fields, without sending them back.
+    void showLimits(double min, double max);
     void sendLimits();
     void retranslate();
 

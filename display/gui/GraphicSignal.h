@@ -42,6 +42,9 @@ signals:
     void signalSetLayer(int layer);
     void signalSendModeTimePlan(QString mode);
     void graphicChanged(QString name);
+    // The y limits now in force in the graphic (for a spectrogram its colour levels),
+    // so that the frame settings show what the plot shows.
+    void limitsShown(double min, double max);
 
 public slots:
     // Shows the graphic of that name; an unknown name or "No Data" gives the empty state.

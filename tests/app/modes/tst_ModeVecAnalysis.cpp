@@ -1,5 +1,7 @@
 #include "DemoSignals.h"
 #include "DisplayITime.h"
+#include "FrameSettingsPanel.h"
+#include "Spectrogram.h"
 #include "GraphicCatalogue.h"
 #include "GuiMenuMarkerData.h"
 #include "MarkersInfo.h"
@@ -18,6 +20,7 @@
 #include "TestEnvironment.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -139,6 +142,8 @@ private slots:
     void frameMenusOfferOnlyWhatTheModeDraws();
     void changingAGraphicInANewGridWithAMarkerShown();
     void framesThatStayKeepTheirMarkersAndEffect();
+    void spectrogramShowsTimeAndWholeLevelsWithLimitsFromItsSettings();
+    void tickLabelsStandApartAtAnySize();
 
 private:
     TestEnvironment m_env;
@@ -372,6 +377,89 @@ void tst_ModeVecAnalysis::framesThatStayKeepTheirMarkersAndEffect()
     chooseGrid(mode, 1, 1);
     QCOMPARE(mode.frames()->frames().size(), 1);
     QCOMPARE(spectrum->markers()->markers().size(), 2);
+}
+
+void tst_ModeVecAnalysis::spectrogramShowsTimeAndWholeLevelsWithLimitsFromItsSettings()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1280, 720);
+    mode.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mode));
+    mode.openDemoFile(DemoSignals::QpskRrc);
+    QVERIFY(waitForFrame(mode));
+    FrameGraphicSignal *frame = mode.frames()->frames().at(0);
+    auto *effect = frame->findChild<QComboBox *>(QStringLiteral("comboEffect"));
+    effect->setCurrentIndex(effect->findData(QStringLiteral("Spectrogram")));
+    emit effect->activated(effect->currentIndex());
+    auto *view = viewIn<DisplaySpectrogram>(frame);
+    QVERIFY(view);
+    // The frame settings show the colour bar's levels and set them.
+    auto *settings = frame->findChild<FrameSettingsPanel *>();
+    QCOMPARE(settings->shownMax(), 0.0);
+    QCOMPARE(settings->shownMin(), -140.0);
+    settings->findChild<QDoubleSpinBox *>(QStringLiteral("spinMinimum"))->setValue(-100.0);
+    QTRY_COMPARE(view->lowLabel()->text(), QStringLiteral("-100 dB"));
+    QCOMPARE(view->spectrogram()->scale().lowLevel(), -100.0);
+    view->setMinOy(-140.0);
+    QCOMPARE(settings->shownMin(), -140.0);
+    // Time runs up the y axis, from the newest row (0) into the past.
+    QVERIFY(view->axisY()->labelsVisible());
+    QVERIFY2(view->axisY()->titleText().startsWith(QLatin1String("Time (")), qPrintable(view->axisY()->titleText()));
+    QCOMPARE(view->axisY()->max(), 0.0);
+    QVERIFY(view->axisY()->min() < 0.0);
+    // The level labels stay whole in every frame width the grid gives them.
+    for (int width : {700, 800, 900, 1280}) {
+        mode.resize(width, 720);
+        QTest::qWait(50);
+        for (QLabel *label : {view->highLabel(), view->lowLabel()}) {
+            QVERIFY2(label->geometry().right() < view->graphic()->width(),
+                     qPrintable(QStringLiteral("%1 at %2: %3 > %4").arg(label->text()).arg(width)
+                                    .arg(label->geometry().right()).arg(view->graphic()->width())));
+        }
+    }
+}
+
+void tst_ModeVecAnalysis::tickLabelsStandApartAtAnySize()
+{
+    // The QPSK demo at 1 GHz: x labels like "0.9996" are long for their plot.
+    ModeVecAnalysis mode;
+    mode.resize(1280, 720);
+    mode.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mode));
+    mode.openDemoFile(DemoSignals::QpskRrc);
+    QVERIFY(waitForFrame(mode));
+    auto ticksOf = [](const QValueAxis *axis) {
+        return int(std::floor((axis->max() - axis->min()) / axis->tickInterval() + 1e-9)) + 1;
+    };
+    auto widestLabel = [](const QValueAxis *axis) {
+        const QFontMetrics metrics(axis->labelsFont());
+        const QByteArray format = axis->labelFormat().toLatin1();
+        int widest = 0;
+        for (double v = std::ceil(axis->min() / axis->tickInterval()) * axis->tickInterval(); v <= axis->max();
+             v += axis->tickInterval())
+            widest = std::max(widest, metrics.horizontalAdvance(QString::asprintf(format.constData(), v)));
+        return widest;
+    };
+    const QList<QPair<int, int>> grids = {{1, 1}, {2, 2}, {3, 3}};
+    int ticksAlone = 0;
+    for (const QPair<int, int> &grid : grids) {
+        chooseGrid(mode, grid.first, grid.second);
+        chooseFromFrameMenu(mode.frames()->frames().at(0), {QStringLiteral("Change Graphic"), QStringLiteral("Spectrum")});
+        QTest::qWait(100);
+        auto *spectrum = viewIn<DisplaySpectrum>(mode.frames()->frames().at(0));
+        QVERIFY(spectrum);
+        const QRectF plot = spectrum->graphic()->plotRect();
+        const QValueAxis *x = spectrum->axisX();
+        const QValueAxis *y = spectrum->axisY();
+        QVERIFY2(ticksOf(x) * widestLabel(x) < plot.width(),
+                 qPrintable(QStringLiteral("%1 x labels of %2 px on %3 px").arg(ticksOf(x)).arg(widestLabel(x)).arg(plot.width())));
+        QVERIFY(ticksOf(y) * QFontMetrics(y->labelsFont()).height() < plot.height());
+        QVERIFY(ticksOf(x) >= 2);
+        if (grid.first == 1)
+            ticksAlone = ticksOf(x);
+    }
+    // A plot with room gets more ticks than the fixed five.
+    QVERIFY2(ticksAlone > 5, qPrintable(QString::number(ticksAlone)));
 }
 
 QTEST_MAIN(tst_ModeVecAnalysis)
