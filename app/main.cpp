@@ -53,6 +53,8 @@ int main(int argc, char **argv)
     WindowFrame frame(window);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     if (StartupSettings::startsMaximised(QGuiApplication::primaryScreen()->geometry().height())) {
+        // Without a window manager nobody maximises: the screen's size is set first.
+        frame.setGeometry(screen);
         frame.showMaximized();
     } else {
         frame.resize(screen.size() * 0.9);
