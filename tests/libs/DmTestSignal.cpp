@@ -3,6 +3,7 @@
 #include "FSK.h"
 #include "Modulation.h"
 #include "ModulationCatalogue.h"
+#include "Nyquist.h"
 #include "Sqr_Nyquist.h"
 
 #include <cmath>
@@ -26,14 +27,15 @@ bool isDifferential(int id)
     return id == ModPi2DBPSK || id == ModPi4DQPSK || id == ModPi8D8PSK || id == ModD8PSK;
 }
 
-// The root-raised-cosine of the filter classes, read at any time (in symbols).
+// The (root-)raised-cosine of the filter classes, read at any time (in symbols).
 class Pulse
 {
 public:
-    Pulse(double rollOff, double samplesPerSymbol)
+    Pulse(bool root, double rollOff, double samplesPerSymbol)
         : m_oversampling(samplesPerSymbol * kPulseFineness)
         , m_taps(int(std::lround(2 * kPulseHalfSpan * m_oversampling)))
-        , m_table(Sqr_Nyquist().coefficients(m_taps, m_oversampling, {rollOff}))
+        , m_table(root ? Sqr_Nyquist().coefficients(m_taps, m_oversampling, {rollOff})
+                       : Nyquist().coefficients(m_taps, m_oversampling, {rollOff}))
     {
     }
     double at(double t) const
@@ -107,7 +109,7 @@ void DmTestSignal::generate()
             phase += 2 * M_PI * deviation * points.at(k).real();
         }
     } else {
-        const Pulse pulse(rollOff, sps);
+        const Pulse pulse(rootPulse, rollOff, sps);
         const bool staggered = id == ModOQPSK;
         for (int k = 0; k < transmitted; ++k) {
             const double centre = firstSymbolTime + k * symbolPeriod;

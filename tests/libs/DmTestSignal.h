@@ -26,6 +26,7 @@ struct DmTestSignal
     QString modulation;
     double samplesPerSymbol = 8.0;
     double rollOff = 0.35;
+    bool rootPulse = true;     // root raised cosine; false: raised cosine (full Nyquist)
     double symbolRate = 1e6;
     int symbols = 2000;
     unsigned seed = 1;
