@@ -12,9 +12,9 @@ namespace {
 // are below −60 dB even at a roll-off of 0.22.
 constexpr int kHalfSpanSymbols = 16;
 // The acquisition grid: 4 samples per symbol keep the symbol-rate line of |y|² clear of
-// its alias; a filter of ±4 symbols is plenty for finding the timing.
+// its alias; a filter of ±3 symbols is plenty for finding the timing.
 constexpr int kGridPerSymbol = 4;
-constexpr int kAcquisitionSpanSymbols = 4;
+constexpr int kAcquisitionSpanSymbols = 3;
 // Phasors are recomputed exactly every so many samples, so that the recursion cannot drift.
 constexpr int kPhasorBlock = 256;
 constexpr int kTrackingPasses = 2;
@@ -131,11 +131,28 @@ void LinearReceiver::sampleSymbols(const Timing &timing, int count, int perSymbo
     const double *re = derotated ? m_re2.data() : m_re.data();
     const double *im = derotated ? m_im2.data() : m_im.data();
     const int size = int(m_re.size());
-    const int points = count * perSymbol + perSymbol; // one extra symbol for the offset branch
+    const int points = count * perSymbol + (perSymbol == 2 ? 2 : 0); // the offset branch reads one symbol more
     m_samples.resize(size_t(points));
 #pragma omp parallel for schedule(static)
     for (int k = 0; k < points; ++k)
         m_samples[size_t(k)] = m_filter.at(re, im, size, timing.first + k * timing.period / perSymbol);
+}
+
+// The matched-filter output at the output oversampling on the final timing; its every
+// `oversampling`-th point is a symbol sample, so the final tracking and the corrected
+// signal share one filtering pass.
+void LinearReceiver::filterOutputGrid(const Timing &timing, int count, int oversampling)
+{
+    const int size = int(m_re.size());
+    const int points = count * oversampling;
+    const double step = timing.period / oversampling;
+    m_outputGrid.resize(size_t(points));
+#pragma omp parallel for schedule(static)
+    for (int j = 0; j < points; ++j)
+        m_outputGrid[size_t(j)] = m_filter.at(m_re2.data(), m_im2.data(), size, timing.first + j * step);
+    m_samples.resize(size_t(count));
+    for (int k = 0; k < count; ++k)
+        m_samples[size_t(k)] = m_outputGrid[size_t(k) * size_t(oversampling)];
 }
 
 // For the coarse carrier estimate the acquisition grid point nearest each symbol
@@ -222,8 +239,7 @@ void LinearReceiver::lockCarrier(const Carrier &carrier, double gain, int parity
 
 void LinearReceiver::trackCarrier(Carrier &carrier, int &parity, bool acquire)
 {
-    const int count = int(m_samples.size()) - 1;
-    m_samples.resize(size_t(count));
+    const int count = int(m_samples.size());
     m_composite.resize(size_t(count));
     if (acquire) {
         const CarrierEstimator::Carrier blind = CarrierEstimator::blockFit(
@@ -242,7 +258,8 @@ void LinearReceiver::trackCarrier(Carrier &carrier, int &parity, bool acquire)
                                                                 m_carrierTurn[size_t(k)], m_coarseTurn[size_t(k)]);
         decideAll(m_composite, parity);
     }
-    for (int pass = 0; pass < kTrackingPasses; ++pass) {
+    const int passes = acquire ? kTrackingPasses : 1;
+    for (int pass = 0; pass < passes; ++pass) {
         const CarrierEstimator::Carrier aided = CarrierEstimator::decisionFit(m_samples, m_ideal);
         carrier.phase = aided.phase;
         carrier.perSymbol = aided.frequency;
@@ -387,7 +404,6 @@ void LinearReceiver::correctedSignal(const Timing &timing, const Carrier &carrie
                                      QVector<Complex> &out) const
 {
     const int count = int(m_ideal.size());
-    const int size = int(m_re.size());
     const int points = count * oversampling;
     out.resize(points);
     Complex *y = out.data();
@@ -409,8 +425,7 @@ void LinearReceiver::correctedSignal(const Timing &timing, const Carrier &carrie
             if (offset) {
                 y[j] = ErrorStatistics::corrected(m_model, offsetComposite(t, timing.period, carrier, gridFirst), 1.0, 1.0);
             } else {
-                y[j] = ErrorStatistics::corrected(m_model, m_filter.at(m_re2.data(), m_im2.data(), size, t),
-                                                  fine.value(), coarse.value());
+                y[j] = ErrorStatistics::corrected(m_model, m_outputGrid[size_t(j)], fine.value(), coarse.value());
             }
         }
     }
@@ -456,11 +471,10 @@ int LinearReceiver::run(const QVector<Complex> &input, int count, int outputOver
         trackOffsetCarrier(carrier, halfShift);
     } else {
         trackCarrier(carrier, parity, true);
-        if (refineTiming(timing)) {
+        if (refineTiming(timing))
             m_timingUsed = timing;
-            sampleSymbols(timing, count, 1);
-            trackCarrier(carrier, parity, false);
-        }
+        filterOutputGrid(timing, count, outputOversampling);
+        trackCarrier(carrier, parity, false);
     }
 
     DataAnalysis &stats = result.statistics;

@@ -52,6 +52,7 @@ private:
     bool acquireTiming(int count, Timing &timing);
     void sampleSymbols(const Timing &timing, int count, int perSymbol);
     void nearestGridSymbols(const Timing &timing, int count);
+    void filterOutputGrid(const Timing &timing, int count, int oversampling);
     double fineCarrierPhase(const Carrier &carrier, int k) const { return carrier.phase + carrier.perSymbol * k; }
     void decideAll(const std::vector<Complex> &z, int parity);
     double decisionError(const std::vector<Complex> &z, int parity);
@@ -81,6 +82,7 @@ private:
     std::vector<double> m_gridPower;
     std::vector<Complex> m_gridSquare;
     std::vector<Complex> m_samples;       // symbol (or half-symbol) samples
+    std::vector<Complex> m_outputGrid;    // filter output at the output oversampling
     std::vector<Complex> m_composite;     // symbol samples after carrier removal
     std::vector<Complex> m_ideal;         // decided ideal points
     std::vector<int> m_decided;           // decided symbol values
