@@ -181,7 +181,7 @@ QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
     } else {
         staged = m_spectrum->stage(block.constData(), block.size(), average);
     }
-    cache.points = SpectrumCalculator::series(m_spectrum->levels(std::move(staged)), spectrumAxis());
+    cache.points = m_spectrum->series(std::move(staged), spectrumAxis());
     return cache.points;
 }
 

@@ -9,6 +9,11 @@
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kMaxCachedWindows = 8;
+// 10 log10(x) as one natural logarithm and a multiply: log10 itself costs a
+// logarithm and more, and this loop runs once per bin of every spectrum.
+constexpr double kDbPerNeper = 4.342944819032518;  // 10 / ln 10
+
+double powerDb(const std::complex<double> &x) { return kDbPerNeper * std::log(std::norm(x)); }
 
 double clampLevel(double level)
 {
@@ -45,7 +50,7 @@ void SpectrumCalculator::addLevels(const std::complex<double> *spectrum, int len
     const double offset = kWindowCorrectionDb - 20.0 * std::log10(double(length));
 #pragma omp parallel for schedule(static, kBinChunk)
     for (int k = 0; k < length; ++k) {
-        const double level = 10.0 * std::log10(std::norm(spectrum[k])) + offset;
+        const double level = powerDb(spectrum[k]) + offset;
         levels[k] = isFirst ? level : levels[k] + level;
     }
 }
@@ -102,7 +107,25 @@ QVector<double> SpectrumCalculator::averagedLevels(const IQ *samples, int count,
 
 QVector<QPointF> SpectrumCalculator::series(const QVector<double> &levels, const Axis &axis)
 {
-    const int length = levels.size();
+    const double *level = levels.constData();
+    return layOut(levels.size(), axis, [level](int bin) { return level[bin]; });
+}
+
+QVector<QPointF> SpectrumCalculator::series(Staged staged, const Axis &axis) const
+{
+    if (!staged.plan.isValid())
+        return {};
+    if (staged.average > 1)
+        return series(levels(std::move(staged)), axis);
+    staged.plan.execute();
+    const std::complex<double> *spectrum = staged.plan.out();
+    const double offset = kWindowCorrectionDb - 20.0 * std::log10(double(staged.length));
+    return layOut(staged.length, axis, [spectrum, offset](int bin) { return powerDb(spectrum[bin]) + offset; });
+}
+
+template <typename LevelOf>
+QVector<QPointF> SpectrumCalculator::layOut(int length, const Axis &axis, LevelOf levelOf)
+{
     if (length == 0)
         return {};
     const double d = axis.sampleRate / length / axis.unitFactor;
@@ -113,13 +136,12 @@ QVector<QPointF> SpectrumCalculator::series(const QVector<double> &levels, const
     const double correction = -10.0 * std::log10(axis.loadResistance);
     QVector<QPointF> points(length + 1);
     QPointF *out = points.data();
-    const double *level = levels.constData();
 #pragma omp parallel for schedule(static, 4096)
     for (int j = 0; j < length; ++j) {
         const bool isNegative = j < negative;
         const int bin = isNegative ? split + j : j - negative;
         const double x = isNegative ? f0 + j * d : centre + (j - negative) * d;
-        out[j] = QPointF(x, clampLevel(level[bin] + correction));
+        out[j] = QPointF(x, clampLevel(levelOf(bin) + correction));
     }
     out[length] = QPointF(centre + split * d, out[0].y());
     return points;
@@ -127,5 +149,5 @@ QVector<QPointF> SpectrumCalculator::series(const QVector<double> &levels, const
 
 QVector<QPointF> SpectrumCalculator::compute(const IQ *samples, int count, int average, const Axis &axis) const
 {
-    return series(averagedLevels(samples, count, average), axis);
+    return series(stage(samples, count, average), axis);
 }

@@ -57,6 +57,9 @@ public:
     // The drawn series: L + 1 points, FFT-shifted, corrected and clamped, closed
     // one bin above the last with the first level.
     static QVector<QPointF> series(const QVector<double> &levels, const Axis &axis);
+    // levels() then series(); one segment goes straight from the transform to the
+    // points, without a vector of levels between them.
+    QVector<QPointF> series(Staged staged, const Axis &axis) const;
 
     QVector<QPointF> compute(const IQ *samples, int count, int average, const Axis &axis) const;
 
@@ -64,6 +67,9 @@ public:
 
 private:
     static void addLevels(const std::complex<double> *spectrum, int length, double *levels, bool isFirst);
+    // Lays out L + 1 points of levelOf(bin) as series() describes.
+    template <typename LevelOf>
+    static QVector<QPointF> layOut(int length, const Axis &axis, LevelOf levelOf);
 
     FftwLibrary &m_fftw;
 };
