@@ -8,6 +8,8 @@
 
 #include "dm_core.h"
 
+#include "BenchArguments.h"
+
 #include "FilterChain.h"
 #include "FilterCatalogue.h"
 #include "Modulation.h"
@@ -94,8 +96,10 @@ double elapsedMs(const QElapsedTimer &timer)
 
 int main(int argc, char **argv)
 {
+    const BenchArguments args(argc, argv,
+                              "[runs]\n  dm_core's analysis of 10 000 QAM16 symbols against one matched-filter pass\n", 1);
+    const int runs = args.number(0, kDefaultRuns, 5);
     QCoreApplication app(argc, argv);
-    const int runs = std::max(5, argc > 1 ? std::atoi(argv[1]) : kDefaultRuns);
     QLibrary library(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("dm_core")));
     auto setSignalFn = reinterpret_cast<decltype(&setSignal)>(library.resolve("setSignal"));
     auto analysisFn = reinterpret_cast<decltype(&analysis)>(library.resolve("analysis"));

@@ -1,6 +1,8 @@
 // Times a kind-3 (spectrum) request of CalculateDate over a 1 Mi-sample selection
 // with one segment against the floor: the Blackman window multiply plus one
 // execute of an already made FFTW plan of the same size.
+//   bench_fft [runs]
+#include "BenchArguments.h"
 #include "BenchTiming.h"
 #include "CalculateDate.h"
 #include "ManagerSignal.h"
@@ -12,12 +14,14 @@
 
 namespace {
 constexpr int kSize = 1 << 20;
-constexpr int kRuns = 15;
 constexpr int kPlotWidth = 1920;
+constexpr double kLimit = 1.5;
 }
 
 int main(int argc, char **argv)
 {
+    const BenchArguments args(argc, argv, "[runs]\n  a 1 Mi-point spectrum request against window + fftw_execute\n", 1);
+    const int runs = args.number(0, 9, kMinimumRuns);
     QCoreApplication app(argc, argv);
     if (!FftwLibrary::instance().isAvailable())
         return std::fprintf(stderr, "%s\n", qPrintable(FftwLibrary::instance().errorString())), 1;
@@ -44,14 +48,13 @@ int main(int argc, char **argv)
     QElapsedTimer first;
     first.start();
     const int points = calculate.requestSeries(1, CalculateDateSlot::KindSpectrum, kPlotWidth, 1).size();
-    const double firstMs = first.nsecsElapsed() / 1e6;
-    const auto [floorMs, oursMs] = pairedMedianMs(kRuns, bareFft, [&] {
+    const double firstMs = elapsedMs(first);
+    const BenchRatio r = interleavedMinimumMs(runs, bareFft, [&] {
         calculate.requestSeries(1, CalculateDateSlot::KindSpectrum, kPlotWidth, 1);
     });
-    std::printf("spectrum of %d samples, A = 1, thinned to %d px (%d points)\n", kSize, kPlotWidth, points);
-    std::printf("  floor (window multiply + fftw_execute): %8.2f ms\n", floorMs);
-    std::printf("  CalculateDate kind-3 request:           %8.2f ms  (%.2fx the floor; limit 1.5x)\n", oursMs,
-                oursMs / floorMs);
-    std::printf("  first request, plan made on the way:    %8.2f ms\n", firstMs);
-    return oursMs <= 1.5 * floorMs ? 0 : 1;
+    std::printf("spectrum of %d samples, A = 1, thinned to %d px (%d points), minimum of %d interleaved runs each\n",
+                kSize, kPlotWidth, points, runs);
+    const bool isMet = printRatio("kind-3 request vs window + execute:", r, kLimit);
+    std::printf("  first request, plan made on the way: %.2f ms\n", firstMs);
+    return isMet ? 0 : 1;
 }

@@ -1,11 +1,21 @@
 // Continuous play of a 2 M-sample recording in the vector-analysis mode with I, Q,
-// spectrum and power frames and a 100 000-sample window: the frame rate the FPS
-// readout reports, and the longest stretch the GUI thread could not answer.
-//   build/bin/bench_play [seconds] [window] [markers [PNG]]   (run under Xvfb or QT_QPA_PLATFORM=offscreen)
+// spectrum and power frames and a 100 000-sample window: the time per frame shown,
+// against the floor of one frame's work done directly in the GUI thread (the four
+// series computed for the next window and handed to four views of the same size,
+// each repainted once). Play runs of a second alternate with floor runs of ten
+// frames; each side keeps its fastest run. Also reported: the longest GUI-thread
+// handler during play.
+//   build/bin/bench_play [runs] [window] [markers [PNG]]   (run under Xvfb or QT_QPA_PLATFORM=offscreen)
 // With "markers" every view gets a marker on its maximum, and the spectrum two
 // more with channel power, occupied bandwidth and RMS; PNG keeps a picture of the end.
 // Also reported: chart repaints per frame shown, which overlays must not raise above 1.
+#include "BenchArguments.h"
+#include "BenchTiming.h"
+#include "CalculateDate.h"
 #include "DisplayGraphicSignal.h"
+#include "DisplayITime.h"
+#include "DisplayPowerDiagram.h"
+#include "DisplayQTime.h"
 #include "DisplaySpectrum.h"
 #include "Graphic.h"
 #include "GuiParserSignal.h"
@@ -16,6 +26,8 @@
 #include "ModeVecAnalysis.h"
 
 #include <QApplication>
+#include <QEventLoop>
+#include <memory>
 #include <QThread>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -25,6 +37,9 @@
 
 namespace {
 constexpr int kRecordingSamples = 2'000'000;
+constexpr int kPlayRunMs = 1000;
+constexpr int kFloorFrames = 10;
+constexpr double kLimit = 2.0;
 
 QString writeRecording(const QString &folder)
 {
@@ -89,13 +104,63 @@ public:
     QString slowest;
 };
 
+// One frame's work without the play machinery: four views fed in turn.
+class DirectFrames
+{
+public:
+    DirectFrames(ManagerSignal &hub, QSize viewSize, int window) : m_hub(hub), m_calculate(&hub), m_window(window)
+    {
+        m_calculate.setCarrierFreq(0.0);
+        m_views.push_back({std::make_unique<DisplayITime>(&hub, &m_calculate), CalculateDateSlot::KindI});
+        m_views.push_back({std::make_unique<DisplayQTime>(&hub, &m_calculate), CalculateDateSlot::KindQ});
+        m_views.push_back({std::make_unique<DisplaySpectrum>(&hub, &m_calculate), CalculateDateSlot::KindSpectrum});
+        m_views.push_back({std::make_unique<DisplayPowerDiagram>(&hub, &m_calculate), CalculateDateSlot::KindPower});
+        for (View &view : m_views) {
+            view.display->graphic()->resize(viewSize);
+            view.display->graphic()->show();
+        }
+        hub.slotSetSignalReady(hub.sourceSignals(), false);
+        hub.slotChangeSizeSelection(window, false);
+    }
+
+    void frame()
+    {
+        m_start = (m_start + m_window) % (kRecordingSamples - m_window);
+        m_hub.slotSelectPartSignal(m_start, m_window);
+        m_calculate.clearData();
+        for (View &view : m_views) {
+            const int width = int(view.display->graphic()->plotRect().width());
+            view.display->slotSetData(m_calculate.requestSeries(1, view.kind, width, 1));
+            view.display->graphic()->viewport()->repaint();
+        }
+    }
+
+private:
+    struct View
+    {
+        std::unique_ptr<DisplayGraphicSignal> display;
+        unsigned kind;
+    };
+    ManagerSignal &m_hub;
+    CalculateDate m_calculate;
+    std::vector<View> m_views;
+    int m_window;
+    int m_start = 0;
+};
+
 int main(int argc, char **argv)
 {
+    const BenchArguments args(argc, argv,
+                              "[runs] [window] [markers [PNG]]\n  play of a 2 M-sample recording in four views against "
+                              "the same frames fed to four views directly\n",
+                              4);
+    const int runs = args.number(0, kMinimumRuns, kMinimumRuns);
+    const int window = args.number(1, 100000, 16);
+    const bool isMarkers = args.word(2) == "markers";
+    if (!args.word(2).empty() && !isMarkers)
+        return std::fprintf(stderr, "bench_play: error: the third argument can only be \"markers\"\n"), 2;
+    const QString picture = QString::fromStdString(args.word(3));
     TimedApplication app(argc, argv);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 8;
-    const int window = argc > 2 ? std::atoi(argv[2]) : 100000;
-    const bool isMarkers = argc > 3 && QLatin1String(argv[3]) == QLatin1String("markers");
-    const QString picture = argc > 4 ? QString::fromLocal8Bit(argv[4]) : QString();
     QTemporaryDir dir;
     const QString path = writeRecording(dir.path());
 
@@ -103,56 +168,66 @@ int main(int argc, char **argv)
     mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(2,2) I_Time(1,1) Q_Time(1,1) Spectrum(1,1) Power(1,1)}"));
     mode.resize(1600, 900);
     mode.show();
-    QVector<int> rates;
-    QObject::connect(mode.pacer(), &SimpleEngine::changeFPS, &mode, [&rates](int fps) { rates.append(fps); });
-
-    // The GUI thread's answer time: a 2 ms timer that notes how late it fires.
-    qint64 worstGapMs = 0;
-    QElapsedTimer clock;
-    QTimer probe;
-    probe.setInterval(2);
-    QObject::connect(&probe, &QTimer::timeout, &mode, [&] {
-        worstGapMs = std::max(worstGapMs, clock.restart());
-    });
-
-    QObject::connect(mode.io(), &IOSignal::load, &mode, [&] {
-        QTimer::singleShot(300, &mode, [&] {
-            mode.selection()->setSizeSelection(window);
-            if (isMarkers)
-                addMarkers(mode);
-            QTimer::singleShot(300, &mode, [&] {
-                mode.run();
-                app.isTiming = true;
-                clock.start();
-                probe.start();
-                QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
-            });
-        });
-    });
+    QEventLoop loop;
+    QObject::connect(mode.io(), &IOSignal::load, &loop, &QEventLoop::quit);
     mode.panel()->openSignal(path);
+    loop.exec();
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
+    mode.selection()->setSizeSelection(window);
+    if (isMarkers)
+        addMarkers(mode);
     PaintCounter counter;
-    int frames = 0;
+    int shown = 0;
+    QSize viewSize;
     for (DisplayGraphicSignal *view : mode.findChildren<DisplayGraphicSignal *>()) {
         view->graphic()->viewport()->installEventFilter(&counter);
-        QObject::connect(view, &DisplayGraphicSignal::dataShown, &mode, [&frames] { ++frames; });
+        QObject::connect(view, &DisplayGraphicSignal::dataShown, &mode, [&shown] { ++shown; });
+        viewSize = view->graphic()->size();
     }
-    app.exec();
-    mode.stopRun();
+    ManagerSignal directHub(ParamSignal::ModeVA);
+    directHub.slotSetSignal(mode.hub()->sourceSignals(), QStringLiteral("play.owv"));
+    DirectFrames direct(directHub, viewSize, window);
+
+    int frames = 0;
+    QObject::connect(mode.hub(), &ManagerSignal::sendNewSelected, &mode, [&frames] { ++frames; });
+    const auto playRun = [&] {
+        frames = 0;
+        mode.run();
+        app.isTiming = true;
+        QElapsedTimer timer;
+        timer.start();
+        QTimer::singleShot(kPlayRunMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double perFrame = elapsedMs(timer) / std::max(1, frames);
+        app.isTiming = false;
+        mode.stopRun();
+        QTimer::singleShot(200, &loop, &QEventLoop::quit);  // let the last frame finish
+        loop.exec();
+        return perFrame;
+    };
+    const auto floorRun = [&] {
+        QElapsedTimer timer;
+        timer.start();
+        for (int f = 0; f < kFloorFrames; ++f)
+            direct.frame();
+        return elapsedMs(timer) / kFloorFrames;
+    };
+    floorRun();
+    BenchRatio r{1e300, 1e300};
+    const int paintsBefore = counter.paints, shownBefore = shown;
+    for (int i = 0; i < runs; ++i) {
+        r.floorMs = std::min(r.floorMs, floorRun());
+        r.measuredMs = std::min(r.measuredMs, playRun());
+    }
     if (!picture.isEmpty())
         mode.grab().save(picture);
 
-    std::sort(rates.begin(), rates.end());
-    const int median = rates.isEmpty() ? 0 : rates.at(rates.size() / 2);
-    std::printf("window %d samples (shown: %d), %d FPS readouts:", window, mode.hub()->selection(1).size(),
-                int(rates.size()));
-    for (int fps : rates)
-        std::printf(" %d", fps);
-    std::printf("\n%.2f chart repaints per frame shown", frames > 0 ? double(counter.paints) / frames : 0.0);
-    std::printf("\nmedian %d frames per second (need at least 30); longest GUI-thread stall %lld ms\n",
-                median, static_cast<long long>(worstGapMs));
-    std::printf("slowest GUI-thread handler %lld ms (limit 50): event type %s\n",
+    std::printf("window %d samples (shown: %d), minimum of %d interleaved runs each (play %d ms, floor %d frames)\n",
+                window, mode.hub()->selection(1).size(), runs, kPlayRunMs, kFloorFrames);
+    std::printf("  play %.1f frames/s; %.2f chart repaints per view update\n", 1000.0 / r.measuredMs,
+                shown > shownBefore ? double(counter.paints - paintsBefore) / (shown - shownBefore) : 0.0);
+    std::printf("  slowest GUI-thread handler during play %lld ms: event type %s\n",
                 static_cast<long long>(app.slowestMs), qPrintable(app.slowest));
-    // The stall also counts time the GUI thread waited for a core on a busy machine;
-    // the handler time is what the program itself spends.
-    return median >= 30 && app.slowestMs <= 50 ? 0 : 1;
+    return printRatio("time per frame, play vs direct:", r, kLimit) ? 0 : 1;
 }

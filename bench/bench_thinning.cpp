@@ -1,5 +1,7 @@
 // Times min/max thinning of a 10 M-point series to 1920 pixels against one read
 // pass over the same series.
+//   bench_thinning [runs]
+#include "BenchArguments.h"
 #include "BenchTiming.h"
 #include "SeriesThinning.h"
 
@@ -9,11 +11,13 @@
 namespace {
 constexpr int kPoints = 10'000'000;
 constexpr int kPixels = 1920;
-constexpr int kRuns = 15;
+constexpr double kLimit = 2.0;
 }
 
-int main()
+int main(int argc, char **argv)
 {
+    const BenchArguments args(argc, argv, "[runs]\n  min/max thinning of 10 M points to 1920 px against one read pass\n", 1);
+    const int runs = args.number(0, 9, kMinimumRuns);
     QVector<QPointF> series(kPoints);
     for (int i = 0; i < kPoints; ++i)
         series[i] = QPointF(i, std::sin(i * 1e-3) + 1e-3 * (i % 17));
@@ -25,10 +29,8 @@ int main()
             sum += p.x() + p.y();
         sink = sum;
     };
-    const auto [readMs, thinMs] =
-        pairedMedianMs(kRuns, readPass, [&] { size = SeriesThinning::thin(series, kPixels).size(); });
-    std::printf("thinning %d points to %d px (%d points)\n", kPoints, kPixels, size);
-    std::printf("  one read pass:   %8.2f ms\n", readMs);
-    std::printf("  SeriesThinning:  %8.2f ms  (%.2fx the read pass; limit 2x)\n", thinMs, thinMs / readMs);
-    return thinMs <= 2.0 * readMs ? 0 : 1;
+    const BenchRatio r = interleavedMinimumMs(runs, readPass, [&] { size = SeriesThinning::thin(series, kPixels).size(); });
+    std::printf("thinning %d points to %d px (%d points), minimum of %d interleaved runs each\n", kPoints, kPixels, size,
+                runs);
+    return printRatio("SeriesThinning vs one read pass:", r, kLimit) ? 0 : 1;
 }
