@@ -13,7 +13,7 @@
 
 namespace {
 const char kUsage[] =
-    "usage: tarnwick-cli COMMAND ...\n"
+    "usage: tarnwick-cli COMMAND ...   (tarnwick-cli --help shows this)\n"
     "  info FILE [--json]                      format, layers, rates, header tags, peak and RMS\n"
     "  convert IN OUT [--single|--double]      rewrite in the format of OUT's extension\n"
     "  series FILE --kind i|q|power|spectrum|iq [--layer K] [--start N] [--length L] [--avg A]\n"
@@ -35,9 +35,11 @@ int main(int argc, char **argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Tarnwick Studio"));
     QStringList args = app->arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
-        std::fputs(kUsage, args.isEmpty() ? stderr : stdout);
-        return args.isEmpty() ? 2 : 0;
+    // --help anywhere, also behind a command, shows the usage and does nothing else.
+    const bool isHelp = args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+    if (args.isEmpty() || isHelp) {
+        std::fputs(kUsage, isHelp ? stdout : stderr);
+        return isHelp ? 0 : 2;
     }
     const QString command = args.takeFirst();
     if (command == QLatin1String("info"))

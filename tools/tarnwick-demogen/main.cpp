@@ -1,6 +1,7 @@
 // Writes the built-in demo recordings into the folder given as the only argument.
 #include "DemoSignals.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
@@ -8,12 +9,18 @@
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: tarnwick-demogen FOLDER\n");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Writes the built-in demo recordings into FOLDER."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FOLDER"), QStringLiteral("where the recordings go; created if missing"));
+    // Unknown options and --help end the program here, before anything is written.
+    parser.process(app);
+    const QStringList folders = parser.positionalArguments();
+    if (folders.size() != 1) {
+        std::fprintf(stderr, "tarnwick-demogen: error: give one FOLDER (see tarnwick-demogen --help)\n");
         return 2;
     }
-    const QString folder = QDir(args.at(1)).absolutePath();
+    const QString folder = QDir(folders.first()).absolutePath();
     for (int n = 0; n < DemoSignals::Count; ++n) {
         if (!DemoSignals::write(n, folder)) {
             std::fprintf(stderr, "tarnwick-demogen: cannot write %s into %s\n", qPrintable(DemoSignals::fileName(n)),
