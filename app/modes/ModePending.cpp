@@ -29,6 +29,23 @@ QString ModePending::measurementKey() const
     return mode() == ParamSignal::ModeDM ? QStringLiteral("Measurement") : QStringLiteral("Mode");
 }
 
+QString ModePending::defaultMeasurement(int mode)
+{
+    switch (mode) {
+    case ParamSignal::ModeDM: return QStringLiteral("QPSK");
+    case ParamSignal::Mode5G: return QStringLiteral("Downlink");
+    case ParamSignal::ModeACLR: return QStringLiteral("CUSTOM");
+    default: return QString();
+    }
+}
+
+QString ModePending::defaultProfileText() const
+{
+    const QString measurement = defaultMeasurement(mode());
+    const QString own = ModeAnalysis::defaultProfileText();
+    return measurement.isEmpty() ? own : own + QStringLiteral("{%1:%2}").arg(measurementKey(), measurement);
+}
+
 QString ModePending::profileText()
 {
     const QString own = ModeAnalysis::profileText();

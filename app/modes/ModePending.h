@@ -19,6 +19,10 @@ public:
     QString profileText() override;
     bool restoreProfile(const QString &text) override;
     QString measurementKey() const;
+    // The measurement a mode takes when a profile names none (empty for LTE).
+    static QString defaultMeasurement(int mode);
+    // The built-in profile carries the default measurement, so that a reset sets it.
+    QString defaultProfileText() const override;
     QString measurement() const { return m_measurement; }
     GuiParserPending *pendingPanel() const;
 

@@ -1,5 +1,6 @@
 #include "ProfileRestorePlan.h"
 
+#include "ModePending.h"
 #include "ParamSignal.h"
 #include "ProfileStore.h"
 
@@ -10,9 +11,9 @@ const QString ProfileRestorePlan::kClassVecAnalysis = QStringLiteral("ModeVecAna
 const QString ProfileRestorePlan::kClass4G = QStringLiteral("Mode4G");
 const QString ProfileRestorePlan::kClass5G = QStringLiteral("Mode5G");
 const QString ProfileRestorePlan::kClassACLR = QStringLiteral("ModeACLR");
-const QString ProfileRestorePlan::kDefaultModulation = QStringLiteral("QPSK");
-const QString ProfileRestorePlan::kDefaultACLRMode = QStringLiteral("CUSTOM");
-const QString ProfileRestorePlan::kDefault5GMode = QStringLiteral("Downlink");
+const QString ProfileRestorePlan::kDefaultModulation = ModePending::defaultMeasurement(ParamSignal::ModeDM);
+const QString ProfileRestorePlan::kDefaultACLRMode = ModePending::defaultMeasurement(ParamSignal::ModeACLR);
+const QString ProfileRestorePlan::kDefault5GMode = ModePending::defaultMeasurement(ParamSignal::Mode5G);
 
 QString ProfileRestorePlan::itemValue(const QString &modeText, const QString &key)
 {

@@ -360,6 +360,9 @@ void tst_MainWindow::defaultInTheMenuRestoresTheBuiltInProfile()
     QCOMPARE(va->hub()->profile(), QStringLiteral("keep.owv"));
     QTRY_COMPARE(va->calculate()->carrierFreq(), 900e6);
     QCOMPARE(va->calculate()->sampleRate(), 2e6);
+    // The measurements go back to their defaults too.
+    QCOMPARE(window.modeACLR()->findChild<QLabel *>(QStringLiteral("lblMeasurement"))->text(),
+             QStringLiteral("Measurement: CUSTOM"));
     QVERIFY(window.findChildren<QMessageBox *>().isEmpty());
 }
 
