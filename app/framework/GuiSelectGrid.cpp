@@ -49,7 +49,9 @@ QString GuiSelectGrid::sizeText(int rows, int columns) const
             .arg(PluralRule::russian(columns, QStringLiteral("столбец"), QStringLiteral("столбца"),
                                      QStringLiteral("столбцов")));
     }
-    return tr("%1 rows \u00D7 %2 columns").arg(rows).arg(columns);
+    const QString rowsText = rows == 1 ? tr("1 row") : tr("%1 rows").arg(rows);
+    const QString columnsText = columns == 1 ? tr("1 column") : tr("%1 columns").arg(columns);
+    return rowsText + QStringLiteral(" \u00D7 ") + columnsText;
 }
 
 void GuiSelectGrid::setGrid(int rows, int columns)

@@ -65,6 +65,8 @@ ModeAnalysis::ModeAnalysis(int mode, QWidget *parent)
     m_selectionBar = new SelectionBarView(this);
     m_control = new RebornControllerGraphic(this);
     m_control->unlockPlay(false);
+    // No instrument reaches the modes yet: reading from one is not offered.
+    m_control->hideButtRead();
     m_busyRetry.setSingleShot(true);
     connect(&m_busyRetry, &QTimer::timeout, this,
             [this] { analyseWindow(m_requestedWindow.first, m_requestedWindow.second); });
@@ -164,7 +166,6 @@ void ModeAnalysis::changeEvent(QEvent *event)
 void ModeAnalysis::connectParts()
 {
     connect(&m_hub, &ManagerSignal::sendUpdateProfile, this, &ModeAnalysis::updateNameProfile);
-    connect(&m_hub, &ManagerSignal::sendRunSignal, this, &ModeAnalysis::slotUseFastGraphic);
     connect(&m_hub, &ManagerSignal::sendNewLayer, this, &ModeAnalysis::slotChangeLayers);
     connect(&m_hub, &ManagerSignal::sendNewSelected, this, &ModeAnalysis::onNewSelected);
     // The engine delivers from its own thread.
@@ -191,6 +192,11 @@ void ModeAnalysis::connectParts()
     connect(&m_selection, &SelectionSignal::selected, &m_pacer, &SimpleEngine::runNextCadre);
     connect(&m_selection, &SelectionSignal::signalRun, m_control, &RebornControllerGraphic::showFPS);
     connect(&m_selection, &SelectionSignal::signalStop, m_control, &RebornControllerGraphic::hideFPS);
+    connect(&m_selection, &SelectionSignal::signalRun, m_control, [this] { m_control->setPlaying(true); });
+    connect(&m_selection, &SelectionSignal::signalStop, m_control, [this] { m_control->setPlaying(false); });
+    connect(m_control, &RebornControllerGraphic::pausePlay, this, &ModeAnalysis::slotPausePlay);
+    connect(m_control, &RebornControllerGraphic::hideGuiSignal, this, &ModeAnalysis::slotHideGuiSignal);
+    connect(m_control, &RebornControllerGraphic::hideMenu, this, &ModeAnalysis::slotHideMenu);
     connect(m_control, &RebornControllerGraphic::decreaseFPS, &m_pacer, &SimpleEngine::decreaseFPS);
     connect(m_control, &RebornControllerGraphic::increaseFPS, &m_pacer, &SimpleEngine::increaseFPS);
     connect(&m_pacer, &SimpleEngine::changeFPS, m_control, &RebornControllerGraphic::setFPS);
@@ -204,9 +210,9 @@ void ModeAnalysis::connectParts()
     });
     connect(m_selectionBar, &SelectionBarView::startRequested, this, &ModeAnalysis::slotStartRequested);
     connect(m_control, &RebornControllerGraphic::requestChangeLayer, this, &ModeAnalysis::slotRequestChangeLayer);
-    // Space plays and stops, F10 analyses one window, as on the run bar.
+    // Space plays and pauses, F10 analyses one window, as on the run bar.
     auto *playShortcut = new QShortcut(QKeySequence(Qt::Key_Space), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(playShortcut, &QShortcut::activated, this, [this] { m_selection.isRunning() ? stopRun() : run(); });
+    connect(playShortcut, &QShortcut::activated, this, [this] { m_selection.isRunning() ? slotPausePlay(true) : run(); });
     auto *stepShortcut = new QShortcut(QKeySequence(Qt::Key_F10), this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(stepShortcut, &QShortcut::activated, m_control, &RebornControllerGraphic::runSingle);
 }
@@ -297,6 +303,9 @@ void ModeAnalysis::analyseWindow(int start, int length)
             m_busyRetry.start(kBusyRetryMs);
         return;
     }
+    // The hub's size first: the views must hear of a new size before the frame of that size arrives.
+    if (length != m_hub.sizeSelection())
+        m_hub.slotChangeSizeSelection(length, true);
     m_isFramePending = true;
     QMetaObject::invokeMethod(m_engine.get(), [engine = m_engine.get(), start, length] {
         engine->slotParseWindow(start, length);
@@ -526,13 +535,6 @@ void ModeAnalysis::slotOptimize(bool isUse)
     }
 }
 
-void ModeAnalysis::slotUseFastGraphic(bool isUse)
-{
-    // The plots always draw min/max-thinned series, which keep every peak; running
-    // needs nothing simpler than that.
-    Q_UNUSED(isUse)
-}
-
 void ModeAnalysis::setOpacityGraphics(double opacity)
 {
     auto *effect = new QGraphicsOpacityEffect(m_frames);
@@ -548,7 +550,7 @@ void ModeAnalysis::slotHideGuiSignal(bool isHide)
 
 void ModeAnalysis::slotHideMenu(bool isHide)
 {
-    Q_UNUSED(isHide)  // the menu belongs to the main window
+    emit sendHideMenu(isHide);  // the menu belongs to the main window
 }
 
 void ModeAnalysis::slotFormFrames(int l, int h)

@@ -84,6 +84,8 @@ public:
 
 signals:
     void updateNameProfile();
+    // The run bar asks for the plots alone on screen: the menu hides or comes back.
+    void sendHideMenu(bool isHide);
 
 public slots:
     void run();
@@ -91,7 +93,6 @@ public slots:
     void stopRead();
     void autoConnectDevice();
     void slotOptimize(bool isUse);
-    void slotUseFastGraphic(bool isUse);
     void setOpacityGraphics(double opacity);
     void slotHideGuiSignal(bool isHide);
     void slotHideMenu(bool isHide);

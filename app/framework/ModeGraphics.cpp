@@ -15,6 +15,7 @@
 
 namespace {
 constexpr int kFirstLayer = 1;
+constexpr int kSunsetFrames = 10;  // a trace is gone after this many frames
 }
 
 ModeGraphics::ModeGraphics(ManagerSignal *hub, CalculateDate *calculate, SelectionSignal *selection)
@@ -44,6 +45,8 @@ QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
     layout->addWidget(view->graphic());
     QObject::connect(view, &DisplayGraphicSignal::dataShown, m_selection, &SelectionSignal::slotReport);
     connectSettings(host, view);
+    if (host->effect() == GraphicCatalogue::EffectSunset)
+        view->setSunset(kSunsetFrames);
     view->slotRepaint();
     return container;
 }
@@ -61,6 +64,8 @@ DisplayGraphicSignal *ModeGraphics::createView(GraphicCatalogue::Kind kind, Grap
         return new DisplaySpectrogram(m_hub, m_calculate, kFirstLayer, container);
     auto *spectrum = new DisplaySpectrum(m_hub, m_calculate, kFirstLayer, container);
     QObject::connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplaySpectrum::slotSetAverageSpectrum);
+    QObject::connect(spectrum, &DisplaySpectrum::sendMaxAverage, host, &GraphicSignal::signalMaxAverage);
+    spectrum->slotFormAVG();
     return spectrum;
 }
 
@@ -68,11 +73,7 @@ void ModeGraphics::connectSettings(GraphicSignal *host, DisplayGraphicSignal *vi
 {
     QObject::connect(host, &GraphicSignal::signalSendMin, view, &DisplayGraphicSignal::setMinOy);
     QObject::connect(host, &GraphicSignal::signalSendMax, view, &DisplayGraphicSignal::setMaxOy);
-    QObject::connect(host, &GraphicSignal::signalSetColor, view, [view](const QColor &colour) {
-        QPen pen = view->lineSeries()->pen();
-        pen.setColor(colour);
-        view->lineSeries()->setPen(pen);
-    });
+    QObject::connect(host, &GraphicSignal::signalSetColor, view, &DisplayGraphicSignal::setTraceColour);
     QObject::connect(host, &GraphicSignal::signalSendAutoMin, view, [view](bool isAuto) {
         view->autoLimit()->setAutoMin(isAuto);
         view->slotRepaint();

@@ -26,6 +26,10 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     m_lblFps->setObjectName(QStringLiteral("lblFPS"));
     m_lblFps->setMinimumWidth(m_lblFps->fontMetrics().horizontalAdvance(QStringLiteral("9999 FPS")));
     m_lblFps->setAlignment(Qt::AlignCenter);
+    // The rate appears only while playing; the buttons beside it stay where they are.
+    QSizePolicy fpsPolicy = m_lblFps->sizePolicy();
+    fpsPolicy.setRetainSizeWhenHidden(true);
+    m_lblFps->setSizePolicy(fpsPolicy);
     m_butFaster = addButton(QStringLiteral("butIncreaseFPS"), QStringLiteral("+"));
     m_butLess = addButton(QStringLiteral("butDecreaseSamples"), QStringLiteral("\u25C0"));
     m_spinSamples = new QSpinBox(this);
@@ -36,6 +40,8 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     m_lblUnit = new QLabel(this);
     m_butMore = addButton(QStringLiteral("butIncreaseSamples"), QStringLiteral("\u25B6"));
     m_butGrid = addButton(QStringLiteral("butGrid"), QStringLiteral("\u25A6"));
+    m_butPlotsOnly = addButton(QStringLiteral("butPlotsOnly"), QStringLiteral("\u2922"));
+    m_butPlotsOnly->setCheckable(true);
     m_selectGrid = new GuiSelectGrid;
     m_comboLayer = new QComboBox(this);
     m_comboLayer->setObjectName(QStringLiteral("comboLayer"));
@@ -55,8 +61,18 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
     for (QWidget *w : std::initializer_list<QWidget *>{m_butLess, m_spinSamples, m_lblUnit, m_butMore, m_butGrid, m_comboLayer})
         layout->addWidget(w);
     layout->addStretch();
+    layout->addWidget(m_butPlotsOnly);
 
-    connect(m_butRun, &QToolButton::clicked, this, &RebornControllerGraphic::runCont);
+    connect(m_butRun, &QToolButton::clicked, this, [this] {
+        if (m_isPlaying)
+            emit pausePlay(true);
+        else
+            emit runCont();
+    });
+    connect(m_butPlotsOnly, &QToolButton::toggled, this, [this](bool isPlotsOnly) {
+        emit hideGuiSignal(isPlotsOnly);
+        emit hideMenu(isPlotsOnly);
+    });
     connect(m_butSingle, &QToolButton::clicked, this, &RebornControllerGraphic::runSingle);
     connect(m_butRead, &QToolButton::clicked, this, [this] {
         m_isReading = true;
@@ -89,14 +105,16 @@ RebornControllerGraphic::RebornControllerGraphic(QWidget *parent) : QWidget(pare
 void RebornControllerGraphic::retranslate()
 {
     const QPair<QWidget *, QString> tips[] = {
-        {m_butRun, tr("Play continuously")},          {m_butSingle, tr("Analyse one window")},
+        {m_butSingle, tr("Analyse one window")},
         {m_butRead, tr("Read from the instrument")},  {m_butStop, tr("Stop")},
         {m_butSlower, tr("Fewer frames per second")}, {m_butFaster, tr("More frames per second")},
         {m_butLess, tr("Shorter window")},            {m_butMore, tr("Longer window")},
-        {m_spinSamples, tr("Window length")},         {m_comboLayer, tr("Layer")}};
+        {m_spinSamples, tr("Window length")},         {m_comboLayer, tr("Layer")},
+        {m_butPlotsOnly, tr("Plots only: hide the control panel and the menu")}};
     for (const auto &tip : tips)
         tip.first->setToolTip(tip.second);
     setGrig(m_selectGrid->rows(), m_selectGrid->columns(), false);  // the grid button's tip
+    updatePlayButton();
     updateUnitWord();
     setLayerCount(m_layerCount);
 }
@@ -225,6 +243,18 @@ void RebornControllerGraphic::unlockPlay(bool isUnlock)
 {
     for (QToolButton *button : {m_butRun, m_butSingle})
         button->setEnabled(isUnlock);
+}
+
+void RebornControllerGraphic::setPlaying(bool isPlaying)
+{
+    m_isPlaying = isPlaying;
+    updatePlayButton();
+}
+
+void RebornControllerGraphic::updatePlayButton()
+{
+    m_butRun->setText(m_isPlaying ? QStringLiteral("\u275A\u275A") : QStringLiteral("\u25B6"));
+    m_butRun->setToolTip(m_isPlaying ? tr("Pause") : tr("Play continuously"));
 }
 
 void RebornControllerGraphic::showButtRead()

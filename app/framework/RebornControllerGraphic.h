@@ -44,6 +44,8 @@ signals:
     void deacreaseSamples();
     void increaseSamples();
     void requestChangeLayer();
+    // The play button was pressed while playing.
+    void pausePlay(bool isPause);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -59,6 +61,8 @@ public slots:
     void unlockPlay(bool isUnlock);
     void showButtRead();
     void hideButtRead();
+    // While playing, the play button offers a pause.
+    void setPlaying(bool isPlaying);
     // Takes the grid size from a grid text: its distribution's rows and widest row.
     void setGrid(QString text);
     // Offers the layers of a recording; hidden for a single layer.
@@ -68,6 +72,7 @@ private:
     QToolButton *addButton(const QString &name, const QString &text);
     void retranslate();
     void updateUnitWord();
+    void updatePlayButton();
 
     QToolButton *m_butRun;
     QToolButton *m_butSingle;
@@ -83,8 +88,10 @@ private:
     QComboBox *m_comboLayer;
     QToolButton *m_butLess;
     QToolButton *m_butMore;
+    QToolButton *m_butPlotsOnly;
     int m_layerCount = 1;
     Unit m_unit = Points;
     bool m_isRussian = false;
     bool m_isReading = false;
+    bool m_isPlaying = false;
 };

@@ -85,6 +85,7 @@ void MainWindow::createModes()
     for (ModeAnalysis *mode : modes()) {
         mode->hide();
         connect(mode, &ModeAnalysis::updateNameProfile, this, &MainWindow::slotUpdateProfile);
+        connect(mode, &ModeAnalysis::sendHideMenu, m_menu, [this](bool isHide) { m_menu->setVisible(!isHide); });
     }
     // A mode that analyses the vector-analysis signal follows each new recording there.
     connect(m_va->hub(), &ManagerSignal::sendNewSourceSignal, this, [this] {

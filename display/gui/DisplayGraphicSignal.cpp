@@ -4,6 +4,7 @@
 
 #include "CalculateDate.h"
 #include "Graphic.h"
+#include "GraphicSunset.h"
 #include "LineVerticalZoom.h"
 #include "ManagerSignal.h"
 #include "MarkersInfo.h"
@@ -103,6 +104,9 @@ void DisplayGraphicSignal::connectSignals()
 
 DisplayGraphicSignal::~DisplayGraphicSignal()
 {
+    if (m_sunset)
+        m_sunset->stopThread();
+    m_sunset.reset();
     if (m_worker)
         m_worker->stopThread();
     m_worker.reset();
@@ -212,6 +216,31 @@ void DisplayGraphicSignal::slotRepaint()
 {
     if (m_worker)
         m_worker->requestRepaint();
+    if (m_sunset)
+        m_sunset->requestRepaint();
+}
+
+void DisplayGraphicSignal::setSunset(int frames)
+{
+    if (m_sunset || !m_worker)
+        return;
+    m_sunset = std::make_unique<GraphicSunset>(m_calculate, m_worker->kind(), frames, m_worker->signalIndex());
+    m_sunset->setView(m_graphic);
+    m_sunset->setColor(m_series->pen().color());
+    // The faded traces lie under the chart's own, current one.
+    connect(m_sunset.get(), &InterfaceDisplayData::sendPixmap, this, [this](const QImage &image) {
+        m_graphic->setImage(image);
+    });
+    pushGeometry();
+}
+
+void DisplayGraphicSignal::setTraceColour(const QColor &colour)
+{
+    QPen pen = m_series->pen();
+    pen.setColor(colour);
+    m_series->setPen(pen);
+    if (m_sunset)
+        m_sunset->setColor(colour);
 }
 
 void DisplayGraphicSignal::slotNewSelected()
@@ -323,6 +352,8 @@ bool DisplayGraphicSignal::pushGeometry()
     geometry.y0 = m_axisY->min();
     geometry.y1 = m_axisY->max();
     m_worker->setPlotGeometry(geometry);
+    if (m_sunset)
+        m_sunset->setPlotGeometry(geometry);
     return isResized;
 }
 

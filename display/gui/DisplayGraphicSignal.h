@@ -16,6 +16,7 @@ QT_CHARTS_USE_NAMESPACE
 
 class CalculateDate;
 class Graphic;
+class GraphicSunset;
 class ManagerSignal;
 class QLabel;
 class LineVerticalZoom;
@@ -61,6 +62,12 @@ public:
 
     // The selection readout: "Start - ", "Width - ", "Stop - ".
     QStringList readoutTexts() const;
+    // The sunset effect: earlier traces stay behind the current one and fade out
+    // over `frames` frames.
+    void setSunset(int frames);
+    GraphicSunset *sunset() const { return m_sunset.get(); }
+    // The trace colour, for the effect's traces too.
+    void setTraceColour(const QColor &colour);
 
 signals:
     void sendMinOy(double value);
@@ -136,4 +143,5 @@ private:
     bool m_isOverload = false;
     QSize m_lastPlotSize;
     std::unique_ptr<InterfaceGraphicData> m_worker;
+    std::unique_ptr<GraphicSunset> m_sunset;  // the effect's renderer, when chosen
 };

@@ -26,6 +26,7 @@ const char *const kColours[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "Yellow"
                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "White"),
                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Orange")};
 const char *const kEffects[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "No effect"),
+                                QT_TRANSLATE_NOOP("FrameSettingsPanel", "Sunset"),
                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Spectrogram")};
 const char *const kFormats[] = {QT_TRANSLATE_NOOP("FrameSettingsPanel", "Decimal"),
                                 QT_TRANSLATE_NOOP("FrameSettingsPanel", "Hexadecimal"),
@@ -58,6 +59,8 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     m_format->setObjectName(QStringLiteral("comboFormat"));
     m_min->setObjectName(QStringLiteral("spinMinimum"));
     m_max->setObjectName(QStringLiteral("spinMaximum"));
+    m_average->setObjectName(QStringLiteral("spinAverage"));
+    m_layer->setObjectName(QStringLiteral("spinLayer"));
     // The captions of the choices change with the language: the boxes follow their width.
     for (QComboBox *combo : {m_colour, m_effect, m_format})
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -65,7 +68,7 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
                                 QStringLiteral("#40c040"), QStringLiteral("#f0f0f0"), QStringLiteral("#ff9020")};
     for (int i = 0; i < qtColours.size(); ++i)
         m_colour->addItem(QString(), qtColours.at(i));
-    // The spectrogram is the effect the views offer; the spectrum draws it.
+    // Sunset fades earlier traces out in every plot; the spectrum also draws as a spectrogram.
     for (const char *effect : kEffects)
         m_effect->addItem(QString(), QString::fromLatin1(effect));
     m_average->setRange(1, kMaxAverage);
@@ -107,6 +110,7 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
         emit m_graphic->signalSetAverage(value);
         emit m_graphic->signalSendAverSpectrum(value);
     });
+    connect(m_graphic, &GraphicSignal::signalMaxAverage, m_average, &QSpinBox::setMaximum);
     connect(m_min, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &FrameSettingsPanel::sendLimits);
     connect(m_max, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &FrameSettingsPanel::sendLimits);
     connect(m_graphic, &GraphicSignal::limitsShown, this, &FrameSettingsPanel::showLimits);

@@ -34,6 +34,8 @@ signals:
     void signalSetEffect(QString effect);
     void signalSetAverage(int average);
     void signalSendAverSpectrum(int average);
+    // The largest averaging count the graphic can use now.
+    void signalMaxAverage(int maximum);
     void signalSetFormat(QString format);
     void signalSendMin(double value);
     void signalSendMax(double value);

@@ -51,6 +51,9 @@ void tst_RunControl::unitWordsFollowTheLanguage()
     grid.setRussian(true);
     QCOMPARE(grid.sizeText(2, 1), QStringLiteral("2 строки \u00D7 1 столбец"));
     QCOMPARE(grid.sizeText(1, 3), QStringLiteral("1 строка \u00D7 3 столбца"));
+    grid.setRussian(false);
+    QCOMPARE(grid.sizeText(2, 1), QStringLiteral("2 rows \u00D7 1 column"));
+    QCOMPARE(grid.sizeText(1, 3), QStringLiteral("1 row \u00D7 3 columns"));
 }
 
 void tst_RunControl::windowLengthIsSentAndBounded()

@@ -1,4 +1,7 @@
 #include "DisplayGraphicSignal.h"
+#include "FrameGraphicSignal.h"
+#include "GraphicSunset.h"
+#include "LayoutFrames.h"
 #include "Graphic.h"
 #include "GuiParserSignal.h"
 #include "GuiSourceSetting.h"
@@ -15,6 +18,9 @@
 #include "TestEnvironment.h"
 
 #include <QComboBox>
+#include <QMenu>
+#include <QScrollArea>
+#include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
 #include <functional>
@@ -59,6 +65,10 @@ private slots:
     void selectionBarShowsAndMovesTheWindow();
     void playStepsByTheIncreaseStepAndWraps_data() { modes(); }
     void playStepsByTheIncreaseStepAndWraps();
+    void playButtonPausesWhilePlaying();
+    void runBarOffersOnlyWhatWorks();
+    void frameSettingsOfferSunsetAndTheAveragingLimit();
+    void changingTheGraphicWarnsOfNothing();
 
 private:
     void modes();
@@ -177,6 +187,135 @@ void tst_ModeRunBar::playStepsByTheIncreaseStepAndWraps()
     QVERIFY(view);
     const int last = mode->hub()->selection(1).startIndex;
     QTRY_COMPARE(view->readoutTexts().value(0), QStringLiteral("Start - %1").arg(last));
+}
+
+void tst_ModeRunBar::playButtonPausesWhilePlaying()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1000, 700);
+    mode.show();
+    QVERIFY(open(mode, writeRamp(m_env, QStringLiteral("pause.owv"), 30000)));
+    QToolButton *play = runBarButton(mode, "butRunCont");
+    QCOMPARE(play->toolTip(), QStringLiteral("Play continuously"));
+    play->click();
+    QVERIFY(mode.hub()->isRun());
+    QCOMPARE(play->text(), QStringLiteral("\u275A\u275A"));
+    QCOMPARE(play->toolTip(), QStringLiteral("Pause"));
+    QTest::qWait(200);
+    play->click();
+    QVERIFY(!mode.hub()->isRun());
+    QCOMPARE(play->text(), QStringLiteral("\u25B6"));
+    // Play goes on from where it paused.
+    QTest::qWait(100);
+    const int paused = mode.hub()->selection(1).startIndex;
+    QSignalSpy frames(mode.hub(), &ManagerSignal::sendNewSelected);
+    play->click();
+    QVERIFY(frames.wait(5000));
+    QCOMPARE(mode.hub()->selection(1).startIndex, paused + 500 > 28000 ? 0 : paused + 500);
+    runBarButton(mode, "butStop")->click();
+}
+
+void tst_ModeRunBar::runBarOffersOnlyWhatWorks()
+{
+    ModeDM mode;
+    mode.resize(1200, 700);
+    mode.show();
+    RebornControllerGraphic *bar = mode.control();
+    // Nothing reads from an instrument yet.
+    QVERIFY(!runBarButton(mode, "butRunRead")->isVisible());
+    for (QToolButton *button : bar->findChildren<QToolButton *>())
+        QVERIFY2(!button->toolTip().isEmpty(), qPrintable(button->objectName()));
+    // The rate appears while playing without moving the buttons beside it.
+    QToolButton *faster = runBarButton(mode, "butIncreaseFPS");
+    const int x = faster->x();
+    bar->showFPS();
+    bar->setFPS(25);
+    QTest::qWait(10);
+    QCOMPARE(faster->x(), x);
+    // Plots only: the panel goes and the main window is asked to hide its menu.
+    QSignalSpy menu(&mode, &ModeAnalysis::sendHideMenu);
+    QWidget *panelColumn = mode.findChild<QScrollArea *>();
+    QVERIFY(panelColumn && panelColumn->isVisible());
+    runBarButton(mode, "butPlotsOnly")->click();
+    QVERIFY(!panelColumn->isVisible());
+    QCOMPARE(menu.last().first().toBool(), true);
+    runBarButton(mode, "butPlotsOnly")->click();
+    QVERIFY(panelColumn->isVisible());
+    QCOMPARE(menu.last().first().toBool(), false);
+}
+
+void tst_ModeRunBar::frameSettingsOfferSunsetAndTheAveragingLimit()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1000, 700);
+    mode.show();
+    QVERIFY(mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(1) Spectrum(1,1)}")));
+    QVERIFY(open(mode, writeRamp(m_env, QStringLiteral("sunset.owv"), 30000)));
+    FrameGraphicSignal *frame = mode.frames()->frames().first();
+    // Averaging cuts the window into segments of at least 16 samples: 2000 / 16.
+    auto *average = frame->findChild<QSpinBox *>(QStringLiteral("spinAverage"));
+    QVERIFY(average);
+    QTRY_COMPARE(average->maximum(), 125);
+    mode.control()->setSamples(4000);
+    emit mode.control()->signalSendSamples(4000);
+    QTRY_COMPARE(average->maximum(), 250);
+    auto *effect = frame->findChild<QComboBox *>(QStringLiteral("comboEffect"));
+    QVERIFY(effect);
+    const int sunset = effect->findData(QStringLiteral("Sunset"));
+    QVERIFY(sunset >= 0);
+    QCOMPARE(effect->itemText(sunset), QStringLiteral("Sunset"));
+    emit effect->activated(sunset);
+    auto *view = frame->graphic()->findChild<DisplayGraphicSignal *>();
+    QVERIFY(view && view->sunset());
+    QCOMPARE(mode.frames()->gridText(), QStringLiteral("{GRID:Distribution(1) Spectrum(1,1) }"));
+    // The fading traces are drawn under the plot.
+    QTRY_VERIFY_WITH_TIMEOUT(!view->graphic()->image().isNull(), 5000);
+}
+
+namespace {
+QStringList g_warnings;
+void keepWarnings(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    // The headless test platform's own notes are no fault of the program.
+    if (type != QtDebugMsg && type != QtInfoMsg && !text.startsWith(QLatin1String("This plugin does not support")))
+        g_warnings.append(text);
+}
+}  // namespace
+
+void tst_ModeRunBar::changingTheGraphicWarnsOfNothing()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1000, 700);
+    mode.show();
+    QVERIFY(open(mode, writeRamp(m_env, QStringLiteral("change.owv"), 30000)));
+    FrameGraphicSignal *frame = mode.frames()->frames().first();
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarnings);
+    QToolButton *menuButton = nullptr;
+    for (QToolButton *button : frame->findChildren<QToolButton *>()) {
+        if (button->menu())
+            menuButton = button;
+    }
+    QVERIFY(menuButton);
+    for (const char *caption : {"I Time", "Power", "File Information", "Spectrum"}) {
+        // Choose the graphic in the frame menu while it is open, as a user does.
+        QTimer::singleShot(50, [caption] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QMenu *change = menu->actions().first()->menu();
+            for (QAction *action : change->actions()) {
+                if (action->text() == QLatin1String(caption))
+                    action->trigger();
+            }
+            if (QApplication::activePopupWidget())
+                QApplication::activePopupWidget()->close();
+        });
+        menuButton->click();
+        QTest::qWait(50);
+        QCOMPARE(frame->graphic()->name(), QString(QLatin1String(caption)).toLower());
+    }
+    qInstallMessageHandler(previous);
+    QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(tst_ModeRunBar)
