@@ -296,6 +296,10 @@
         <translation>Без эффекта</translation>
     </message>
     <message>
+        <source>Sunset</source>
+        <translation>Затухание</translation>
+    </message>
+    <message>
         <source>Spectrogram</source>
         <translation>Спектрограмма</translation>
     </message>
@@ -536,8 +540,20 @@
 <context>
     <name>GuiSelectGrid</name>
     <message>
-        <source>%1 rows × %2 columns</source>
-        <translation>%1 стр. × %2 столб.</translation>
+        <source>1 row</source>
+        <translation>1 строка</translation>
+    </message>
+    <message>
+        <source>%1 rows</source>
+        <translation>%1 строк</translation>
+    </message>
+    <message>
+        <source>1 column</source>
+        <translation>1 столбец</translation>
+    </message>
+    <message>
+        <source>%1 columns</source>
+        <translation>%1 столбцов</translation>
     </message>
 </context>
 <context>
@@ -862,6 +878,14 @@ A workstation for the analysis of IQ recordings.</source>
 </context>
 <context>
     <name>RebornControllerGraphic</name>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Plots only: hide the control panel and the menu</source>
+        <translation>Только графики: скрыть панель управления и меню</translation>
+    </message>
     <message>
         <source>Play continuously</source>
         <translation>Непрерывное воспроизведение</translation>

@@ -199,11 +199,12 @@ void tst_Translation::framesShowRussianCaptionsAndPassEnglishChoices()
     auto *format = frame.findChild<QComboBox *>(QStringLiteral("comboFormat"));
     auto *colour = frame.findChild<QComboBox *>(QStringLiteral("comboColour"));
     QVERIFY(effect && format && colour);
-    QCOMPARE(effect->itemText(1), QStringLiteral("Спектрограмма"));
+    QCOMPARE(effect->itemText(1), QStringLiteral("Затухание"));
+    QCOMPARE(effect->itemText(2), QStringLiteral("Спектрограмма"));
     QCOMPARE(colour->itemText(0), QStringLiteral("Жёлтый"));
     QSignalSpy effects(frame.graphic(), &GraphicSignal::signalSetEffect);
     QSignalSpy formats(frame.graphic(), &GraphicSignal::signalSetFormat);
-    emit effect->activated(1);
+    emit effect->activated(2);
     emit format->activated(2);
     QCOMPARE(effects.count(), 1);
     QCOMPARE(effects.at(0).at(0).toString(), QStringLiteral("Spectrogram"));
