@@ -258,6 +258,8 @@ void tst_dm_core::correctedSignalLandsOnCataloguePoints()
     signal.impairments.phase = 2.1;
     signal.impairments.carrierOffset = 0.003;
     signal.generate();
+    for (Complex &x : signal.iq)
+        x *= 3.0; // any level: the power reading must follow it
     IQVector out;
     QVERIFY(analyse(signal, 1000, &out));
     const int ovs = m_dm.getOversampling();
@@ -277,6 +279,20 @@ void tst_dm_core::correctedSignalLandsOnCataloguePoints()
     const double shownDb = p0QAM16 - 20 * std::log10(m_dm.getCurrStatistic().power);
     // the analysed span holds most of the signal, so its mean power agrees to 0.1 dB
     QVERIFY2(std::abs(shownDb - 10 * std::log10(power)) < 0.1, qPrintable(QString::number(shownDb)));
+
+    // FSK: the frequency levels from −1 to +1 on the I axis
+    DmTestSignal fsk;
+    fsk.modulation = QStringLiteral("4FSK");
+    fsk.symbols = 400;
+    fsk.generate();
+    IQVector levels;
+    QVERIFY(analyse(fsk, 300, &levels));
+    const IQVector fskIdeal = createModulation(Mod4FSK)->modulate(m_dm.getDemodSymbols());
+    double fskWorst = 0.0;
+    for (int k = 0; k < 300; ++k)
+        fskWorst = std::max(fskWorst, std::abs(levels.at(k * m_dm.getOversampling()) - fskIdeal.at(k)));
+    // a clean keyer's levels are flat over the middle of each symbol
+    QVERIFY2(fskWorst < 0.01, qPrintable(QString::number(fskWorst)));
 }
 
 void tst_dm_core::averagingRestarts()
@@ -316,6 +332,7 @@ void tst_dm_core::evmAndMerFollowSnr_data()
     QTest::newRow("8PSK 30 dB") << "8PSK" << 30.0 << 8.0 << 0.25;
     QTest::newRow("QAM16 18 dB") << "QAM16" << 18.0 << 6.0 << 0.22;
     QTest::newRow("QAM16 40 dB") << "QAM16" << 40.0 << 4.0 << 0.35;
+    QTest::newRow("QAM16 25 dB, 4.7 samples per symbol") << "QAM16" << 25.0 << 4.7 << 0.3;
     QTest::newRow("QAM64 24 dB") << "QAM64" << 24.0 << 8.0 << 0.5;
     QTest::newRow("QAM64 35 dB") << "QAM64" << 35.0 << 5.0 << 0.22;
     QTest::newRow("QAM256 30 dB") << "QAM256" << 30.0 << 10.0 << 0.35;
