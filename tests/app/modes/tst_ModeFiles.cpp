@@ -7,6 +7,7 @@
 #include "ParamVectorAnalysis.h"
 #include "TestEnvironment.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QtEndian>
@@ -71,6 +72,7 @@ class tst_ModeFiles : public QObject
     Q_OBJECT
 private slots:
     void aRecordingIsReadByItsOwnNameNotItsFolder();
+    void readSamplesAsFollowsTheFileNotItsFolder();
     void datSamplesAreTheCodeTimesPeakOver32767();
     void damagedFilesNameTheFileAndWhatIsWrong_data();
     void damagedFilesNameTheFileAndWhatIsWrong();
@@ -100,6 +102,28 @@ void tst_ModeFiles::aRecordingIsReadByItsOwnNameNotItsFolder()
     QVERIFY(openThroughThePanel(mode, upper));
     QCOMPARE(mode.hub()->sourceSignal(0).size(), samples.size());
     QVERIFY(std::abs(mode.hub()->sourceSignal(0).samples().at(5).real() - samples.at(5).real()) < 1e-4);
+}
+
+void tst_ModeFiles::readSamplesAsFollowsTheFileNotItsFolder()
+{
+    const QString path = m_env.filePath(QStringLiteral("old.dat.d/rec.owv"));
+    const IQVector samples = ramp(4000);
+    QVERIFY(writeRecording(path, samples));
+    ModeVecAnalysis mode;
+    mode.show();
+    QVERIFY(openThroughThePanel(mode, path));
+    auto *accuracy = mode.panel()->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboAccuracy"));
+    QVERIFY(accuracy);
+    QSignalSpy delivered(mode.hub(), &ManagerSignal::sendNewSourceSignal);
+    accuracy->setFocus();
+    QTest::keyClick(accuracy, Qt::Key_Down);  // "64-bit float (double)"
+    QTRY_COMPARE_WITH_TIMEOUT(delivered.count(), 1, 10000);
+    QVERIFY(mode.hub()->sourceSignal(0).samples() == samples);
+    QTRY_VERIFY(!mode.hub()->isReadFile());
+    QTest::keyClick(accuracy, Qt::Key_Up);  // "16-bit (single)"
+    QTRY_COMPARE_WITH_TIMEOUT(delivered.count(), 2, 10000);
+    // 64-bit floats read as 16-bit pairs: four samples for each one.
+    QCOMPARE(mode.hub()->sourceSignal(0).size(), 4 * samples.size());
 }
 
 void tst_ModeFiles::datSamplesAreTheCodeTimesPeakOver32767()
