@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>64-bit float (double)</source>
-        <translation>64 бит с плавающей точкой (двойная)</translation>
+        <translation>64 бит, плав. точка (двойная)</translation>
     </message>
     <message>
         <source>Sample Rate</source>

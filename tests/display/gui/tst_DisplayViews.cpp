@@ -123,6 +123,26 @@ private slots:
         QCOMPARE(view.readoutTexts(), QStringList({"Start - 10", "Width - 5", "Stop - 14"}));
     }
 
+    void readoutsGiveWayInANarrowPlot()
+    {
+        ManagerSignal hub(ParamSignal::ModeVA);
+        deliver(hub, ramp(100));
+        CalculateDate calculate(&hub);
+        DisplayQTime view(&hub, &calculate);
+        QVERIFY(showAndWait(view));
+        QCOMPARE(view.readoutTexts().size(), 3);
+        // Narrower than the three readouts: the last ones give way instead of running off the chart.
+        view.graphic()->resize(230, 300);
+        QTRY_VERIFY(view.readoutTexts().size() < 3);
+        QVERIFY(!view.readoutTexts().isEmpty());
+        for (const QLabel *label : view.graphic()->findChildren<QLabel *>()) {
+            if (label->isVisible() && label->text().contains(QLatin1String(" - ")))
+                QVERIFY2(label->geometry().right() < view.graphic()->width(), qPrintable(label->text()));
+        }
+        view.graphic()->resize(800, 400);
+        QTRY_COMPARE(view.readoutTexts().size(), 3);
+    }
+
     void overloadLabelFollowsTheFlag()
     {
         ManagerSignal hub(ParamSignal::ModeVA);
