@@ -146,6 +146,14 @@
         <source>Frequency (%1Hz)</source>
         <translation>Частота (%1Гц)</translation>
     </message>
+    <message>
+        <source>Time (frames)</source>
+        <translation>Время (кадры)</translation>
+    </message>
+    <message>
+        <source>Time (%1s)</source>
+        <translation>Время (%1с)</translation>
+    </message>
 </context>
 <context>
     <name>DisplaySpectrum</name>
@@ -598,14 +606,6 @@
 <context>
     <name>IOSignal</name>
     <message>
-        <source>Warning</source>
-        <translation>Предупреждение</translation>
-    </message>
-    <message>
-        <source>The file holds %1 of the %2 samples that its header promises; only those were read.</source>
-        <translation>Файл содержит %1 из %2 отсчётов, указанных в заголовке; прочитаны только они.</translation>
-    </message>
-    <message>
         <source>Layers of different lengths cannot be written to one file.</source>
         <translation>Слои разной длины нельзя записать в один файл.</translation>
     </message>
@@ -616,6 +616,90 @@
     <message>
         <source>Cannot write the file %1.</source>
         <translation>Не удаётся записать файл %1.</translation>
+    </message>
+    <message>
+        <source>%1: cannot be opened (%2).</source>
+        <translation>%1: не удаётся открыть (%2).</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2).</source>
+        <translation>%1: не удаётся прочитать (%2).</translation>
+    </message>
+    <message>
+        <source>no recording found.</source>
+        <translation>запись не найдена.</translation>
+    </message>
+    <message>
+        <source>the file is empty.</source>
+        <translation>файл пуст.</translation>
+    </message>
+    <message>
+        <source>cannot be read (%1).</source>
+        <translation>не удаётся прочитать (%1).</translation>
+    </message>
+    <message>
+        <source>no {WAVEFORM tag: the header is damaged or this is no waveform file.</source>
+        <translation>нет тега {WAVEFORM: заголовок повреждён или это не файл сигнала.</translation>
+    </message>
+    <message>
+        <source>no &quot;#&quot; behind the {WAVEFORM tag: the file ends inside its header.</source>
+        <translation>нет «#» после тега {WAVEFORM: файл обрывается внутри заголовка.</translation>
+    </message>
+    <message>
+        <source>the layer count &quot;%1&quot; is not a whole number of at least 1.</source>
+        <translation>число слоёв «%1» не является целым числом не меньше 1.</translation>
+    </message>
+    <message>
+        <source>the header names %1 layers but the file holds %2 samples.</source>
+        <translation>в заголовке указано слоёв: %1, а в файле отсчётов: %2.</translation>
+    </message>
+    <message>
+        <source>the file ends after %1 of the %2 samples its header announces; the samples present were read.</source>
+        <translation>файл обрывается после %1 из %2 отсчётов, объявленных в заголовке; имеющиеся отсчёты прочитаны.</translation>
+    </message>
+    <message>
+        <source>no whole sample (%1 bytes) behind the header.</source>
+        <translation>после заголовка нет ни одного целого отсчёта (%1 байт).</translation>
+    </message>
+    <message>
+        <source>%1 samples are more than one recording can hold.</source>
+        <translation>%1 отсчётов — больше, чем вмещает одна запись.</translation>
+    </message>
+    <message>
+        <source>the last %1 bytes do not make a whole sample and were left out.</source>
+        <translation>последние %1 байт не составляют целого отсчёта и пропущены.</translation>
+    </message>
+    <message>
+        <source>the .dat header names no layer.</source>
+        <translation>в заголовке .dat не указано ни одного слоя.</translation>
+    </message>
+    <message>
+        <source>the .dat header gives %1 samples per layer.</source>
+        <translation>в заголовке .dat указано %1 отсчётов на слой.</translation>
+    </message>
+    <message>
+        <source>the .dat header&apos;s peak (%1) is not a level.</source>
+        <translation>пиковое значение в заголовке .dat (%1) не является уровнем.</translation>
+    </message>
+    <message>
+        <source>shorter than the %1-byte .dat header.</source>
+        <translation>короче заголовка .dat длиной %1 байт.</translation>
+    </message>
+    <message>
+        <source>no whole sample behind the .dat header.</source>
+        <translation>после заголовка .dat нет ни одного целого отсчёта.</translation>
+    </message>
+    <message>
+        <source>the file holds %1 of the %2 samples its header promises; the read stopped at the end of the data.</source>
+        <translation>в файле %1 из %2 отсчётов, обещанных заголовком; чтение остановлено в конце данных.</translation>
+    </message>
+    <message>
+        <source>no line holds two numbers (I and Q) separated by blanks.</source>
+        <translation>ни в одной строке нет двух чисел (I и Q), разделённых пробелами.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 lines skipped (%3).</source>
+        <translation>пропущено строк: %1 из %2 (%3).</translation>
     </message>
 </context>
 <context>
@@ -806,6 +890,10 @@ A workstation for the analysis of IQ recordings.</source>
         <source>OBW: </source>
         <translation>ЗП: </translation>
     </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
 </context>
 <context>
     <name>ModeAnalysis</name>
@@ -855,6 +943,17 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>digital modulation</source>
         <translation>цифровой модуляции</translation>
+    </message>
+</context>
+<context>
+    <name>ParamSignal</name>
+    <message>
+        <source>%1 &quot;%2&quot; is not a positive rate; %3 is used instead.</source>
+        <translation>%1 «%2» не является положительной частотой; вместо неё используется %3.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a frequency; %3 is used instead.</source>
+        <translation>%1 «%2» не является частотой; вместо неё используется %3.</translation>
     </message>
 </context>
 <context>
@@ -971,6 +1070,21 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>Version %1</source>
         <translation>Версия %1</translation>
+    </message>
+</context>
+<context>
+    <name>TextSampleLines</name>
+    <message>
+        <source>with a zero not written as 0</source>
+        <translation>с нулём, записанным не как 0</translation>
+    </message>
+    <message>
+        <source>not two fields</source>
+        <translation>не из двух полей</translation>
+    </message>
+    <message>
+        <source>with a field that is not a number</source>
+        <translation>с полем, которое не является числом</translation>
     </message>
 </context>
 <context>
