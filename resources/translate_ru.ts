@@ -701,6 +701,18 @@
         <source>%1 of %2 lines skipped (%3).</source>
         <translation>пропущено строк: %1 из %2 (%3).</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Error Read File!</source>
+        <translation>Ошибка чтения файла!</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
 </context>
 <context>
     <name>IQ_Table</name>

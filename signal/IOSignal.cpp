@@ -24,9 +24,10 @@
 namespace {
 const char kOrganisation[] = "Orvane";
 const char kApplication[] = "Tarnwick Studio";
-const QString kErrorTitle = QStringLiteral("Error");
-const QString kErrorReadFile = QStringLiteral("Error Read File!");
-const QString kWarningTitle = QStringLiteral("Warning");
+// Message titles and the read failure's first line, translated where they are shown.
+const char kErrorTitle[] = QT_TRANSLATE_NOOP("IOSignal", "Error");
+const char kErrorReadFile[] = QT_TRANSLATE_NOOP("IOSignal", "Error Read File!");
+const char kWarningTitle[] = QT_TRANSLATE_NOOP("IOSignal", "Warning");
 constexpr int kSingleSampleBytes = 4;   // two 16-bit integers
 constexpr int kDoubleSampleBytes = 16;  // two 64-bit floats
 constexpr int kMaxDatLayers = 255;      // the layer count is one byte
@@ -130,7 +131,7 @@ bool IOSignal::readFile(QString pathFile)
     emit startRead();
     QFile file(resolvePath(pathFile));
     if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
-        emit sendMessage(kErrorTitle, kErrorReadFile + QLatin1Char('\n')
+        emit sendMessage(tr(kErrorTitle), tr(kErrorReadFile) + QLatin1Char('\n')
                                           + tr("%1: cannot be opened (%2).").arg(shownName(file.fileName()),
                                                                                  file.errorString()));
         emit stopLoad();
@@ -138,7 +139,7 @@ bool IOSignal::readFile(QString pathFile)
     }
     const TagScanner scanner = TagScanner::fromFile(file);
     if (scanner.isNull()) {
-        emit sendMessage(kErrorTitle, kErrorReadFile + QLatin1Char('\n')
+        emit sendMessage(tr(kErrorTitle), tr(kErrorReadFile) + QLatin1Char('\n')
                                           + tr("%1: cannot be read (%2).").arg(shownName(file.fileName()),
                                                                                file.errorString()));
         emit stopLoad();
@@ -160,7 +161,7 @@ bool IOSignal::readSignal(QFile &file, bool isSendLoad, bool isSendSignal)
     const QVector<Signal> layers = decode(file, isSendLoad);
     if (layers.isEmpty()) {
         if (!m_progress.isStopped())
-            emit sendMessage(kErrorTitle, kErrorReadFile + QLatin1Char('\n') + m_readName + QStringLiteral(": ")
+            emit sendMessage(tr(kErrorTitle), tr(kErrorReadFile) + QLatin1Char('\n') + m_readName + QStringLiteral(": ")
                                               + (m_readProblem.isEmpty() ? tr("no recording found.") : m_readProblem));
         endRead(false);
         file.close();
@@ -220,7 +221,7 @@ QVector<Signal> IOSignal::fail(const QString &problem)
 
 void IOSignal::warn(const QString &problem)
 {
-    emit sendMessage(kWarningTitle, m_readName + QStringLiteral(": ") + problem);
+    emit sendMessage(tr(kWarningTitle), m_readName + QStringLiteral(": ") + problem);
 }
 
 void IOSignal::endRead(bool isDelivered)
@@ -420,7 +421,7 @@ bool IOSignal::writeFile(QString pathFile, QVector<Signal *> signals_)
     const int length = signals_.first()->size();
     for (const Signal *record : qAsConst(signals_)) {
         if (record->size() != length) {
-            emit sendMessage(kErrorTitle, tr("Layers of different lengths cannot be written to one file."));
+            emit sendMessage(tr(kErrorTitle), tr("Layers of different lengths cannot be written to one file."));
             return false;
         }
     }
@@ -444,7 +445,7 @@ bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
     const bool isDat = kind == SignalFileKind::Dat;
     const bool isNative = SignalFileKind::hasHeaderTags(kind);
     if (isDat && records.size() > kMaxDatLayers) {
-        emit sendMessage(kErrorTitle, tr("A .dat file holds at most %1 layers.").arg(kMaxDatLayers));
+        emit sendMessage(tr(kErrorTitle), tr("A .dat file holds at most %1 layers.").arg(kMaxDatLayers));
         return false;
     }
     const int sampleBytes = !isDat && m_accuracy == AccuracyDouble ? kDoubleSampleBytes : kSingleSampleBytes;
@@ -466,7 +467,7 @@ bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
         isWritten = file.commit();
     }
     if (!isWritten)
-        emit sendMessage(kErrorTitle, tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
+        emit sendMessage(tr(kErrorTitle), tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
     return isWritten;
 }
 
