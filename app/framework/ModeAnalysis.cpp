@@ -605,11 +605,24 @@ void ModeAnalysis::setExternalSource(const Signal &record, const QString &paramT
 
 void ModeAnalysis::slotSetSource(int source)
 {
+    applySource(source, false);
+}
+
+void ModeAnalysis::restoreSource(int source)
+{
+    applySource(source, true);
+}
+
+void ModeAnalysis::applySource(int source, bool isQuiet)
+{
+    // Vector analysis reads its own files only.
+    if (m_mode == ParamSignal::ModeVA)
+        return;
     m_source = source;
     if (GuiSourceSetting *panelSource = m_panel->sourceSetting())
         panelSource->setSource(source);
     if (source == GuiSourceSetting::SourceVectorAnalysis) {
-        analyseExternalSource(false);
+        analyseExternalSource(isQuiet);
         return;
     }
     // Back to the mode's own file, read with the rates of its own header.

@@ -75,6 +75,8 @@ public:
     QString externalParamText() const { return m_externalParamText; }
     // Where the recording comes from (GuiSourceSetting::Source).
     int source() const { return m_source; }
+    // The source named by a profile: the handed-over record may still be on its way.
+    void restoreSource(int source);
     // The hub's source name while it analyses the handed-over record.
     static QString externalSourceName();
 
@@ -119,7 +121,8 @@ public slots:
     void slotConnectionError();
     // The user moved the window on the selection bar.
     void slotStartRequested(int start);
-    // Reads from a file, or analyses the record handed over by vector analysis.
+    // The user chose to read from a file, or to analyse the record handed over by
+    // vector analysis (told plainly when there is none).
     void slotSetSource(int source);
 
 protected:
@@ -176,4 +179,5 @@ private:
 
     // Puts the handed-over record into the hub; quietly waits when there is none yet.
     void analyseExternalSource(bool isQuiet);
+    void applySource(int source, bool isQuiet);
 };

@@ -305,7 +305,7 @@ void MainWindow::openProfile(QString path)
             mode->restoreProfile(text);
     }
     if (plan.sourceIndex() >= 0)
-        modeNumbered(plan.mode())->slotSetSource(plan.sourceIndex());
+        modeNumbered(plan.mode())->restoreSource(plan.sourceIndex());
     m_isVecAnalysisFileRestored = namesExistingFile(store.modeText(m_va->mode()));
 }
 

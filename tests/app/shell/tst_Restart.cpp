@@ -20,7 +20,9 @@
 #include "LayoutFrames.h"
 #include "VerticalMenu.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 
 #include <QPushButton>
 #include <QSettings>
@@ -73,6 +75,7 @@ private slots:
     void largeFileComesBackInsteadOfTheDemo();
     void restoredFileIsDrawnAroundItsCarrier();
     void profileBringsItsFileWithItsOwnRates();
+    void modeAnalysingVectorAnalysisComesBackWithIt();
     void sessionInEachModeComesBack_data();
     void sessionInEachModeComesBack();
 
@@ -213,6 +216,38 @@ void tst_Restart::profileBringsItsFileWithItsOwnRates()
     QCOMPARE(va->hub()->profile(), twoTone);
     QTRY_VERIFY(qAbs(spectrumCentreHz(va) - 100e6) < 1e4);
     QCOMPARE(va->calculate()->sampleRate(), 1e6);
+}
+
+void tst_Restart::modeAnalysingVectorAnalysisComesBackWithIt()
+{
+    const QString path = writeRecording(m_env, QStringLiteral("shared.owv"), QStringLiteral("2 MHz"),
+                                        QStringLiteral("900 MHz"), 30000);
+    {
+        MainWindow window;
+        window.show();
+        window.menu()->setSlideDuration(0);
+        QSignalSpy loaded(window.modeVecAnalysis()->io(), &IOSignal::load);
+        window.modeVecAnalysis()->panel()->openSignal(path);
+        QVERIFY(loaded.wait(kLoadMs));
+        window.menu()->clickMenu(QStringLiteral("ACLR"));
+        window.menu()->clickMenu(QStringLiteral("CUSTOM_ACLR"));
+        QTRY_COMPARE(window.currentMode(), static_cast<ModeAnalysis *>(window.modeACLR()));
+        auto *source = window.modeACLR()->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboSource"));
+        QTest::keyClick(source, Qt::Key_Down);
+        QTRY_COMPARE(window.modeACLR()->hub()->countSourceSignals(), 1);
+    }
+    MainWindow window;
+    window.show();
+    window.openAtStart({});
+    ModeAnalysis *aclr = window.modeACLR();
+    QTRY_COMPARE(window.currentMode(), aclr);
+    QCOMPARE(aclr->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboSource"))->currentText(),
+             QStringLiteral("Vector Analysis"));
+    // The vector-analysis file arrives after the profile is read; the mode follows it, and
+    // nobody is told that there is nothing to analyse.
+    QTRY_COMPARE_WITH_TIMEOUT(aclr->hub()->sourceSignal(0).size(), 30000, kLoadMs);
+    QCOMPARE(aclr->calculate()->carrierFreq(), 900e6);
+    QVERIFY(window.findChildren<QMessageBox *>().isEmpty());
 }
 
 void tst_Restart::sessionInEachModeComesBack_data()
