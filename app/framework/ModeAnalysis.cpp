@@ -498,6 +498,7 @@ void ModeAnalysis::startMode()
 
 void ModeAnalysis::slotChangeLayers()
 {
+    m_control->showLayers(m_hub.currentSignals());
     updateParseCadre();
 }
 
@@ -517,6 +518,8 @@ void ModeAnalysis::slotRequestChangeLayer()
 void ModeAnalysis::slotFormLayers()
 {
     m_control->setLayerCount(m_hub.countSourceSignals());
+    // A new recording is analysed from its first layer on.
+    m_control->showLayers(m_hub.currentSignals());
 }
 
 void ModeAnalysis::slotUpdateNumLayers()

@@ -8,6 +8,7 @@
 #include "DisplaySpectrum.h"
 #include "Graphic.h"
 #include "GraphicSignal.h"
+#include "ManagerSignal.h"
 #include "SelectionSignal.h"
 #include "autoLimitOY.h"
 
@@ -45,6 +46,7 @@ QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
     layout->addWidget(view->graphic());
     QObject::connect(view, &DisplayGraphicSignal::dataShown, m_selection, &SelectionSignal::slotReport);
     connectSettings(host, view);
+    followLayers(host, view);
     if (host->effect() == GraphicCatalogue::EffectSunset)
         view->setSunset(kSunsetFrames);
     view->slotRepaint();
@@ -86,8 +88,31 @@ void ModeGraphics::connectSettings(GraphicSignal *host, DisplayGraphicSignal *vi
     QObject::connect(view, &DisplayGraphicSignal::sendMinOy, host, showLimits);
     QObject::connect(view, &DisplayGraphicSignal::sendMaxOy, host, showLimits);
     showLimits();
-    QObject::connect(host, &GraphicSignal::signalSetLayer, view, [view](int layer) {
-        view->worker()->setSignalIndex(layer);
-        view->slotRepaint();
+}
+
+void ModeGraphics::followLayers(GraphicSignal *host, DisplayGraphicSignal *view) const
+{
+    const auto apply = [this, host, view] { applyLayers(host, view); };
+    QObject::connect(host, &GraphicSignal::signalSetLayer, view, apply);
+    QObject::connect(m_hub, &ManagerSignal::sendNewLayer, view, apply);
+    QObject::connect(m_hub, &ManagerSignal::sendNewSourceSignal, view, [this, host, view] {
+        emit host->signalLayerCount(m_hub->countSourceSignals());
+        applyLayers(host, view);
     });
+    emit host->signalLayerCount(std::max(1, m_hub->countSourceSignals()));
+    applyLayers(host, view);
+}
+
+void ModeGraphics::applyLayers(GraphicSignal *host, DisplayGraphicSignal *view) const
+{
+    // The frame's own layer when it is analysed, else the first one analysed; the
+    // other analysed layers are drawn over it where the view draws traces.
+    const QVector<int> analysed = m_hub->currentSignals();
+    const int shown = analysed.isEmpty() || analysed.contains(host->layer()) ? host->layer() : analysed.first();
+    QVector<int> others = analysed;
+    others.removeAll(shown);
+    if (view->layer() != shown)
+        view->showLayer(shown);
+    if (!qobject_cast<DisplaySpectrogram *>(view))
+        view->setOverlayLayers(others);
 }

@@ -21,8 +21,11 @@ public:
 
 private:
     DisplayGraphicSignal *createView(GraphicCatalogue::Kind kind, GraphicSignal *host, QWidget *container) const;
-    // Passes a frame's settings (colour, limits, automatic limits, layer, averaging) to its view.
+    // Passes a frame's settings (colour, limits, automatic limits, averaging) to its view.
     static void connectSettings(GraphicSignal *host, DisplayGraphicSignal *view);
+    // The view shows the layers analysed now (the run bar's choice) and the frame's own choice among them.
+    void followLayers(GraphicSignal *host, DisplayGraphicSignal *view) const;
+    void applyLayers(GraphicSignal *host, DisplayGraphicSignal *view) const;
 
     ManagerSignal *const m_hub;
     CalculateDate *const m_calculate;

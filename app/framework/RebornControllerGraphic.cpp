@@ -145,6 +145,13 @@ void RebornControllerGraphic::setLayerCount(int count)
     m_comboLayer->setVisible(count > 1);
 }
 
+void RebornControllerGraphic::showLayers(const QVector<int> &layers)
+{
+    const QSignalBlocker blocker(m_comboLayer);
+    const int chosen = layers.size() == 1 ? layers.first() : 0;
+    m_comboLayer->setCurrentIndex(std::max(0, m_comboLayer->findData(chosen)));
+}
+
 QToolButton *RebornControllerGraphic::addButton(const QString &name, const QString &text)
 {
     auto *button = new QToolButton(this);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVector>
 #include <QWidget>
 
 class GuiSelectGrid;
@@ -67,6 +68,8 @@ public slots:
     void setGrid(QString text);
     // Offers the layers of a recording; hidden for a single layer.
     void setLayerCount(int count);
+    // Shows which layers are analysed: one layer, or all of them.
+    void showLayers(const QVector<int> &layers);
 
 private:
     QToolButton *addButton(const QString &name, const QString &text);

@@ -104,6 +104,10 @@ void DisplayGraphicSignal::connectSignals()
 
 DisplayGraphicSignal::~DisplayGraphicSignal()
 {
+    // The overlays' series go with the chart, which may be gone already.
+    for (Overlay &overlay : m_overlays)
+        overlay.worker->stopThread();
+    m_overlays.clear();
     if (m_sunset)
         m_sunset->stopThread();
     m_sunset.reset();
@@ -218,6 +222,82 @@ void DisplayGraphicSignal::slotRepaint()
         m_worker->requestRepaint();
     if (m_sunset)
         m_sunset->requestRepaint();
+    for (const Overlay &overlay : m_overlays)
+        overlay.worker->requestRepaint();
+}
+
+void DisplayGraphicSignal::showLayer(int layer)
+{
+    if (!m_worker)
+        return;
+    m_worker->setSignalIndex(layer);
+    if (m_sunset)
+        m_sunset->setSignalIndex(layer);
+    if (!m_overlays.empty())
+        m_series->setName(tr("Layer %1").arg(layer));
+    updateReadout();
+    slotRepaint();
+}
+
+int DisplayGraphicSignal::layer() const
+{
+    return m_worker ? m_worker->signalIndex() : 1;
+}
+
+QVector<int> DisplayGraphicSignal::overlayLayers() const
+{
+    QVector<int> layers;
+    for (const Overlay &overlay : m_overlays)
+        layers.append(overlay.layer);
+    return layers;
+}
+
+QList<QLineSeries *> DisplayGraphicSignal::overlaySeries() const
+{
+    QList<QLineSeries *> series;
+    for (const Overlay &overlay : m_overlays)
+        series.append(overlay.series);
+    return series;
+}
+
+void DisplayGraphicSignal::clearOverlays()
+{
+    for (Overlay &overlay : m_overlays) {
+        overlay.worker->stopThread();
+        overlay.worker.reset();
+        m_chart->removeSeries(overlay.series);
+        delete overlay.series;
+    }
+    m_overlays.clear();
+}
+
+void DisplayGraphicSignal::setOverlayLayers(const QVector<int> &layers)
+{
+    if (!m_worker || layers == overlayLayers())
+        return;
+    clearOverlays();
+    // Colours that stay apart from each other and from the trace colours offered.
+    static const QColor kLayerColours[] = {QColor(0x4f, 0x9d, 0xff), QColor(0xff, 0x5c, 0xc8), QColor(0x9c, 0xff, 0x57),
+                                           QColor(0xff, 0xa8, 0x4f), QColor(0xb0, 0x8c, 0xff)};
+    for (int i = 0; i < layers.size(); ++i) {
+        Overlay overlay{layers.at(i), std::make_unique<InterfaceGraphicData>(m_calculate, m_worker->kind(), layers.at(i)),
+                        new QLineSeries};
+        overlay.worker->setView(m_graphic);
+        overlay.worker->setAverage(m_worker->average());
+        overlay.series->setName(tr("Layer %1").arg(layers.at(i)));
+        overlay.series->setPen(QPen(kLayerColours[i % int(std::size(kLayerColours))], m_series->pen().widthF()));
+        m_chart->addSeries(overlay.series);
+        overlay.series->attachAxis(m_axisX);
+        overlay.series->attachAxis(m_axisY);
+        QLineSeries *series = overlay.series;
+        connect(overlay.worker.get(), &InterfaceGraphicData::sendData, series,
+                [series](const QVector<QPointF> &data) { series->replace(data); });
+        m_overlays.push_back(std::move(overlay));
+    }
+    m_series->setName(tr("Layer %1").arg(layer()));
+    m_chart->legend()->setVisible(!m_overlays.empty());
+    pushGeometry();
+    slotRepaint();
 }
 
 void DisplayGraphicSignal::setSunset(int frames)
@@ -354,6 +434,8 @@ bool DisplayGraphicSignal::pushGeometry()
     m_worker->setPlotGeometry(geometry);
     if (m_sunset)
         m_sunset->setPlotGeometry(geometry);
+    for (const Overlay &overlay : m_overlays)
+        overlay.worker->setPlotGeometry(geometry);
     return isResized;
 }
 

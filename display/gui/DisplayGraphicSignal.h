@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QVector>
 #include <memory>
+#include <vector>
 
 #include <QChart>
 #include <QLineSeries>
@@ -68,6 +69,14 @@ public:
     GraphicSunset *sunset() const { return m_sunset.get(); }
     // The trace colour, for the effect's traces too.
     void setTraceColour(const QColor &colour);
+    // The layer (1-based) whose trace, readout and limits this view shows.
+    void showLayer(int layer);
+    int layer() const;
+    // Traces of further layers drawn over the view's own, each in its own colour and
+    // named in a legend; empty: the view's layer alone.
+    void setOverlayLayers(const QVector<int> &layers);
+    QVector<int> overlayLayers() const;
+    QList<QLineSeries *> overlaySeries() const;
 
 signals:
     void sendMinOy(double value);
@@ -144,4 +153,13 @@ private:
     QSize m_lastPlotSize;
     std::unique_ptr<InterfaceGraphicData> m_worker;
     std::unique_ptr<GraphicSunset> m_sunset;  // the effect's renderer, when chosen
+
+    struct Overlay
+    {
+        int layer;
+        std::unique_ptr<InterfaceGraphicData> worker;
+        QLineSeries *series;  // owned by m_chart
+    };
+    void clearOverlays();
+    std::vector<Overlay> m_overlays;
 };

@@ -3,6 +3,7 @@
 #include "GraphicSignal.h"
 
 #include <QCheckBox>
+#include <algorithm>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QEvent>
@@ -117,6 +118,9 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     connect(m_autoMin, &QCheckBox::toggled, m_graphic, &GraphicSignal::signalSendAutoMin);
     connect(m_autoMax, &QCheckBox::toggled, m_graphic, &GraphicSignal::signalSendAutoMax);
     connect(m_layer, qOverload<int>(&QSpinBox::valueChanged), m_graphic, &GraphicSignal::signalSetLayer);
+    // A layer the recording does not hold cannot be chosen, nor stay chosen from an earlier one.
+    connect(m_graphic, &GraphicSignal::signalLayerCount, m_layer,
+            [this](int count) { m_layer->setMaximum(std::clamp(count, 1, kMaxLayer)); });
     connect(m_format, qOverload<int>(&QComboBox::activated), this,
             [this](int index) { emit m_graphic->signalSetFormat(m_format->itemData(index).toString()); });
 }

@@ -15,6 +15,7 @@ GraphicSignal::GraphicSignal(int mode, GraphicFactory *factory, QWidget *parent)
     m_empty->setObjectName(QStringLiteral("lblNoData"));
     m_stack->addWidget(m_empty);
     showEmpty(QString());
+    connect(this, &GraphicSignal::signalSetLayer, this, [this](int layer) { m_layer = layer; });
 }
 
 void GraphicSignal::showEmpty(const QString &unavailableName)

@@ -27,6 +27,8 @@ public:
     // The pixmap effect chosen for the graphic (GraphicCatalogue::Effect).
     int effect() const { return m_effect; }
     bool isEmpty() const { return m_content.isNull(); }
+    // The layer chosen in the frame's settings (1-based).
+    int layer() const { return m_layer; }
     QWidget *content() const { return m_content; }
 
 signals:
@@ -36,6 +38,8 @@ signals:
     void signalSendAverSpectrum(int average);
     // The largest averaging count the graphic can use now.
     void signalMaxAverage(int maximum);
+    // The recording now holds this many layers.
+    void signalLayerCount(int count);
     void signalSetFormat(QString format);
     void signalSendMin(double value);
     void signalSendMax(double value);
@@ -71,4 +75,5 @@ private:
     QString m_name = QStringLiteral("NoGraph");
     GraphicCatalogue::Kind m_kind = GraphicCatalogue::KindNone;
     int m_effect = 0;
+    int m_layer = 1;
 };

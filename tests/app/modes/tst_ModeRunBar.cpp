@@ -23,6 +23,7 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -31,14 +32,15 @@ Q_DECLARE_METATYPE(ModeMaker)
 
 namespace {
 // A recording whose sample k is (k, 0) in every layer, so a frame tells where it was cut.
-QString writeRamp(const TestEnvironment &env, const QString &name, int length, int layers = 1)
+// Q is the layer's index plus qOffset in every sample of it.
+QString writeRamp(const TestEnvironment &env, const QString &name, int length, int layers = 1, double qOffset = 0.0)
 {
     ManagerSignal hub(ParamSignal::ModeVA);
     QVector<Signal> records;
     for (int layer = 0; layer < layers; ++layer) {
         IQVector samples(length);
         for (int k = 0; k < length; ++k)
-            samples[k] = IQ(k * 1e-5, layer);
+            samples[k] = IQ(k * 1e-5, layer + qOffset);
         records.append(Signal(samples));
     }
     hub.slotSetSignal(records, name);
@@ -69,6 +71,8 @@ private slots:
     void runBarOffersOnlyWhatWorks();
     void frameSettingsOfferSunsetAndTheAveragingLimit();
     void changingTheGraphicWarnsOfNothing();
+    void layersFollowTheRunBarAndTheRecording_data() { modes(); }
+    void layersFollowTheRunBarAndTheRecording();
 
 private:
     void modes();
@@ -316,6 +320,72 @@ void tst_ModeRunBar::changingTheGraphicWarnsOfNothing()
     }
     qInstallMessageHandler(previous);
     QVERIFY2(g_warnings.isEmpty(), qPrintable(g_warnings.join(QLatin1Char('\n'))));
+}
+
+namespace {
+// The Q level that a Q-time series shows, or NaN while it shows nothing.
+double levelOf(const QVector<QPointF> &points)
+{
+    return points.isEmpty() ? std::nan("") : points.at(points.size() / 2).y();
+}
+
+void chooseLayer(RebornControllerGraphic *bar, int layer)
+{
+    auto *combo = bar->findChild<QComboBox *>(QStringLiteral("comboLayer"));
+    QVERIFY(combo && combo->isVisible());
+    const int index = combo->findData(layer);
+    QVERIFY(index >= 0);
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+}  // namespace
+
+void tst_ModeRunBar::layersFollowTheRunBarAndTheRecording()
+{
+    QFETCH(ModeMaker, make);
+    std::unique_ptr<ModeAnalysis> mode(make());
+    mode->resize(1000, 700);
+    mode->show();
+    QVERIFY(mode->frames()->setGrid(QStringLiteral("{GRID:Distribution(1) Q_Time(1,1)}")));
+    QVERIFY(open(*mode, writeRamp(m_env, QStringLiteral("layers.owv"), 30000, 2)));
+    QCOMPARE(mode->hub()->countSourceSignals(), 2);
+    FrameGraphicSignal *frame = mode->frames()->frames().first();
+    auto *view = frame->graphic()->findChild<DisplayGraphicSignal *>();
+    QVERIFY(view);
+    QTRY_COMPARE(levelOf(view->lineSeries()->pointsVector()), 0.0);
+
+    // One layer chosen in the run bar: every plot shows it, and play keeps its pace.
+    chooseLayer(mode->control(), 2);
+    QTRY_COMPARE(levelOf(view->lineSeries()->pointsVector()), 1.0);
+    QCOMPARE(view->readoutTexts().value(0).isEmpty(), false);
+    QSignalSpy frames(mode->hub(), &ManagerSignal::sendNewSelected);
+    runBarButton(*mode, "butRunCont")->click();
+    QTest::qWait(1000);
+    runBarButton(*mode, "butStop")->click();
+    QVERIFY2(frames.count() >= 5, qPrintable(QStringLiteral("%1 frames in a second").arg(frames.count())));
+    QTRY_COMPARE(levelOf(view->lineSeries()->pointsVector()), 1.0);
+
+    // All layers: the frame's own layer and the other one over it, named in a legend.
+    chooseLayer(mode->control(), 0);
+    QTRY_COMPARE(view->overlayLayers(), QVector<int>{2});
+    QTRY_COMPARE(levelOf(view->overlaySeries().first()->pointsVector()), 1.0);
+    QTRY_COMPARE(levelOf(view->lineSeries()->pointsVector()), 0.0);
+    QVERIFY(view->chart()->legend()->isVisible());
+    auto *layerSpin = frame->findChild<QSpinBox *>(QStringLiteral("spinLayer"));
+    QVERIFY(layerSpin);
+    QCOMPARE(layerSpin->maximum(), 2);
+    layerSpin->setValue(2);
+    QTRY_COMPARE(levelOf(view->lineSeries()->pointsVector()), 1.0);
+    QCOMPARE(view->overlayLayers(), QVector<int>{1});
+
+    // A recording of one layer: the frame's choice cannot outlive the layers.
+    QVERIFY(open(*mode, writeRamp(m_env, QStringLiteral("one.owv"), 30000, 1, 5.0)));
+    QCOMPARE(layerSpin->maximum(), 1);
+    QCOMPARE(layerSpin->value(), 1);
+    QVERIFY(!mode->control()->findChild<QComboBox *>(QStringLiteral("comboLayer"))->isVisible());
+    QTRY_COMPARE(levelOf(view->lineSeries()->pointsVector()), 5.0);
+    QVERIFY(view->overlayLayers().isEmpty());
+    QVERIFY(!view->chart()->legend()->isVisible());
 }
 
 QTEST_MAIN(tst_ModeRunBar)
