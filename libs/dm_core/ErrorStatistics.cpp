@@ -47,6 +47,24 @@ void regressors(Complex ideal, Complex carrier, Complex coarse, Complex r[3])
     r[2] = std::conj(ideal * carrier * coarse * coarse);
 }
 
+// The fitted signal and image terms are known only up to a common turn (α·e^{jδ},
+// β·e^{−jδ}), because the carrier phase may be referred to any axis. The receiver's
+// own I axis is the one whose image α + β is real and positive; δ is found by a few
+// fixed-point steps (a contraction while |β| < |α|).
+void receiverAxes(Complex signal, Complex image, Complex &iAxis, Complex &qAxis)
+{
+    const double ratio = std::abs(image) / std::max(1e-300, std::abs(signal));
+    const double a = std::arg(signal);
+    const double b = std::arg(image);
+    double turn = -a;
+    for (int step = 0; step < 8; ++step)
+        turn = -a - std::asin(std::clamp(ratio * std::sin(b - turn), -1.0, 1.0));
+    const Complex alignedSignal = signal * std::polar(1.0, turn);
+    const Complex alignedImage = image * std::polar(1.0, -turn);
+    iAxis = alignedSignal + alignedImage;
+    qAxis = alignedSignal - alignedImage;
+}
+
 } // namespace
 
 ErrorStatistics::Model ErrorStatistics::fit(const std::vector<Complex> &samples, const std::vector<Complex> &ideal,
@@ -115,8 +133,8 @@ void ErrorStatistics::measure(const Model &model, const std::vector<Complex> &sa
     statistics.evmPeak = 100.0 * peak / rmsIdeal;
     statistics.magnitudeError = toDb(magnitudeSquares / idealPower);
     statistics.phaseError = kDegrees * std::sqrt(phaseSquares / double(std::max<size_t>(1, phased)));
-    const Complex iAxis = model.signal + model.image;
-    const Complex qAxis = model.signal - model.image;
+    Complex iAxis, qAxis;
+    receiverAxes(model.signal, model.image, iAxis, qAxis);
     statistics.gainImbalance = 20.0 * std::log10(std::abs(iAxis) / std::abs(qAxis));
     statistics.quadratureError = kDegrees * std::arg(qAxis / iAxis);
 }

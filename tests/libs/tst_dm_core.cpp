@@ -440,17 +440,22 @@ void tst_dm_core::iqImpairmentsAreMeasured_data()
 {
     QTest::addColumn<QString>("modulation");
     QTest::addColumn<double>("offset");
-    QTest::newRow("QPSK") << "QPSK" << 0.0;
-    QTest::newRow("QAM16 with carrier offset") << "QAM16" << 0.006;
-    QTest::newRow("QAM64") << "QAM64" << 0.0;
+    QTest::addColumn<double>("gain");
+    QTest::addColumn<double>("quadrature");
+    QTest::newRow("QPSK") << "QPSK" << 0.0 << 0.5 << 2.0;
+    QTest::newRow("QAM16 with carrier offset") << "QAM16" << 0.006 << 0.5 << 2.0;
+    QTest::newRow("QAM64") << "QAM64" << 0.0 << 0.5 << 2.0;
+    // Large enough together that taking the carrier's axis for the receiver's I axis
+    // would show (the two errors couple through that turn).
+    QTest::newRow("8PSK, 1 dB and −5°") << "8PSK" << 0.002 << 1.0 << -5.0;
 }
 
-// An IQVector offset of −30 dBc within 0.5 dB, a gain imbalance of 0.5 dB within 0.05 dB and
-// a quadrature error of 2° within 0.2°, all present at once, at 35 dB SNR.
 void tst_dm_core::iqImpairmentsAreMeasured()
 {
     QFETCH(QString, modulation);
     QFETCH(double, offset);
+    QFETCH(double, gain);
+    QFETCH(double, quadrature);
     DmTestSignal signal;
     signal.modulation = modulation;
     signal.samplesPerSymbol = 6;
@@ -461,15 +466,15 @@ void tst_dm_core::iqImpairmentsAreMeasured()
     signal.impairments.carrierOffset = offset;
     signal.impairments.phase = 0.4;
     signal.impairments.iqOffsetDbc = -30;
-    signal.impairments.gainImbalanceDb = 0.5;
-    signal.impairments.quadratureDeg = 2.0;
+    signal.impairments.gainImbalanceDb = gain;
+    signal.impairments.quadratureDeg = quadrature;
     signal.impairments.startSymbols = 0.5;
     signal.generate();
     QVERIFY(analyse(signal, 4000));
     const DataAnalysis d = m_dm.getCurrStatistic();
     QVERIFY2(std::abs(d.iqOffset + 30) <= 0.5, qPrintable(QStringLiteral("IQVector offset %1 dB").arg(d.iqOffset)));
-    QVERIFY2(std::abs(d.gainImbalance - 0.5) <= 0.05, qPrintable(QStringLiteral("gain imbalance %1 dB").arg(d.gainImbalance)));
-    QVERIFY2(std::abs(d.quadratureError - 2.0) <= 0.2, qPrintable(QStringLiteral("quadrature %1°").arg(d.quadratureError)));
+    QVERIFY2(std::abs(d.gainImbalance - gain) <= 0.05, qPrintable(QStringLiteral("gain imbalance %1 dB").arg(d.gainImbalance)));
+    QVERIFY2(std::abs(d.quadratureError - quadrature) <= 0.2, qPrintable(QStringLiteral("quadrature %1°").arg(d.quadratureError)));
     // with the impairments fitted, the noise is what is left
     QVERIFY2(std::abs(d.snr - 35) < 0.5, qPrintable(QStringLiteral("SNR %1 dB").arg(d.snr)));
 }
