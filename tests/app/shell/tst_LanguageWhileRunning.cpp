@@ -263,8 +263,8 @@ void waitUntilDrawn(MainWindow &window)
     }
 }
 
-// A started window in `language` with a recording, a marker, the channel power
-// readout, the marker panel and the frame settings open.
+// A started window in `language` with a recording in every view, a marker, the
+// channel power readout, the marker panel and the frame settings open.
 std::unique_ptr<MainWindow> openWindow(const QString &language)
 {
     QSettings().setValue(QStringLiteral("Language"), language);
@@ -279,6 +279,14 @@ std::unique_ptr<MainWindow> openWindow(const QString &language)
     va->openDemoFile(0);
     if (!shown.wait(kLoadTimeoutMs))
         return window;
+    // Every view vector analysis offers, the spectrogram among them.
+    va->frames()->setGrid(QStringLiteral("{GRID:Distribution(3,3) Spectrum(1,1) Power(1,1) I_Time(1,1) Q_Time(1,1) "
+                                         "File_Information(1,1) Spectrum(1,1)}"));
+    va->frames()->frames().last()->graphic()->setEffect(QStringLiteral("Spectrogram"));
+    spectrum = firstSpectrum(*window);
+    if (!spectrum)
+        return window;
+    waitUntilDrawn(*window);
     MarkersInfo *markers = spectrum->markers();
     markers->addMarker((spectrum->axisX()->min() + spectrum->axisX()->max()) / 2);
     markers->setChannelPower(true);
