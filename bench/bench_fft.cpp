@@ -21,7 +21,7 @@ constexpr double kLimit = 1.5;
 int main(int argc, char **argv)
 {
     const BenchArguments args(argc, argv, "[runs]\n  a 1 Mi-point spectrum request against window + fftw_execute\n", 1);
-    const int runs = args.number(0, 9, kMinimumRuns);
+    const int runs = args.number(0, 21, kMinimumRuns);
     QCoreApplication app(argc, argv);
     if (!FftwLibrary::instance().isAvailable())
         return std::fprintf(stderr, "%s\n", qPrintable(FftwLibrary::instance().errorString())), 1;

@@ -167,7 +167,8 @@ QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
 {
     Cache &cache = m_caches[cacheIndex(KindSpectrum)];
     QMutexLocker lock(&cache.mutex);
-    cache.points.clear();
+    QVector<QPointF> reuse;
+    reuse.swap(cache.points);
     if (m_params->mode() == ParamSignal::ModeACLR)
         return {};  // the ACLR view draws its own spectrum
     SpectrumCalculator::Staged staged;
@@ -181,7 +182,7 @@ QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
     } else {
         staged = m_spectrum->stage(block.constData(), block.size(), average);
     }
-    cache.points = m_spectrum->series(std::move(staged), spectrumAxis());
+    cache.points = m_spectrum->series(std::move(staged), spectrumAxis(), std::move(reuse));
     return cache.points;
 }
 

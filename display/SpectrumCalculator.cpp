@@ -111,7 +111,7 @@ QVector<QPointF> SpectrumCalculator::series(const QVector<double> &levels, const
     return layOut(levels.size(), axis, [level](int bin) { return level[bin]; });
 }
 
-QVector<QPointF> SpectrumCalculator::series(Staged staged, const Axis &axis) const
+QVector<QPointF> SpectrumCalculator::series(Staged staged, const Axis &axis, QVector<QPointF> reuse) const
 {
     if (!staged.plan.isValid())
         return {};
@@ -120,11 +120,12 @@ QVector<QPointF> SpectrumCalculator::series(Staged staged, const Axis &axis) con
     staged.plan.execute();
     const std::complex<double> *spectrum = staged.plan.out();
     const double offset = kWindowCorrectionDb - 20.0 * std::log10(double(staged.length));
-    return layOut(staged.length, axis, [spectrum, offset](int bin) { return powerDb(spectrum[bin]) + offset; });
+    return layOut(staged.length, axis, [spectrum, offset](int bin) { return powerDb(spectrum[bin]) + offset; },
+                  std::move(reuse));
 }
 
 template <typename LevelOf>
-QVector<QPointF> SpectrumCalculator::layOut(int length, const Axis &axis, LevelOf levelOf)
+QVector<QPointF> SpectrumCalculator::layOut(int length, const Axis &axis, LevelOf levelOf, QVector<QPointF> points)
 {
     if (length == 0)
         return {};
@@ -134,7 +135,9 @@ QVector<QPointF> SpectrumCalculator::layOut(int length, const Axis &axis, LevelO
     const int split = (length + 1) / 2;  // first bin of the negative frequencies
     const int negative = length - split;
     const double correction = -10.0 * std::log10(axis.loadResistance);
-    QVector<QPointF> points(length + 1);
+    // Writing into a shared vector would first copy it: only a sole owner is reused.
+    if (points.size() != length + 1 || !points.isDetached())
+        points = QVector<QPointF>(length + 1);
     QPointF *out = points.data();
 #pragma omp parallel for schedule(static, 4096)
     for (int j = 0; j < length; ++j) {

@@ -58,8 +58,10 @@ public:
     // one bin above the last with the first level.
     static QVector<QPointF> series(const QVector<double> &levels, const Axis &axis);
     // levels() then series(); one segment goes straight from the transform to the
-    // points, without a vector of levels between them.
-    QVector<QPointF> series(Staged staged, const Axis &axis) const;
+    // points, without a vector of levels between them. The points are written into
+    // `reuse` when it holds the only reference to a vector of the right size: a new
+    // 16 MB vector for every frame costs page faults and zeroing.
+    QVector<QPointF> series(Staged staged, const Axis &axis, QVector<QPointF> reuse = {}) const;
 
     QVector<QPointF> compute(const IQ *samples, int count, int average, const Axis &axis) const;
 
@@ -69,7 +71,7 @@ private:
     static void addLevels(const std::complex<double> *spectrum, int length, double *levels, bool isFirst);
     // Lays out L + 1 points of levelOf(bin) as series() describes.
     template <typename LevelOf>
-    static QVector<QPointF> layOut(int length, const Axis &axis, LevelOf levelOf);
+    static QVector<QPointF> layOut(int length, const Axis &axis, LevelOf levelOf, QVector<QPointF> points = {});
 
     FftwLibrary &m_fftw;
 };
