@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QTimer>
+#include <memory>
 
 namespace {
 // The recording a mode's profile text names, when that file is still there.
@@ -318,8 +319,13 @@ void MainWindow::openAtStart(const StartRequest &request)
     }
     switchOnVecAnalysis();
     if (request.isPlay) {
+        // Only the recording asked for plays by itself, not the ones the user opens later.
         ModeVecAnalysis *va = m_va;
-        connect(va->io(), &IOSignal::load, va, [va] { QTimer::singleShot(kPlayAfterLoadMs, va, &ModeAnalysis::run); });
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = connect(va->io(), &IOSignal::load, va, [va, connection] {
+            disconnect(*connection);
+            QTimer::singleShot(kPlayAfterLoadMs, va, &ModeAnalysis::run);
+        });
     }
     if (!request.file.isEmpty())
         m_va->panel()->openSignal(request.file);

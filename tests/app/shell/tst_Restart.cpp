@@ -76,6 +76,7 @@ private slots:
     void restoredFileIsDrawnAroundItsCarrier();
     void profileBringsItsFileWithItsOwnRates();
     void modeAnalysingVectorAnalysisComesBackWithIt();
+    void playAskedAtStartPlaysThatRecordingOnly();
     void sessionInEachModeComesBack_data();
     void sessionInEachModeComesBack();
 
@@ -248,6 +249,28 @@ void tst_Restart::modeAnalysingVectorAnalysisComesBackWithIt()
     QTRY_COMPARE_WITH_TIMEOUT(aclr->hub()->sourceSignal(0).size(), 30000, kLoadMs);
     QCOMPARE(aclr->calculate()->carrierFreq(), 900e6);
     QVERIFY(window.findChildren<QMessageBox *>().isEmpty());
+}
+
+void tst_Restart::playAskedAtStartPlaysThatRecordingOnly()
+{
+    const QString first = writeRecording(m_env, QStringLiteral("play.owv"), QStringLiteral("1 MHz"),
+                                         QStringLiteral("1 GHz"), 200000);
+    const QString later = writeRecording(m_env, QStringLiteral("later.owv"), QStringLiteral("1 MHz"),
+                                         QStringLiteral("1 GHz"), 200000);
+    MainWindow window;
+    window.show();
+    MainWindow::StartRequest request;
+    request.file = first;
+    request.isPlay = true;
+    window.openAtStart(request);
+    ModeVecAnalysis *va = window.modeVecAnalysis();
+    QTRY_VERIFY_WITH_TIMEOUT(va->selection()->isRunning(), kLoadMs);
+    va->stopRun();
+    QSignalSpy loaded(va->io(), &IOSignal::load);
+    va->panel()->openSignal(later);
+    QVERIFY(loaded.wait(kLoadMs));
+    QTest::qWait(MainWindow::kPlayAfterLoadMs + 300);
+    QVERIFY(!va->selection()->isRunning());
 }
 
 void tst_Restart::sessionInEachModeComesBack_data()
