@@ -47,6 +47,10 @@
 <context>
     <name>DisplayGraphicSignal</name>
     <message>
+        <source>Layer %1</source>
+        <translation>Слой %1</translation>
+    </message>
+    <message>
         <source>Overload!</source>
         <translation>Перегрузка!</translation>
     </message>

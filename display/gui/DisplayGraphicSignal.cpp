@@ -55,6 +55,7 @@ void DisplayGraphicSignal::applyOverlayStyle()
     m_graphic->setStyleSheet(QStringLiteral("Graphic > QLabel { color: %1; background: transparent; }"
                                             "QToolButton#butMenuMarker { color: %1; background: transparent; }")
                                  .arg(text));
+    m_chart->legend()->setLabelColor(m_graphic->colours().text);  // the layers' names
 }
 
 void DisplayGraphicSignal::createOverlays()
@@ -277,8 +278,8 @@ void DisplayGraphicSignal::setOverlayLayers(const QVector<int> &layers)
         return;
     clearOverlays();
     // Colours that stay apart from each other and from the trace colours offered.
-    static const QColor kLayerColours[] = {QColor(0x4f, 0x9d, 0xff), QColor(0xff, 0x5c, 0xc8), QColor(0x9c, 0xff, 0x57),
-                                           QColor(0xff, 0xa8, 0x4f), QColor(0xb0, 0x8c, 0xff)};
+    static const QColor kLayerColours[] = {QColor(0xff, 0x9a, 0x3c), QColor(0xff, 0x5c, 0xc8), QColor(0x9c, 0xe6, 0x57),
+                                           QColor(0xb0, 0x8c, 0xff), QColor(0xe8, 0xd4, 0x4d)};
     for (int i = 0; i < layers.size(); ++i) {
         Overlay overlay{layers.at(i), std::make_unique<InterfaceGraphicData>(m_calculate, m_worker->kind(), layers.at(i)),
                         new QLineSeries};
