@@ -13,7 +13,10 @@
 #include <complex>
 
 // Statistics of one analysis; 13 doubles in this binding order (the program reads the
-// record as it is laid out here). Units are those the error summary shows.
+// record as it is laid out here). Units are those the error summary shows. For FSK
+// the errors are those of the frequency levels (deviation normalised to ±1): phase,
+// gain imbalance and quadrature error read 0, the IQ offset is the mean of the samples;
+// for ASK and BPSK (points on one axis) gain imbalance and quadrature error read 0.
 struct DataAnalysis
 {
     double mer = 0.0;             // modulation error ratio, dB

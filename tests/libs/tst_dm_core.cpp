@@ -219,9 +219,11 @@ void tst_dm_core::exportsAndErrorCodes()
         int code;
     };
     const IQVector shortSignal = signal.iq.mid(0, 30 * 8);
+    const IQVector silence(signal.iq.size());
     const Case cases[] = {
         {"empty signal", &empty, fs, 1e6, &signal.modulation, 100, 1},
         {"unknown scheme", &signal.iq, fs, 1e6, &unknown, 100, 1},
+        {"nothing but zeros", &silence, fs, 1e6, &signal.modulation, 100, 1},
         {"symbol rate above the sample rate", &signal.iq, fs, 2 * fs, &signal.modulation, 100, 6},
         {"below two samples per symbol", &signal.iq, fs, fs / 1.5, &signal.modulation, 100, 2},
         {"too few symbols asked for", &signal.iq, fs, 1e6, &signal.modulation, 5, 3},
