@@ -12,9 +12,9 @@
 #include "ParserSignal.h"
 #include "RebornControllerGraphic.h"
 #include "SelectionBarView.h"
+#include "SizeHints.h"
 #include "WaitLoop.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -133,20 +133,8 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
 
 void ModeAnalysis::fitPanelColumn()
 {
-    // The panel's fields stay whole: the column is as wide as the panel wants. Size
-    // hints cached before new captions would give the old width. A combo box keeps
-    // its first items' width as its minimum until its style changes: tell it so.
-    for (QComboBox *combo : m_panel->findChildren<QComboBox *>()) {
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        QEvent styleChange(QEvent::StyleChange);
-        QCoreApplication::sendEvent(combo, &styleChange);
-    }
-    for (QWidget *widget : m_panel->findChildren<QWidget *>()) {
-        if (widget->layout())
-            widget->layout()->invalidate();
-        widget->updateGeometry();
-    }
-    m_panel->layout()->invalidate();
+    // The panel's fields stay whole: the column is as wide as the panel wants.
+    refreshSizeHints(m_panel);
     auto *scroll = static_cast<QScrollArea *>(m_splitter->widget(0));
     const int panelWidth = m_panel->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4;
     scroll->setMinimumWidth(panelWidth);

@@ -1,6 +1,7 @@
 #include "FrameGraphicSignal.h"
 
 #include "FrameSettingsPanel.h"
+#include "SizeHints.h"
 #include "GraphicFactory.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -38,8 +40,7 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidge
     m_settingsArea->setWidgetResizable(true);
     m_settingsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_settingsArea->setFrameShape(QFrame::NoFrame);
-    m_settingsArea->setMinimumWidth(m_settings->sizeHint().width()
-                                    + m_settingsArea->verticalScrollBar()->sizeHint().width());
+    fitSettingsArea();
     m_settingsArea->setVisible(false);
 
     auto *header = new QHBoxLayout;
@@ -83,10 +84,20 @@ void FrameGraphicSignal::showTitle()
     m_title->setText(GraphicCatalogue::title(m_graphic->name()));
 }
 
+void FrameGraphicSignal::fitSettingsArea()
+{
+    refreshSizeHints(m_settings);
+    m_settingsArea->setMinimumWidth(m_settings->sizeHint().width()
+                                    + m_settingsArea->verticalScrollBar()->sizeHint().width());
+}
+
 void FrameGraphicSignal::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         retranslate();
+        // The settings retranslate after this frame: measure their new captions then.
+        QTimer::singleShot(0, this, &FrameGraphicSignal::fitSettingsArea);
+    }
     QFrame::changeEvent(event);
 }
 

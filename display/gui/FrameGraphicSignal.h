@@ -47,6 +47,8 @@ protected:
 private:
     void buildMenu();
     void retranslate();
+    // The settings column as wide as the settings want, in the present language.
+    void fitSettingsArea();
     void showTitle();
 
     const int m_mode;

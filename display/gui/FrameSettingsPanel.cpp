@@ -1,6 +1,7 @@
 #include "FrameSettingsPanel.h"
 
 #include "GraphicSignal.h"
+#include "SizeHints.h"
 
 #include <QCheckBox>
 #include <algorithm>
@@ -62,9 +63,6 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
     m_max->setObjectName(QStringLiteral("spinMaximum"));
     m_average->setObjectName(QStringLiteral("spinAverage"));
     m_layer->setObjectName(QStringLiteral("spinLayer"));
-    // The captions of the choices change with the language: the boxes follow their width.
-    for (QComboBox *combo : {m_colour, m_effect, m_format})
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     const QStringList qtColours{QStringLiteral("#f0d000"), QStringLiteral("#30d5c8"), QStringLiteral("#e03030"),
                                 QStringLiteral("#40c040"), QStringLiteral("#f0f0f0"), QStringLiteral("#ff9020")};
     for (int i = 0; i < qtColours.size(); ++i)
@@ -135,6 +133,8 @@ void FrameSettingsPanel::retranslate()
         m_effect->setItemText(i, tr(kEffects[i]));
     for (int i = 0; i < m_format->count(); ++i)
         m_format->setItemText(i, tr(kFormats[i]));
+    for (QComboBox *combo : {m_colour, m_effect, m_format})
+        refitComboBox(combo);
     auto *form = static_cast<QFormLayout *>(layout());
     for (int i = 0; i < int(std::size(m_rows)); ++i) {
         if (auto *caption = qobject_cast<QLabel *>(form->labelForField(m_rows[i])))

@@ -5,6 +5,7 @@
 #include "LineConnection.h"
 #include "MarkerValue.h"
 #include "MarkersInfo.h"
+#include "SizeHints.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -22,7 +23,6 @@ GuiMenuMarkerData::GuiMenuMarkerData(MarkersInfo *info, QWidget *parent)
 {
     setObjectName(QStringLiteral("menuMarkerData"));
     m_comboMode->setObjectName(QStringLiteral("menuMarkerComboMode"));
-    m_comboMode->setSizeAdjustPolicy(QComboBox::AdjustToContents);  // its captions change with the language
     m_comboMode->addItems({QString(), QString()});
     m_butChannelPower->setObjectName(QStringLiteral("menuMarkerButChannelPower"));
     m_butRms->setObjectName(QStringLiteral("menuMarkerButRms"));
@@ -65,6 +65,7 @@ void GuiMenuMarkerData::retranslate()
     m_captions[2]->setText(tr("View"));
     m_comboMode->setItemText(MarkersInfo::ModeStandard, tr("Standard"));
     m_comboMode->setItemText(MarkersInfo::ModeOccupiedBandwidth, tr("Occupied Bandwidth"));
+    refitComboBox(m_comboMode);
     m_butAdd->setText(tr("Add Marker"));
     m_butSelectSignal->setText(tr("Select Signal"));
     updateView();

@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabBar>
@@ -210,6 +211,8 @@ private:
     // The texts of the window and of every mode as it looks when shown.
     QStringList shownTexts(MainWindow &window);
     int panelColumnWidth(MainWindow &window);
+    // The widths the frames keep for their settings.
+    QList<int> settingsWidths(MainWindow &window);
 
     TestEnvironment m_env;
 };
@@ -326,6 +329,16 @@ int tst_LanguageWhileRunning::panelColumnWidth(MainWindow &window)
     return splitter ? splitter->sizes().value(0) : -1;
 }
 
+QList<int> tst_LanguageWhileRunning::settingsWidths(MainWindow &window)
+{
+    QList<int> widths;
+    for (FrameGraphicSignal *frame : window.modeVecAnalysis()->frames()->frames()) {
+        for (QScrollArea *area : frame->findChildren<QScrollArea *>())
+            widths << area->minimumWidth();
+    }
+    return widths;
+}
+
 void tst_LanguageWhileRunning::switchingGivesTheWindowOfAFreshStart()
 {
     QFETCH(QString, start);
@@ -334,11 +347,13 @@ void tst_LanguageWhileRunning::switchingGivesTheWindowOfAFreshStart()
 
     QStringList expected;
     int expectedWidth = 0;
+    QList<int> expectedSettingsWidths;
     {
         std::unique_ptr<MainWindow> window = openWindow(fresh);
         QVERIFY(firstSpectrum(*window) && !firstSpectrum(*window)->lineSeries()->points().isEmpty());
         expected = shownTexts(*window);
         expectedWidth = panelColumnWidth(*window);
+        expectedSettingsWidths = settingsWidths(*window);
     }
     QFile::remove(ProfileStore::defaultPath());
     UnitPrefix::setRussian(false);
@@ -352,6 +367,7 @@ void tst_LanguageWhileRunning::switchingGivesTheWindowOfAFreshStart()
         qInfo().noquote() << difference(expected, actual);  // the whole list: a failure message is cut short
     QVERIFY(actual == expected);
     QCOMPARE(panelColumnWidth(*window), expectedWidth);
+    QCOMPARE(settingsWidths(*window), expectedSettingsWidths);
 }
 
 QTEST_MAIN(tst_LanguageWhileRunning)
