@@ -162,6 +162,21 @@ void tst_ModeRunBar::selectionBarShowsAndMovesTheWindow()
     QTRY_COMPARE_WITH_TIMEOUT(bar->readout(), QStringLiteral("Start 28000   Width 2000   Stop 29999   of 30000"), 5000);
     QTRY_COMPARE(mode->hub()->selection(1).startIndex, 28000);
     QCOMPARE(mode->hub()->selection(1).first->real(), 28000 * 1e-5);
+    // A drag of the window to the track's middle stays there.
+    const int y = 8;
+    const int windowX = bar->width() - 10;
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(windowX, y));
+    for (int x = windowX; x >= bar->width() / 2; x -= 40) {
+        // QTest's moves carry no button in Qt 5: a dragging move is sent as the system would.
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, y), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+        QTest::qWait(5);
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, y));
+    QTest::qWait(300);
+    const int dropped = mode->hub()->selection(1).startIndex;
+    QVERIFY2(dropped > 12000 && dropped < 18000, qPrintable(QString::number(dropped)));
+    QTRY_VERIFY(bar->readout().startsWith(QStringLiteral("Start %1 ").arg(dropped)));
 }
 
 void tst_ModeRunBar::playStepsByTheIncreaseStepAndWraps()
