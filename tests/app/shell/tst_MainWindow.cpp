@@ -25,6 +25,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QToolButton>
 #include <QtTest>
 #include <cmath>
 
@@ -108,6 +109,8 @@ private slots:
     void switchingLanguageWhileRunningRetranslatesTheModes();
     void plotsFollowTheTheme_data();
     void plotsFollowTheTheme();
+
+    void plotsOnlyHidesThePanelAndTheMenu();
 
 private:
     TestEnvironment m_env;
@@ -463,6 +466,22 @@ void tst_MainWindow::plotsFollowTheTheme()
             QVERIFY2(contrast(colour, spectrum->chart()->backgroundBrush().color()) >= 4.5, qPrintable(colour.name()));
         }
     }
+}
+
+void tst_MainWindow::plotsOnlyHidesThePanelAndTheMenu()
+{
+    MainWindow window;
+    window.show();
+    auto *menu = window.findChild<VerticalMenu *>();
+    QVERIFY(menu && menu->isVisible());
+    QToolButton *plotsOnly = window.currentMode()->control()->findChild<QToolButton *>(QStringLiteral("butPlotsOnly"));
+    QVERIFY(plotsOnly);
+    plotsOnly->click();
+    QVERIFY(!menu->isVisible());
+    QVERIFY(!window.currentMode()->panel()->isVisible());
+    plotsOnly->click();
+    QVERIFY(menu->isVisible());
+    QVERIFY(window.currentMode()->panel()->isVisible());
 }
 
 QTEST_MAIN(tst_MainWindow)
