@@ -87,13 +87,6 @@ ErrorStatistics::Model ErrorStatistics::fit(const std::vector<Complex> &samples,
     return {right[0], realPoints ? Complex() : right[2], right[1]};
 }
 
-ErrorStatistics::Complex ErrorStatistics::corrected(const Model &model, Complex sample, Complex carrierTurn,
-                                                    Complex coarseTurn)
-{
-    const Complex withoutOffset = sample - model.offset * std::conj(coarseTurn);
-    // times 1/α written out: complex division goes through a slow library call
-    return withoutOffset * std::conj(carrierTurn * model.signal) / std::norm(model.signal);
-}
 
 void ErrorStatistics::measure(const Model &model, const std::vector<Complex> &samples,
                               const std::vector<Complex> &ideal, const std::vector<Complex> &carrierPhase,

@@ -32,7 +32,13 @@ public:
 
     // The symbol with carrier, gain and offset removed (the image stays in, so that it
     // counts in the EVM as it does on the air).
-    static Complex corrected(const Model &model, Complex sample, Complex carrierTurn, Complex coarseTurn);
+    // Inline: it runs once per output sample.
+    static Complex corrected(const Model &model, Complex sample, Complex carrierTurn, Complex coarseTurn)
+    {
+        const Complex withoutOffset = sample - model.offset * std::conj(coarseTurn);
+        // times 1/α written out: complex division goes through a slow library call
+        return withoutOffset * std::conj(carrierTurn * model.signal) / std::norm(model.signal);
+    }
 
     // Fills mer, evm, evmPeak, magnitudeError, phaseError, snr, gainImbalance and
     // quadratureError of `statistics`, and the EVM of each symbol (%).
