@@ -140,10 +140,20 @@ private:
                                                                                                  : action->toolTip());
             if (action->menu())
                 walkMenu(action->menu());
+            // A widget in a menu (the grid chooser, a digits field) shows its texts when the menu opens.
             if (auto *widgetAction = qobject_cast<QWidgetAction *>(action)) {
-                if (auto *edit = qobject_cast<QLineEdit *>(widgetAction->defaultWidget()))
-                    add(edit, "placeholder", edit->placeholderText());
+                if (QWidget *widget = widgetAction->defaultWidget())
+                    walkInMenu(widget);
             }
+        }
+    }
+
+    void walkInMenu(QWidget *widget)
+    {
+        walkWidget(widget);
+        for (QWidget *child : widget->findChildren<QWidget *>()) {
+            if (child->isVisibleTo(widget))
+                walkWidget(child);
         }
     }
 
