@@ -11,6 +11,7 @@
 #include "FrameGraphicSignal.h"
 #include "autoLimitOY.h"
 #include "GuiParserVecAnalysis.h"
+#include "GuiSourceSetting.h"
 #include "IOSignal.h"
 #include "LayoutFrames.h"
 #include "ModeVecAnalysis.h"
@@ -251,9 +252,14 @@ void tst_ModeVecAnalysis::reReadingADatFileDoesNothing()
     mode.panel()->openSignal(dat);
     QVERIFY(waitForFrame(mode));
     QSignalSpy source(mode.hub(), &ManagerSignal::sendNewSourceSignal);
-    mode.slotReReadSignal(false);
+    auto *accuracy = mode.panel()->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboAccuracy"));
+    QVERIFY(accuracy);
+    QSignalSpy asked(mode.panel()->sourceSetting(), &GuiSourceSetting::sendAccuracy);
+    QTest::keyClick(accuracy, Qt::Key_Down);  // "64-bit float (double)"
+    QCOMPARE(asked.count(), 1);
     QTest::qWait(200);
     QCOMPARE(source.count(), 0);
+    QVERIFY(!mode.panel()->isLoading());
 }
 
 void tst_ModeVecAnalysis::secondConnectionFailureNeedsNoAnswer()
