@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidget *parent)
     : QFrame(parent), m_mode(mode), m_factory(factory), m_graphic(new GraphicSignal(mode, factory, this)),
@@ -32,15 +33,18 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidge
     m_butSettings->setCheckable(true);
     m_butSettings->setAutoRaise(true);
     m_butMenu->setObjectName(QStringLiteral("butFrameMenu"));
+    m_butSettings->setObjectName(QStringLiteral("butFrameSettings"));
     m_butMenu->setText(QStringLiteral("\u2630"));
     m_butMenu->setAutoRaise(true);
     m_butMenu->setPopupMode(QToolButton::InstantPopup);
-    // In a small frame the settings scroll rather than squeeze their fields.
+    // The settings lie over the right of the graphic rather than squeeze it, and
+    // scroll in a frame too small for them.
+    m_settingsArea->setObjectName(QStringLiteral("frameSettingsArea"));
     m_settingsArea->setWidget(m_settings);
     m_settingsArea->setWidgetResizable(true);
     m_settingsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_settingsArea->setFrameShape(QFrame::NoFrame);
-    fitSettingsArea();
+    m_settingsArea->setFrameShape(QFrame::StyledPanel);
+    m_settings->setAutoFillBackground(true);
     m_settingsArea->setVisible(false);
 
     auto *header = new QHBoxLayout;
@@ -51,14 +55,16 @@ FrameGraphicSignal::FrameGraphicSignal(int mode, GraphicFactory *factory, QWidge
     auto *body = new QHBoxLayout;
     body->setContentsMargins(0, 0, 0, 0);
     body->addWidget(m_graphic, 1);
-    body->addWidget(m_settingsArea);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(1, 1, 1, 1);
     layout->setSpacing(0);
     layout->addLayout(header);
     layout->addLayout(body, 1);
 
-    connect(m_butSettings, &QToolButton::toggled, m_settingsArea, &QWidget::setVisible);
+    connect(m_butSettings, &QToolButton::toggled, this, [this](bool isShown) {
+        m_settingsArea->setVisible(isShown);
+        placeSettings();
+    });
     // Only the title follows the graphic: the menu is the same for every graphic, and
     // the change often comes from one of its own entries, still running then.
     connect(m_graphic, &GraphicSignal::graphicChanged, this, &FrameGraphicSignal::showTitle);
@@ -79,6 +85,25 @@ void FrameGraphicSignal::retranslate()
     buildMenu();
 }
 
+void FrameGraphicSignal::placeSettings()
+{
+    if (m_settingsArea->isHidden())
+        return;
+    const QRect body = m_graphic->geometry();
+    const int wanted = m_settings->sizeHint().width() + m_settingsArea->verticalScrollBar()->sizeHint().width()
+                       + 2 * m_settingsArea->frameWidth();
+    const int width = std::min(wanted, body.width());
+    const int height = std::min(m_settings->sizeHint().height() + 2 * m_settingsArea->frameWidth(), body.height());
+    m_settingsArea->setGeometry(body.right() + 1 - width, body.top(), width, height);
+    m_settingsArea->raise();
+}
+
+void FrameGraphicSignal::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    placeSettings();
+}
+
 void FrameGraphicSignal::showTitle()
 {
     m_title->setText(GraphicCatalogue::title(m_graphic->name()));
@@ -87,8 +112,7 @@ void FrameGraphicSignal::showTitle()
 void FrameGraphicSignal::fitSettingsArea()
 {
     refreshSizeHints(m_settings);
-    m_settingsArea->setMinimumWidth(m_settings->sizeHint().width()
-                                    + m_settingsArea->verticalScrollBar()->sizeHint().width());
+    placeSettings();
 }
 
 void FrameGraphicSignal::changeEvent(QEvent *event)

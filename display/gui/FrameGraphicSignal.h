@@ -42,6 +42,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -50,6 +51,7 @@ private:
     // The settings column as wide as the settings want, in the present language.
     void fitSettingsArea();
     void showTitle();
+    void placeSettings();
 
     const int m_mode;
     GraphicFactory *const m_factory;  // not owned

@@ -145,6 +145,7 @@ private slots:
     void framesThatStayKeepTheirMarkersAndEffect();
     void spectrogramShowsTimeAndWholeLevelsWithLimitsFromItsSettings();
     void tickLabelsStandApartAtAnySize();
+    void frameSettingsStayWholeInASmallFrame();
 
 private:
     TestEnvironment m_env;
@@ -461,11 +462,43 @@ void tst_ModeVecAnalysis::tickLabelsStandApartAtAnySize()
                  qPrintable(QStringLiteral("%1 x labels of %2 px on %3 px").arg(ticksOf(x)).arg(widestLabel(x)).arg(plot.width())));
         QVERIFY(ticksOf(y) * QFontMetrics(y->labelsFont()).height() < plot.height());
         QVERIFY(ticksOf(x) >= 2);
+        // Axis titles are whole (a small plot keeps only the unit), never cut to "Am...".
+        for (const QValueAxis *axis : {x, y}) {
+            const int room = int(axis == x ? plot.width() : plot.height());
+            QVERIFY2(QFontMetrics(axis->titleFont()).horizontalAdvance(axis->titleText()) <= room,
+                     qPrintable(QStringLiteral("\"%1\" on %2 px").arg(axis->titleText()).arg(room)));
+            QVERIFY(axis->titleText().contains(axis == x ? QLatin1String("Hz") : QLatin1String("dBm")));
+        }
         if (grid.first == 1)
             ticksAlone = ticksOf(x);
     }
     // A plot with room gets more ticks than the fixed five.
     QVERIFY2(ticksAlone > 5, qPrintable(QString::number(ticksAlone)));
+}
+
+void tst_ModeVecAnalysis::frameSettingsStayWholeInASmallFrame()
+{
+    ModeVecAnalysis mode;
+    mode.resize(1280, 720);
+    mode.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&mode));
+    chooseGrid(mode, 2, 2);
+    FrameGraphicSignal *frame = mode.frames()->frames().at(0);
+    QTest::mouseClick(frame->findChild<QToolButton *>(QStringLiteral("butFrameSettings")), Qt::LeftButton);
+    auto *settings = frame->findChild<FrameSettingsPanel *>();
+    QTRY_VERIFY(settings->isVisible());
+    // Every caption and field lies whole inside the frame, at its full width.
+    for (QWidget *field : settings->findChildren<QWidget *>()) {
+        if (!field->isVisibleTo(settings) || !(qobject_cast<QLabel *>(field) || qobject_cast<QAbstractSpinBox *>(field)))
+            continue;
+        const QRect inFrame(field->mapTo(frame, QPoint(0, 0)), field->size());
+        const QString name = QStringLiteral("%1 \"%2\"").arg(QLatin1String(field->metaObject()->className()),
+                                                              field->property("text").toString());
+        QVERIFY2(frame->rect().contains(inFrame), qPrintable(name));
+        QVERIFY2(field->width() >= field->minimumSizeHint().width(), qPrintable(name));
+    }
+    // The plot keeps its width under the settings, which lie over it.
+    QVERIFY(viewIn<DisplaySpectrum>(frame)->graphic()->width() > frame->width() / 2);
 }
 
 QTEST_MAIN(tst_ModeVecAnalysis)
