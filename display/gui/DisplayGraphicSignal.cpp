@@ -10,6 +10,7 @@
 #include "MarkersInfo.h"
 #include "autoLimitOY.h"
 
+#include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QLabel>
 #include <QMenu>
@@ -76,6 +77,11 @@ void DisplayGraphicSignal::connectSignals()
     connect(m_zoom, &LineVerticalZoom::sendMax, this, &DisplayGraphicSignal::setMaxOy);
     connect(m_graphic, &Graphic::resizeSignal, this, &DisplayGraphicSignal::slotLayoutChanged);
     connect(m_graphic, &Graphic::languageChanged, this, &DisplayGraphicSignal::slotLanguageChanged);
+    // A small view titles its axes by their units alone; whoever sets a title sets the full one.
+    connect(m_axisX, &QValueAxis::titleTextChanged, this,
+            [this](const QString &text) { followAxisTitle(m_axisX, m_fullTitleX, text); });
+    connect(m_axisY, &QValueAxis::titleTextChanged, this,
+            [this](const QString &text) { followAxisTitle(m_axisY, m_fullTitleY, text); });
     connect(m_graphic, &Graphic::coloursChanged, this, [this] {
         applyOverlayStyle();
         placeOverlays();
@@ -174,9 +180,54 @@ QStringList DisplayGraphicSignal::readoutTexts() const
 
 void DisplayGraphicSignal::setTitles(const QString &title, const QString &xTitle, const QString &yTitle)
 {
-    m_chart->setTitle(title);
+    m_chartTitle = title;
+    m_chart->setTitle(m_isCompact ? QString() : title);
     m_axisX->setTitleText(xTitle);
     m_axisY->setTitleText(yTitle);
+}
+
+QString DisplayGraphicSignal::compactTitle(const QString &title)
+{
+    // "Amplitude (dBm)" -> "dBm": the unit is what a small plot cannot do without.
+    const int open = title.lastIndexOf(QLatin1Char('('));
+    const int close = title.lastIndexOf(QLatin1Char(')'));
+    return open >= 0 && close > open ? title.mid(open + 1, close - open - 1) : title;
+}
+
+void DisplayGraphicSignal::followAxisTitle(QValueAxis *axis, QString &fullTitle, const QString &text)
+{
+    const bool isCompact = axis == m_axisX ? m_isCompactX : m_isCompactY;
+    if (!isCompact) {
+        fullTitle = text;
+        return;
+    }
+    if (text == compactTitle(fullTitle))
+        return;  // our own compact form coming back
+    fullTitle = text;
+    axis->setTitleText(compactTitle(text));
+}
+
+void DisplayGraphicSignal::fitTitles()
+{
+    // The chart title by the view's size, not the plot's, which the title itself changes.
+    const bool isCompact = m_graphic->width() < kCompactWidth || m_graphic->height() < kCompactHeight;
+    if (isCompact != m_isCompact) {
+        m_isCompact = isCompact;
+        m_chart->setTitle(isCompact ? QString() : m_chartTitle);
+    }
+    // An axis title by the plot's length along it, which its text does not change.
+    const QRectF plot = m_graphic->plotRect();
+    fitAxisTitle(m_axisX, m_fullTitleX, m_isCompactX, plot.width());
+    fitAxisTitle(m_axisY, m_fullTitleY, m_isCompactY, plot.height());
+}
+
+void DisplayGraphicSignal::fitAxisTitle(QValueAxis *axis, const QString &fullTitle, bool &isCompact, double length)
+{
+    const bool isShort = QFontMetrics(axis->titleFont()).horizontalAdvance(fullTitle) > length;
+    if (isShort == isCompact)
+        return;
+    isCompact = isShort;
+    axis->setTitleText(isShort ? compactTitle(fullTitle) : fullTitle);
 }
 
 void DisplayGraphicSignal::applyTimeAxisMode(bool isPowerView)
@@ -407,6 +458,7 @@ void DisplayGraphicSignal::slotLayoutChanged()
 {
     // Tick counts follow the plot's size. No loop: the height sets the y ticks,
     // whose labels set the width, which sets the x ticks.
+    fitTitles();
     const QRectF plot = m_graphic->plotRect();
     NiceAxis::setLength(m_axisX, int(plot.width()));
     NiceAxis::setLength(m_axisY, int(plot.height()));

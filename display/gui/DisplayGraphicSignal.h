@@ -33,6 +33,9 @@ class DisplayGraphicSignal : public QObject
 public:
     static constexpr int kMinimumWidth = 30;
     static constexpr int kMinimumHeight = 50;
+    // Below this size the chart drops its title (axes too short for their titles show the unit alone).
+    static constexpr int kCompactWidth = 300;
+    static constexpr int kCompactHeight = 230;
     // Where the overload label sits: this share of the view's width left of the
     // plot area's right edge, this share of the plot height below its top.
     static constexpr double kOverloadLeftShare = 0.07;
@@ -60,6 +63,12 @@ public:
     // The y limits the frame settings show and set: the value axis's range here.
     virtual double lowerLimit() const { return m_axisY->min(); }
     virtual double upperLimit() const { return m_axisY->max(); }
+
+    // An axis's title as set, also while a small view shows only its unit.
+    QString axisTitle(Qt::Orientation orientation) const
+    {
+        return orientation == Qt::Horizontal ? m_fullTitleX : m_fullTitleY;
+    }
 
     // The selection readout: "Start - ", "Width - ", "Stop - ".
     QStringList readoutTexts() const;
@@ -119,6 +128,10 @@ protected:
 private:
     void setupChart();
     void applyOverlayStyle();
+    static QString compactTitle(const QString &title);
+    void followAxisTitle(QValueAxis *axis, QString &fullTitle, const QString &text);
+    void fitTitles();
+    void fitAxisTitle(QValueAxis *axis, const QString &fullTitle, bool &isCompact, double length);
     void createOverlays();
     void connectSignals();
     bool isMillisecondAxis(bool isPowerView) const;
@@ -150,6 +163,9 @@ private:
     int m_readoutWidth = 0;
     int m_readoutStop = -1;             // no stop is shown before the first selection
     bool m_isOverload = false;
+    bool m_isCompact = false;  // no chart title
+    bool m_isCompactX = false, m_isCompactY = false;  // axis titled by its unit alone
+    QString m_chartTitle, m_fullTitleX, m_fullTitleY;  // as set, whatever the view's size
     QSize m_lastPlotSize;
     std::unique_ptr<InterfaceGraphicData> m_worker;
     std::unique_ptr<GraphicSunset> m_sunset;  // the effect's renderer, when chosen

@@ -113,7 +113,7 @@ void DisplaySpectrum::placeOverlays()
 
 bool DisplaySpectrum::isTitleShown() const
 {
-    return chart()->titleBrush().color().alpha() != 0;
+    return !chart()->title().isEmpty() && chart()->titleBrush().color().alpha() != 0;
 }
 
 void DisplaySpectrum::applyTitles()

@@ -120,8 +120,8 @@ QString MarkersInfo::unitOfTitle(const QString &title)
 
 void MarkersInfo::refreshUnits()
 {
-    m_xUnit = unitOfTitle(m_view->axisX()->titleText());
-    m_yUnit = unitOfTitle(m_view->axisY()->titleText());
+    m_xUnit = unitOfTitle(m_view->axisTitle(Qt::Horizontal));
+    m_yUnit = unitOfTitle(m_view->axisTitle(Qt::Vertical));
     const double factor = isSpectrum() ? m_view->calculate()->unitFactor() : 0.0;
     for (LineConnection *marker : markers())
         marker->setUnits(m_xUnit, m_yUnit, factor);

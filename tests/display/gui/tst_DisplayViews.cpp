@@ -202,9 +202,9 @@ private slots:
         QTRY_VERIFY(view.isTitleShown());
         view.graphic()->resize(250, 300);
         QTRY_VERIFY(!view.isTitleShown());
-        QCOMPARE(view.chart()->title(), QStringLiteral("Spectrum"));
         view.graphic()->resize(900, 400);
         QTRY_VERIFY(view.isTitleShown());
+        QCOMPARE(view.chart()->title(), QStringLiteral("Spectrum"));
     }
 
     void spectrumShowsRbwSpanAndAbsoluteFrequency()
