@@ -14,7 +14,7 @@
 #include <QTimer>
 
 namespace {
-MainWindow::StartRequest parseOptions(const QApplication &app)
+MainWindow::StartRequest parseOptions(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("IQ signal analysis workstation"));
@@ -33,10 +33,27 @@ MainWindow::StartRequest parseOptions(const QApplication &app)
     request.isPlay = parser.isSet(play);
     return request;
 }
+// Help and version need no screen: they are answered before the GUI connects to one,
+// so that they work over ssh or in a script without a display.
+bool asksForHelpOrVersion(int argc, char **argv)
+{
+    static const QByteArrayList kWords{"-h", "--help", "-?", "--help-all", "-v", "--version"};
+    for (int i = 1; i < argc; ++i) {
+        if (kWords.contains(QByteArray(argv[i])))
+            return true;
+    }
+    return false;
+}
 }  // namespace
 
 int main(int argc, char **argv)
 {
+    if (asksForHelpOrVersion(argc, argv)) {
+        QCoreApplication options(argc, argv);
+        StartupSettings::applyIdentity();
+        parseOptions(options);  // prints and exits
+        return 0;
+    }
     QApplication app(argc, argv);
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     StartupSettings::applyIdentity();
