@@ -67,6 +67,12 @@ ModeAnalysis::ModeAnalysis(int mode, QWidget *parent)
     m_control->unlockPlay(false);
     // No instrument reaches the modes yet: reading from one is not offered.
     m_control->hideButtRead();
+    m_frameWatchdog.setSingleShot(true);
+    connect(&m_frameWatchdog, &QTimer::timeout, this, [this] {
+        m_isFramePending = false;
+        if (m_hub.isRun())
+            m_selection.releaseAfter(0);
+    });
     m_busyRetry.setSingleShot(true);
     connect(&m_busyRetry, &QTimer::timeout, this,
             [this] { analyseWindow(m_requestedWindow.first, m_requestedWindow.second); });
@@ -299,13 +305,7 @@ void ModeAnalysis::analyseWindow(int start, int length)
         engine->slotParseWindow(start, length);
     }, Qt::QueuedConnection);
     // If no window follows (an empty result), play must not stall.
-    QTimer::singleShot(kFrameWatchdogMs, this, [this] {
-        if (m_isFramePending) {
-            m_isFramePending = false;
-            if (m_hub.isRun())
-                m_selection.releaseAfter(0);
-        }
-    });
+    m_frameWatchdog.start(kFrameWatchdogMs);
 }
 
 void ModeAnalysis::selectNewFrame()
@@ -315,6 +315,7 @@ void ModeAnalysis::selectNewFrame()
 
 void ModeAnalysis::onNewSelected()
 {
+    m_frameWatchdog.stop();
     m_isFramePending = false;
     const int views = countReportingViews();
     m_selection.setCompletionCount(unsigned(views));

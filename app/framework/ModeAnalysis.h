@@ -172,6 +172,7 @@ private:
     bool m_isShowOverload = true;
     QPair<int, int> m_requestedWindow;
     QTimer m_busyRetry;
+    QTimer m_frameWatchdog;  // runs while a requested frame has not arrived
     QString m_externalParamText;
     Signal m_externalRecord;
     int m_source = 0;  // GuiSourceSetting::SourceFile

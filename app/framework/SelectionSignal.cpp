@@ -79,6 +79,7 @@ void SelectionSignal::slotReport()
             return;
         m_reports = 0;
     }
+    m_releaseTimer.stop();  // released by the reports: the fallback must not release again
     emit selected();
 }
 

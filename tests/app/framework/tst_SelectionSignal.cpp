@@ -20,6 +20,7 @@ private slots:
     void firstSelectionBoundsTheSizeByTheSignal();
     void completionBarrierReleasesOnTheLastReport();
     void delayedReleaseUnlessRestored();
+    void reportsReleaseOnceThoughAFallbackWaits();
     void runNeedsASignalAndTogglesTheHubFlag();
     void newDataReSendsTheWindowThroughTheHub();
     void framesCutByTheEngineAreBoundByTheRecording();
@@ -194,6 +195,17 @@ void tst_SelectionSignal::delayedReleaseUnlessRestored()
     m_selection->restore();
     QVERIFY(!selectedSpy.wait(100));
     QCOMPARE(selectedSpy.count(), 1);
+}
+
+void tst_SelectionSignal::reportsReleaseOnceThoughAFallbackWaits()
+{
+    QSignalSpy selectedSpy(m_selection, &SelectionSignal::selected);
+    m_selection->setCompletionCount(2);
+    m_selection->releaseAfter(50);  // in case a view never reports
+    m_selection->slotReport();
+    m_selection->slotReport();
+    QCOMPARE(selectedSpy.count(), 1);
+    QVERIFY(!selectedSpy.wait(150));  // one window, one release
 }
 
 void tst_SelectionSignal::runNeedsASignalAndTogglesTheHubFlag()
