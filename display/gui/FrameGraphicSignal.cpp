@@ -90,8 +90,14 @@ void FrameGraphicSignal::placeSettings()
     if (m_settingsArea->isHidden())
         return;
     const QRect body = m_graphic->geometry();
-    const int wanted = m_settings->sizeHint().width() + m_settingsArea->verticalScrollBar()->sizeHint().width()
-                       + 2 * m_settingsArea->frameWidth();
+    const int border = m_settingsArea->verticalScrollBar()->sizeHint().width() + 2 * m_settingsArea->frameWidth();
+    m_settings->setCompact(false);
+    int wanted = m_settings->sizeHint().width() + border;
+    // A frame too narrow for the captions beside their fields gets them above.
+    if (wanted > body.width()) {
+        m_settings->setCompact(true);
+        wanted = m_settings->sizeHint().width() + border;
+    }
     const int width = std::min(wanted, body.width());
     const int height = std::min(m_settings->sizeHint().height() + 2 * m_settingsArea->frameWidth(), body.height());
     m_settingsArea->setGeometry(body.right() + 1 - width, body.top(), width, height);

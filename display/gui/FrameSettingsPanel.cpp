@@ -123,6 +123,14 @@ FrameSettingsPanel::FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent)
             [this](int index) { emit m_graphic->signalSetFormat(m_format->itemData(index).toString()); });
 }
 
+void FrameSettingsPanel::setCompact(bool isCompact)
+{
+    auto *form = static_cast<QFormLayout *>(layout());
+    const auto policy = isCompact ? QFormLayout::WrapAllRows : QFormLayout::DontWrapRows;
+    if (form->rowWrapPolicy() != policy)
+        form->setRowWrapPolicy(policy);
+}
+
 void FrameSettingsPanel::retranslate()
 {
     m_autoMin->setText(tr("Auto"));

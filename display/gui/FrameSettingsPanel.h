@@ -16,6 +16,9 @@ class FrameSettingsPanel : public QWidget
 public:
     explicit FrameSettingsPanel(GraphicSignal *graphic, QWidget *parent = nullptr);
 
+    // Captions above their fields rather than beside them: for narrow frames.
+    void setCompact(bool isCompact);
+
     // The colour names offered, with Qt colour names as their data.
     static QStringList colourNames();
 

@@ -221,7 +221,7 @@ private:
     // The texts of the window and of every mode as it looks when shown.
     QStringList shownTexts(MainWindow &window);
     int panelColumnWidth(MainWindow &window);
-    // The widths the frames keep for their settings.
+    // The widths of the frames' settings.
     QList<int> settingsWidths(MainWindow &window);
 
     TestEnvironment m_env;
@@ -344,7 +344,7 @@ QList<int> tst_LanguageWhileRunning::settingsWidths(MainWindow &window)
     QList<int> widths;
     for (FrameGraphicSignal *frame : window.modeVecAnalysis()->frames()->frames()) {
         for (QScrollArea *area : frame->findChildren<QScrollArea *>())
-            widths << area->minimumWidth();
+            widths << area->width();
     }
     return widths;
 }

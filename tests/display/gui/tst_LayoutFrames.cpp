@@ -1,10 +1,13 @@
 #include "FrameGraphicSignal.h"
+#include "FrameSettingsPanel.h"
 #include "GraphicCatalogue.h"
 #include "GraphicFactory.h"
 #include "LayoutFrames.h"
 #include "ParamSignal.h"
 
+#include <QFormLayout>
 #include <QLabel>
+#include <QToolButton>
 #include <QMimeData>
 #include <QtTest>
 
@@ -54,6 +57,7 @@ private slots:
     void emptyFramesAndGraphicsWithoutAnEngineShowNoData();
     void droppedNameReplacesTheGraphic();
     void separateWindowGoesAndComesBack();
+    void settingsFitANarrowFrameWithTheirCaptionsAboveTheFields();
 };
 
 void tst_LayoutFrames::namesAndKinds()
@@ -223,6 +227,28 @@ void tst_LayoutFrames::separateWindowGoesAndComesBack()
     QTRY_COMPARE(restore.count(), 1);
     QVERIFY(!frame->isWindow());
     QCOMPARE(layout.frames().size(), 2);
+}
+
+void tst_LayoutFrames::settingsFitANarrowFrameWithTheirCaptionsAboveTheFields()
+{
+    FrameGraphicSignal frame(ParamSignal::ModeVA, labelFactory);
+    frame.setGraphic(QStringLiteral("Spectrum"));
+    for (QToolButton *button : frame.findChildren<QToolButton *>()) {
+        if (button->isCheckable())
+            button->setChecked(true);  // the settings
+    }
+    auto *form = frame.findChild<QFormLayout *>();
+    auto *settings = frame.findChild<FrameSettingsPanel *>();
+    QVERIFY(form && settings);
+    frame.resize(1400, 600);
+    frame.show();
+    QTRY_COMPARE(form->rowWrapPolicy(), QFormLayout::DontWrapRows);  // captions beside their fields
+    // Too narrow for that: the captions go above, and the fields stay whole.
+    frame.resize(260, 600);
+    QTRY_COMPARE(form->rowWrapPolicy(), QFormLayout::WrapAllRows);
+    QTRY_VERIFY(settings->width() >= settings->sizeHint().width());
+    frame.resize(1400, 600);
+    QTRY_COMPARE(form->rowWrapPolicy(), QFormLayout::DontWrapRows);
 }
 
 QTEST_MAIN(tst_LayoutFrames)
