@@ -19,6 +19,10 @@ Graphic::Graphic(QChart *chart, QWidget *parent) : QChartView(chart, parent)
 {
     chart->setBackgroundRoundness(0);
     chart->setPlotAreaBackgroundVisible(true);
+    // The line item's update region is the path's bounding box without the pen's half width,
+    // so a partial update left the tips of the last frame's deepest dips on the plot. A frame
+    // redraws nearly the whole plot anyway: repainting the whole view costs nothing extra.
+    setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     applyColours();
 }
 
