@@ -38,6 +38,7 @@ MarkersInfo::MarkersInfo(DisplayGraphicSignal *view) : QObject(view), m_view(vie
     connect(view->graphic(), &Graphic::paintOverlay, this, &MarkersInfo::paintOverlay);
     // After the view's own retranslation, which is connected first.
     connect(view->graphic(), &Graphic::languageChanged, this, &MarkersInfo::retranslate);
+    m_watchedView = view->graphic();
     view->graphic()->viewport()->installEventFilter(this);
     view->graphic()->installEventFilter(this);  // key presses arrive at the view, not its viewport
 }
@@ -57,6 +58,7 @@ void MarkersInfo::createWidgets()
                                    .arg(kSelectionColour.blue()).arg(kSelectionColour.name()));
     m_selection->setCursor(Qt::OpenHandCursor);
     m_selection->installEventFilter(this);
+    m_watchedSelection = m_selection.data();
     m_selection->hide();
     m_butMenu = new QToolButton(graphic);
     m_butMenu->setObjectName(QStringLiteral("butMenuMarker"));
@@ -471,11 +473,13 @@ LineConnection *MarkersInfo::markerAt(const QPoint &pos, LineConnection::Hit *hi
 
 bool MarkersInfo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_selection)
+    // Compared as plain objects: while the chart view is destroyed, events still
+    // reach this filter from widgets that are no longer what their pointers say.
+    if (watched == m_watchedSelection)
         return selectionEvent(event);
-    if (m_markers.isEmpty())
+    if (m_markers.isEmpty() || event->type() == QEvent::Destroy || event->type() == QEvent::ChildRemoved)
         return false;
-    if (watched == m_view->graphic()) {
+    if (watched == m_watchedView) {
         if (event->type() != QEvent::KeyPress || !m_active)
             return false;
         const int key = static_cast<QKeyEvent *>(event)->key();

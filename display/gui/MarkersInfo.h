@@ -127,6 +127,8 @@ private:
     QPointer<QFrame> m_selection;
     QPointer<QToolButton> m_butMenu;
     QPointer<GuiMenuMarkerData> m_panel;
+    QObject *m_watchedSelection = nullptr;  // the objects filtered, for comparison only
+    QObject *m_watchedView = nullptr;
     QVector<QPointF> m_series;  // the last full-resolution series, shared with the cache
     QString m_xUnit, m_yUnit;
     QString m_infoText;
