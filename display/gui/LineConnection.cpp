@@ -184,8 +184,14 @@ void LineConnection::place(const QRectF &plot, int pixelX, int row, const QFont 
     int x = pixelX + radius + kReadoutGap;
     if (x + size.width() > plot.right())
         x = pixelX - radius - kReadoutGap - size.width();
+    x = std::max(x, int(plot.left()) + 1);  // never over the axis and its title
     m_markerRect = QRect(QPoint(x, m_plotTop + kReadoutGap + row * (size.height() + kReadoutGap)), size);
     m_keyboardRect = QRect(m_markerRect.topLeft() + QPoint(kPadding, kPadding), kKeyboardSize);
+}
+
+void LineConnection::hideReadout()
+{
+    m_markerRect = m_keyboardRect = QRect();
 }
 
 LineConnection::Hit LineConnection::hitTest(const QPoint &pos) const

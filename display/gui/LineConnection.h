@@ -82,6 +82,8 @@ public:
     // Puts the line at pixel column `pixelX` of the chart view over `plot`, with
     // the readout in row `row` of the readouts stacked at the top of the plot.
     void place(const QRectF &plot, int pixelX, int row, const QFont &font);
+    // A plot too small for every readout keeps the marker's line and handle only.
+    void hideReadout();
     int pixelX() const { return m_pixelX; }
     QRect handleRect() const { return m_handleRect; }
     QRect markerRect() const { return m_markerRect; }

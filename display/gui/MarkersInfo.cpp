@@ -10,6 +10,8 @@
 #include "MarkerValue.h"
 #include "UnitPrefix.h"
 
+#include <algorithm>
+
 #include <QContextMenuEvent>
 #include <QFrame>
 #include <QInputDialog>
@@ -393,7 +395,30 @@ void MarkersInfo::updateLine()
     for (LineConnection *line : bandLines())
         line->place(plot, pixelOf(line->x()), 0, font);
     resizeInfo();
+    giveWayToOtherReadouts(plot);
     repaint();
+}
+
+void MarkersInfo::giveWayToOtherReadouts(const QRectF &plot)
+{
+    // In a small plot the readouts stacked from the top would run into the measurement
+    // box or below the plot: those markers keep their line and handle only, and the
+    // marker panel still reads their values.
+    QVector<QRect> taken;
+    if (!m_infoRect.isEmpty())
+        taken.append(m_infoRect);
+    for (LineConnection *marker : markers()) {
+        const QRect readout = marker->markerRect();
+        if (readout.isEmpty())
+            continue;
+        const bool fits = readout.bottom() <= plot.bottom() && readout.right() <= plot.right() + 1
+                          && std::none_of(taken.cbegin(), taken.cend(),
+                                          [&readout](const QRect &other) { return other.intersects(readout); });
+        if (fits)
+            taken.append(readout);
+        else
+            marker->hideReadout();
+    }
 }
 
 void MarkersInfo::resizeInfo()

@@ -82,6 +82,7 @@ public slots:
     void updateTextInfo();
     // Places the measurement readout, the selection and the menu button.
     void resizeInfo();
+    void giveWayToOtherReadouts(const QRectF &plot);
     void showPanel();
     void paintOverlay(QPainter *painter);
     // Texts, units and readouts in the interface language.

@@ -278,6 +278,43 @@ private slots:
         QVERIFY(info->bandLines().isEmpty());
     }
 
+    // In a frame of a 2x2 grid on a small screen the readouts stacked from the top would
+    // cover the measurement box and each other: those that do not fit give way.
+    void readoutsGiveWayInASmallSpectrum()
+    {
+        TestEnvironment env;
+        ManagerSignal hub(ParamSignal::ModeVA);
+        deliver(hub, tones(2000));
+        CalculateDate calc(&hub);
+        DisplaySpectrum view(&hub, &calc);
+        QVERIFY(showAndWait(view));
+        MarkersInfo *info = view.markers();
+        info->panel()->butChannelPower()->click();
+        info->panel()->butRms()->click();
+        info->addMarker(-2.5);
+        view.graphic()->resize(600, 260);
+        QVERIFY(nextFrame(view));
+        QTest::qWait(50);
+        const QRect plot = view.graphic()->plotRect().toRect();
+        QVector<QRect> drawn{info->infoRect()};
+        QVERIFY(!info->infoRect().isEmpty());
+        for (LineConnection *marker : info->markers()) {
+            const QRect readout = marker->markerRect();
+            if (readout.isEmpty())
+                continue;
+            QVERIFY2(readout.left() >= plot.left() && readout.bottom() <= plot.bottom() + 1,
+                     "a readout runs off the plot");
+            for (const QRect &other : drawn)
+                QVERIFY2(!other.intersects(readout), "two readouts overlap");
+            drawn.append(readout);
+        }
+        QVERIFY2(drawn.size() >= 2, "no marker kept its readout");
+        view.graphic()->resize(900, 420);
+        QVERIFY(nextFrame(view));
+        for (LineConnection *marker : info->markers())
+            QVERIFY2(!marker->markerRect().isEmpty(), "a readout stays hidden in a large plot");
+    }
+
     void occupiedBandwidthTakesThePrefixOfTheWidth()
     {
         // About 2 MHz occupied around a 1 GHz carrier: the axis is in GHz, the width is not.
