@@ -31,7 +31,7 @@ int main(int argc, char **argv)
 
     // Floor: window multiply and execute on a plan that already exists.
     FftwLibrary::Lease plan = FftwLibrary::instance().acquire(kSize);
-    const QVector<double> window = SpectrumCalculator::blackmanWindow(kSize);
+    const QVector<double> window = AveragedFft::blackmanWindow(kSize);
     const auto bareFft = [&] {
         std::complex<double> *in = plan.in();
         for (int n = 0; n < kSize; ++n)

@@ -2,7 +2,7 @@
 
 #include "CalculateDateParams.h"
 #include "CalculateDateSlot.h"
-#include "SpectrumCalculator.h"
+#include "AveragedFft.h"
 
 #include <QObject>
 #include <QPointF>
@@ -60,7 +60,7 @@ public slots:
 
 private:
     CalculateDateParams m_params;
-    SpectrumCalculator m_spectrum;
+    AveragedFft m_spectrum;
     std::vector<std::unique_ptr<CalculateDateSlot>> m_slots;  // slot i at i - 1
 
     Q_DISABLE_COPY(CalculateDate)

@@ -18,7 +18,7 @@ double clampPower(double db)
 }
 }  // namespace
 
-CalculateDateSlot::CalculateDateSlot(CalculateDateParams *params, int number, const SpectrumCalculator *spectrum)
+CalculateDateSlot::CalculateDateSlot(CalculateDateParams *params, int number, const AveragedFft *spectrum)
     : m_params(params), m_number(number), m_spectrum(spectrum)
 {
 }
@@ -171,7 +171,7 @@ QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
     reuse.swap(cache.points);
     if (m_params->mode() == ParamSignal::ModeACLR)
         return {};  // the ACLR view draws its own spectrum
-    SpectrumCalculator::Staged staged;
+    AveragedFft::Staged staged;
     if (block.isEmpty()) {
         // Windowing is the only read of the hub's samples: hold its lock for that
         // alone, not for the transforms.
@@ -186,9 +186,9 @@ QVector<QPointF> CalculateDateSlot::spectrum(int average, const IQVector &block)
     return cache.points;
 }
 
-SpectrumCalculator::Axis CalculateDateSlot::spectrumAxis() const
+AveragedFft::Axis CalculateDateSlot::spectrumAxis() const
 {
-    SpectrumCalculator::Axis axis;
+    AveragedFft::Axis axis;
     axis.sampleRate = m_params->sampleRate();
     axis.carrier = m_params->carrierFreq();
     axis.unitFactor = m_params->unitFactor();

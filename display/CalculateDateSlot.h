@@ -2,7 +2,7 @@
 
 #include "CalculateDateParams.h"
 #include "Signal.h"
-#include "SpectrumCalculator.h"
+#include "AveragedFft.h"
 
 #include <QMutex>
 #include <QPointF>
@@ -31,7 +31,7 @@ public:
     static constexpr double kPowerLowest = -200.0;
     static constexpr double kPowerHighest = 60.0;
 
-    CalculateDateSlot(CalculateDateParams *params, int number, const SpectrumCalculator *spectrum);
+    CalculateDateSlot(CalculateDateParams *params, int number, const AveragedFft *spectrum);
 
     // A copy of the series of `kind`, thinned to `width` pixels where the kind's
     // rule says so. The spectrum is recomputed at every request with `average`
@@ -65,12 +65,12 @@ private:
     QVector<QPointF> timeSeries(unsigned kind, const Block &block) const;
     QVector<QPointF> constellation(const IQVector &samples) const;
     QVector<QPointF> spectrum(int average, const IQVector &block);
-    SpectrumCalculator::Axis spectrumAxis() const;
+    AveragedFft::Axis spectrumAxis() const;
     QVector<QPointF> cachedSeries(unsigned kind);
 
     CalculateDateParams *const m_params;  // shared by all slots, owned by CalculateDate
     const int m_number;                   // the layer number this slot serves, 1 to 30
-    const SpectrumCalculator *const m_spectrum;
+    const AveragedFft *const m_spectrum;
     Cache m_caches[kCachedKinds];
 
     Q_DISABLE_COPY(CalculateDateSlot)

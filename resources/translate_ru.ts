@@ -133,7 +133,7 @@
     </message>
 </context>
 <context>
-    <name>DisplaySpectrogram</name>
+    <name>DisplayWaterfall</name>
     <message>
         <source>Spectrogram</source>
         <translation>Спектрограмма</translation>

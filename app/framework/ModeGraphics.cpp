@@ -4,7 +4,7 @@
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
-#include "DisplaySpectrogram.h"
+#include "DisplayWaterfall.h"
 #include "DisplaySpectrum.h"
 #include "Graphic.h"
 #include "GraphicSignal.h"
@@ -63,7 +63,7 @@ DisplayGraphicSignal *ModeGraphics::createView(GraphicCatalogue::Kind kind, Grap
     default: break;
     }
     if (host->effect() == GraphicCatalogue::EffectSpectrogram)
-        return new DisplaySpectrogram(m_hub, m_calculate, kFirstLayer, container);
+        return new DisplayWaterfall(m_hub, m_calculate, kFirstLayer, container);
     auto *spectrum = new DisplaySpectrum(m_hub, m_calculate, kFirstLayer, container);
     QObject::connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplaySpectrum::slotSetAverageSpectrum);
     QObject::connect(spectrum, &DisplaySpectrum::sendMaxAverage, host, &GraphicSignal::signalMaxAverage);
@@ -113,6 +113,6 @@ void ModeGraphics::applyLayers(GraphicSignal *host, DisplayGraphicSignal *view) 
     others.removeAll(shown);
     if (view->layer() != shown)
         view->showLayer(shown);
-    if (!qobject_cast<DisplaySpectrogram *>(view))
+    if (!qobject_cast<DisplayWaterfall *>(view))
         view->setOverlayLayers(others);
 }

@@ -6,7 +6,7 @@
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
-#include "DisplaySpectrogram.h"
+#include "DisplayWaterfall.h"
 #include "DisplaySpectrum.h"
 #include "Graphic.h"
 #include "Spectrogram.h"
@@ -44,7 +44,7 @@ std::unique_ptr<DisplayGraphicSignal> makeView(const QString &name, ManagerSigna
     if (name == QLatin1String("spectrum"))
         return std::make_unique<DisplaySpectrum>(hub, calculate, layer);
     if (name == QLatin1String("spectrogram"))
-        return std::make_unique<DisplaySpectrogram>(hub, calculate, layer);
+        return std::make_unique<DisplayWaterfall>(hub, calculate, layer);
     return nullptr;
 }
 
@@ -67,7 +67,7 @@ bool waitUntilSettled(DisplayGraphicSignal *view)
 // Plays the recording from --start as consecutive windows of --length samples,
 // one per image row, through the hub's ready history, as a running recording
 // would fill it. Without --length the selection is shared out over the rows.
-void playWindows(ManagerSignal &hub, const CliDisplayRequest &request, DisplaySpectrogram *view)
+void playWindows(ManagerSignal &hub, const CliDisplayRequest &request, DisplayWaterfall *view)
 {
     const Signal layer = hub.sourceSignal(request.layer() - 1);
     const int imageRows = std::max(1, int(view->graphic()->plotRect().height()) / view->spectrogram()->rowHeight());
@@ -93,7 +93,7 @@ bool drawOffscreen(DisplayGraphicSignal *view, const QSize &size, const CliDispl
     view->graphic()->show();
     view->slotRepaint();
     bool isShown = waitUntilSettled(view);
-    if (auto *spectrogram = qobject_cast<DisplaySpectrogram *>(view)) {
+    if (auto *spectrogram = qobject_cast<DisplayWaterfall *>(view)) {
         playWindows(*view->hub(), request, spectrogram);
         isShown = waitUntilSettled(view);
     }

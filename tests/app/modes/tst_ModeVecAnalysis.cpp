@@ -5,7 +5,7 @@
 #include "GraphicCatalogue.h"
 #include "GuiMenuMarkerData.h"
 #include "MarkersInfo.h"
-#include "DisplaySpectrogram.h"
+#include "DisplayWaterfall.h"
 #include "Graphic.h"
 #include "DisplaySpectrum.h"
 #include "FrameGraphicSignal.h"
@@ -295,7 +295,7 @@ void tst_ModeVecAnalysis::frameSettingsReachTheView()
     emit graphic->signalSendAutoMax(false);
     QVERIFY(!spectrum->autoLimit()->isAutoMax());
     graphic->setEffect(QStringLiteral("Spectrogram"));
-    QVERIFY(graphic->findChild<DisplaySpectrogram *>());
+    QVERIFY(graphic->findChild<DisplayWaterfall *>());
     QVERIFY(!graphic->findChild<DisplaySpectrum *>());
     QCOMPARE(mode.frames()->gridText(), QStringLiteral("{GRID:Distribution(1) Spectrum(1,1) }"));
 }
@@ -369,7 +369,7 @@ void tst_ModeVecAnalysis::framesThatStayKeepTheirMarkersAndEffect()
     auto *effect = second->findChild<QComboBox *>(QStringLiteral("comboEffect"));
     effect->setCurrentIndex(effect->findData(QStringLiteral("Spectrogram")));
     emit effect->activated(effect->currentIndex());
-    QVERIFY(viewIn<DisplaySpectrogram>(second));
+    QVERIFY(viewIn<DisplayWaterfall>(second));
 
     for (const QPair<int, int> &grid : {qMakePair(2, 1), qMakePair(2, 2), qMakePair(1, 2)}) {
         chooseGrid(mode, grid.first, grid.second);
@@ -377,7 +377,7 @@ void tst_ModeVecAnalysis::framesThatStayKeepTheirMarkersAndEffect()
         QCOMPARE(viewIn<DisplaySpectrum>(mode.frames()->frames().at(0)), spectrum);
         QCOMPARE(spectrum->markers()->markers().size(), 2);
         QVERIFY(spectrum->markers()->isChannelPower());
-        QVERIFY(viewIn<DisplaySpectrogram>(mode.frames()->frames().at(1)));
+        QVERIFY(viewIn<DisplayWaterfall>(mode.frames()->frames().at(1)));
         QCOMPARE(mode.frames()->frames().at(1)->graphic()->effect(), int(GraphicCatalogue::EffectSpectrogram));
     }
     // A grid of one frame keeps the first and lets the spectrogram go.
@@ -398,7 +398,7 @@ void tst_ModeVecAnalysis::spectrogramShowsTimeAndWholeLevelsWithLimitsFromItsSet
     auto *effect = frame->findChild<QComboBox *>(QStringLiteral("comboEffect"));
     effect->setCurrentIndex(effect->findData(QStringLiteral("Spectrogram")));
     emit effect->activated(effect->currentIndex());
-    auto *view = viewIn<DisplaySpectrogram>(frame);
+    auto *view = viewIn<DisplayWaterfall>(frame);
     QVERIFY(view);
     // The frame settings show the colour bar's levels and set them.
     auto *settings = frame->findChild<FrameSettingsPanel *>();

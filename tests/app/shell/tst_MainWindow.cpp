@@ -13,6 +13,7 @@
 #include "ProfileStore.h"
 #include "ShellResources.h"
 #include "StartupSettings.h"
+#include "RecordingFile.h"
 #include "TestEnvironment.h"
 #include "VerticalMenu.h"
 #include "DisplaySpectrum.h"
@@ -65,18 +66,11 @@ QColor dominantColour(const QImage &image, const QRect &rect)
 }  // namespace
 
 namespace {
-// A single-precision .owv whose header gives the clock and the carrier.
+// A recording of a constant sample, its header giving the clock and the carrier.
 QString writeRecording(const TestEnvironment &env, const QString &name, const QString &clock, const QString &carrier,
                        int samples)
 {
-    ManagerSignal hub(ParamSignal::ModeVA);
-    auto *param = static_cast<ParamVectorAnalysis *>(hub.param());
-    param->setAnalysisValue(QStringLiteral("SampleRate"), clock);
-    param->setAnalysisValue(QStringLiteral("Freq"), carrier);
-    IOSignal io(&hub, env.path());
-    Signal record(IQVector(samples, IQ(0.5, -0.25)));
-    const QString path = env.filePath(name);
-    return io.writeFile(path, {&record}) ? path : QString();
+    return ::writeRecording(env, name, clock, carrier, IQVector(samples, IQ(0.5, -0.25)));
 }
 
 bool loadThroughThePanel(ModeAnalysis *mode, const QString &path)

@@ -15,6 +15,7 @@
 #include "ParamVectorAnalysis.h"
 #include "ProfileStore.h"
 #include "ShellResources.h"
+#include "RecordingFile.h"
 #include "TestEnvironment.h"
 #include "RebornControllerGraphic.h"
 #include "LayoutFrames.h"
@@ -32,21 +33,14 @@
 namespace {
 constexpr int kLoadMs = 20000;
 
-// A single-precision .owv whose header gives the clock and the carrier.
+// A tone recording, its header giving the clock and the carrier.
 QString writeRecording(const TestEnvironment &env, const QString &name, const QString &clock, const QString &carrier,
                        int samples)
 {
-    ManagerSignal hub(ParamSignal::ModeVA);
-    auto *param = static_cast<ParamVectorAnalysis *>(hub.param());
-    param->setAnalysisValue(QStringLiteral("SampleRate"), clock);
-    param->setAnalysisValue(QStringLiteral("Freq"), carrier);
-    IOSignal io(&hub, env.path());
     IQVector iq(samples);
     for (int i = 0; i < samples; ++i)
         iq[i] = std::polar(0.5, 0.3 * i);
-    Signal record(iq);
-    const QString path = env.filePath(name);
-    return io.writeFile(path, {&record}) ? path : QString();
+    return ::writeRecording(env, name, clock, carrier, iq);
 }
 
 // The centre of the spectrum's frequency axis, in Hz, as the user reads it.

@@ -1,4 +1,4 @@
-#include "SpectrumCalculator.h"
+#include "AveragedFft.h"
 
 #include <QHash>
 #include <QMutex>
@@ -17,13 +17,13 @@ double powerDb(const std::complex<double> &x) { return kDbPerNeper * std::log(st
 
 double clampLevel(double level)
 {
-    if (level < SpectrumCalculator::kLowestLevel || std::isnan(level))
-        return SpectrumCalculator::kLowestDrawn;
-    return std::min(level, SpectrumCalculator::kHighestLevel);
+    if (level < AveragedFft::kLowestLevel || std::isnan(level))
+        return AveragedFft::kLowestDrawn;
+    return std::min(level, AveragedFft::kHighestLevel);
 }
 }  // namespace
 
-QVector<double> SpectrumCalculator::blackmanWindow(int length)
+QVector<double> AveragedFft::blackmanWindow(int length)
 {
     static QMutex mutex;  // guards cache
     static QHash<int, QVector<double>> cache;
@@ -45,7 +45,7 @@ QVector<double> SpectrumCalculator::blackmanWindow(int length)
     return w;
 }
 
-void SpectrumCalculator::addLevels(const std::complex<double> *spectrum, int length, double *levels, bool isFirst)
+void AveragedFft::addLevels(const std::complex<double> *spectrum, int length, double *levels, bool isFirst)
 {
     const double offset = kWindowCorrectionDb - 20.0 * std::log10(double(length));
 #pragma omp parallel for schedule(static, kBinChunk)
@@ -55,7 +55,7 @@ void SpectrumCalculator::addLevels(const std::complex<double> *spectrum, int len
     }
 }
 
-SpectrumCalculator::Staged SpectrumCalculator::stage(const IQ *samples, int count, int average) const
+AveragedFft::Staged AveragedFft::stage(const IQ *samples, int count, int average) const
 {
     const int length = average >= 1 && count > 0 ? count / average : 0;
     if (length == 0)
@@ -78,7 +78,7 @@ SpectrumCalculator::Staged SpectrumCalculator::stage(const IQ *samples, int coun
     return staged;
 }
 
-QVector<double> SpectrumCalculator::levels(Staged staged) const
+QVector<double> AveragedFft::levels(Staged staged) const
 {
     if (!staged.plan.isValid())
         return {};
@@ -100,18 +100,18 @@ QVector<double> SpectrumCalculator::levels(Staged staged) const
     return levels;
 }
 
-QVector<double> SpectrumCalculator::averagedLevels(const IQ *samples, int count, int average) const
+QVector<double> AveragedFft::averagedLevels(const IQ *samples, int count, int average) const
 {
     return levels(stage(samples, count, average));
 }
 
-QVector<QPointF> SpectrumCalculator::series(const QVector<double> &levels, const Axis &axis)
+QVector<QPointF> AveragedFft::series(const QVector<double> &levels, const Axis &axis)
 {
     const double *level = levels.constData();
     return layOut(levels.size(), axis, [level](int bin) { return level[bin]; });
 }
 
-QVector<QPointF> SpectrumCalculator::series(Staged staged, const Axis &axis, QVector<QPointF> reuse) const
+QVector<QPointF> AveragedFft::series(Staged staged, const Axis &axis, QVector<QPointF> reuse) const
 {
     if (!staged.plan.isValid())
         return {};
@@ -125,7 +125,7 @@ QVector<QPointF> SpectrumCalculator::series(Staged staged, const Axis &axis, QVe
 }
 
 template <typename LevelOf>
-QVector<QPointF> SpectrumCalculator::layOut(int length, const Axis &axis, LevelOf levelOf, QVector<QPointF> points)
+QVector<QPointF> AveragedFft::layOut(int length, const Axis &axis, LevelOf levelOf, QVector<QPointF> points)
 {
     if (length == 0)
         return {};
@@ -150,7 +150,7 @@ QVector<QPointF> SpectrumCalculator::layOut(int length, const Axis &axis, LevelO
     return points;
 }
 
-QVector<QPointF> SpectrumCalculator::compute(const IQ *samples, int count, int average, const Axis &axis) const
+QVector<QPointF> AveragedFft::compute(const IQ *samples, int count, int average, const Axis &axis) const
 {
     return series(stage(samples, count, average), axis);
 }

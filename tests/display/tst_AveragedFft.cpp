@@ -1,4 +1,4 @@
-#include "SpectrumCalculator.h"
+#include "AveragedFft.h"
 
 #include <QtTest>
 #include <cmath>
@@ -41,9 +41,9 @@ IQVector tone(int n, double cyclesPerSample)
     return x;
 }
 
-SpectrumCalculator::Axis axis(double fs, double fc, double unit = 1.0, double r = 1.0)
+AveragedFft::Axis axis(double fs, double fc, double unit = 1.0, double r = 1.0)
 {
-    SpectrumCalculator::Axis a;
+    AveragedFft::Axis a;
     a.sampleRate = fs;
     a.carrier = fc;
     a.unitFactor = unit;
@@ -52,7 +52,7 @@ SpectrumCalculator::Axis axis(double fs, double fc, double unit = 1.0, double r 
 }
 }  // namespace
 
-class TestSpectrumCalculator : public QObject
+class TestAveragedFft : public QObject
 {
     Q_OBJECT
 private slots:
@@ -64,7 +64,7 @@ private slots:
 
     void blackmanWindowFollowsItsFormula()
     {
-        const QVector<double> w = SpectrumCalculator::blackmanWindow(5);
+        const QVector<double> w = AveragedFft::blackmanWindow(5);
         const QVector<double> expected{0.0, 0.34, 1.0, 0.34, 0.0};
         for (int n = 0; n < 5; ++n)
             QVERIFY2(std::abs(w[n] - expected[n]) < 1e-15, qPrintable(QString::number(w[n])));
@@ -76,7 +76,7 @@ private slots:
     {
         for (int length : {8, 7, 30}) {
             const IQVector x = noise(length, unsigned(length));
-            const QVector<double> ours = SpectrumCalculator().averagedLevels(x.constData(), length, 1);
+            const QVector<double> ours = AveragedFft().averagedLevels(x.constData(), length, 1);
             const QVector<double> direct = directLevels(x.constData(), length);
             QCOMPARE(ours.size(), length);
             for (int k = 0; k < length; ++k)
@@ -90,23 +90,23 @@ private slots:
         // made huge here, must not matter.
         IQVector x = noise(4002, 3);
         x[4000] = x[4001] = IQ(1e6, 1e6);
-        const QVector<double> ours = SpectrumCalculator().averagedLevels(x.constData(), x.size(), 4);
+        const QVector<double> ours = AveragedFft().averagedLevels(x.constData(), x.size(), 4);
         QCOMPARE(ours.size(), 1000);
         QVector<double> mean(1000, 0.0);
         for (int a = 0; a < 4; ++a) {
-            const QVector<double> segment = SpectrumCalculator().averagedLevels(x.constData() + 1000 * a, 1000, 1);
+            const QVector<double> segment = AveragedFft().averagedLevels(x.constData() + 1000 * a, 1000, 1);
             for (int k = 0; k < 1000; ++k)
                 mean[k] += segment[k] / 4;
         }
         for (int k = 0; k < 1000; ++k)
             QVERIFY2(std::abs(ours[k] - mean[k]) < 1e-9, qPrintable(QString::number(k)));
-        QVERIFY(SpectrumCalculator().averagedLevels(x.constData(), 3, 4).isEmpty());
+        QVERIFY(AveragedFft().averagedLevels(x.constData(), 3, 4).isEmpty());
     }
 
     void toneAtQuarterRateLandsNearZeroDbAtCarrierPlusQuarterRate()
     {
         const double fs = 4e6, fc = 1e9;
-        const QVector<QPointF> s = SpectrumCalculator().compute(tone(1024, 0.25).constData(), 1024, 1, axis(fs, fc, 1e6));
+        const QVector<QPointF> s = AveragedFft().compute(tone(1024, 0.25).constData(), 1024, 1, axis(fs, fc, 1e6));
         QCOMPARE(s.size(), 1025);
         const auto peak = std::max_element(s.cbegin(), s.cend(), [](QPointF a, QPointF b) { return a.y() < b.y(); });
         // Blackman coherent gain 0.42 is -7.54 dB, so the peak sits 0.035 dB below 0.
@@ -118,7 +118,7 @@ private slots:
     {
         const IQVector x = noise(8, 11);
         const QVector<double> levels = directLevels(x.constData(), 8);
-        const QVector<QPointF> s = SpectrumCalculator().compute(x.constData(), 8, 1, axis(8000.0, 100000.0, 1000.0));
+        const QVector<QPointF> s = AveragedFft().compute(x.constData(), 8, 1, axis(8000.0, 100000.0, 1000.0));
         QCOMPARE(s.size(), 9);
         const int order[] = {4, 5, 6, 7, 0, 1, 2, 3};
         for (int j = 0; j < 8; ++j) {
@@ -132,7 +132,7 @@ private slots:
     {
         const IQVector x = noise(7, 5);
         const QVector<double> levels = directLevels(x.constData(), 7);
-        const QVector<QPointF> s = SpectrumCalculator().compute(x.constData(), 7, 1, axis(7.0, 0.0));
+        const QVector<QPointF> s = AveragedFft().compute(x.constData(), 7, 1, axis(7.0, 0.0));
         QCOMPARE(s.size(), 8);
         const int order[] = {4, 5, 6, 0, 1, 2, 3};
         for (int j = 0; j < 7; ++j) {
@@ -145,17 +145,17 @@ private slots:
     void levelsAreReferredToTheLoadAndClamped()
     {
         const IQVector x = noise(64, 9);
-        const QVector<QPointF> oneOhm = SpectrumCalculator().compute(x.constData(), 64, 1, axis(1.0, 0.0));
-        const QVector<QPointF> fiftyOhm = SpectrumCalculator().compute(x.constData(), 64, 1, axis(1.0, 0.0, 1.0, 50.0));
+        const QVector<QPointF> oneOhm = AveragedFft().compute(x.constData(), 64, 1, axis(1.0, 0.0));
+        const QVector<QPointF> fiftyOhm = AveragedFft().compute(x.constData(), 64, 1, axis(1.0, 0.0, 1.0, 50.0));
         for (int j = 0; j < 65; ++j)
             QVERIFY(std::abs(oneOhm[j].y() - 10 * std::log10(50.0) - fiftyOhm[j].y()) < 1e-9);
 
         const IQVector zeros(16, IQ(0.0, 0.0));
-        for (const QPointF &p : SpectrumCalculator().compute(zeros.constData(), 16, 1, axis(1.0, 0.0)))
+        for (const QPointF &p : AveragedFft().compute(zeros.constData(), 16, 1, axis(1.0, 0.0)))
             QCOMPARE(p.y(), -199.9);
         const IQVector loud = tone(16, 0.0);
         const IQVector louder = [&] { IQVector v = loud; for (IQ &s : v) s *= 1e5; return v; }();
-        QCOMPARE(SpectrumCalculator().compute(louder.constData(), 16, 1, axis(1.0, 0.0))[8].y(), 60.0);
+        QCOMPARE(AveragedFft().compute(louder.constData(), 16, 1, axis(1.0, 0.0))[8].y(), 60.0);
     }
 
     void missingLibraryGivesEmptySpectrumWithReason()
@@ -164,7 +164,7 @@ private slots:
         QVERIFY(!missing.isAvailable());
         QVERIFY(missing.errorString().contains(QLatin1String("FFTW")));
         const IQVector x = noise(32, 1);
-        QVERIFY(SpectrumCalculator(missing).compute(x.constData(), 32, 1, axis(1.0, 0.0)).isEmpty());
+        QVERIFY(AveragedFft(missing).compute(x.constData(), 32, 1, axis(1.0, 0.0)).isEmpty());
     }
 
     void plansAreMadeOncePerSizeAndPoolBounded()
@@ -172,7 +172,7 @@ private slots:
         FftwLibrary fftw(QStringLiteral("fftw3"), 3);
         const IQVector x = noise(600, 4);
         for (int i = 0; i < 10; ++i)
-            SpectrumCalculator(fftw).averagedLevels(x.constData(), 600, 2);
+            AveragedFft(fftw).averagedLevels(x.constData(), 600, 2);
         QCOMPARE(fftw.plansMade(), 1);
         {
             // Two transforms at once need two plans; both go back to the pool.
@@ -180,26 +180,26 @@ private slots:
             QVERIFY(a.isValid() && b.isValid() && a.in() != b.in());
         }
         QCOMPARE(fftw.plansMade(), 2);
-        SpectrumCalculator(fftw).averagedLevels(x.constData(), 600, 2);
+        AveragedFft(fftw).averagedLevels(x.constData(), 600, 2);
         QCOMPARE(fftw.plansMade(), 2);
         // Nine more sizes push the oldest size out of the pool: it is planned again.
         for (int size = 10; size < 19; ++size)
-            SpectrumCalculator(fftw).averagedLevels(x.constData(), size, 1);
+            AveragedFft(fftw).averagedLevels(x.constData(), size, 1);
         QCOMPARE(fftw.plansMade(), 11);
-        SpectrumCalculator(fftw).averagedLevels(x.constData(), 600, 2);
+        AveragedFft(fftw).averagedLevels(x.constData(), 600, 2);
         QCOMPARE(fftw.plansMade(), 12);
     }
 
     void repeatedTransformsReusePlansFromSeveralThreads()
     {
         const IQVector x = noise(4096, 2);
-        const QVector<double> expected = SpectrumCalculator().averagedLevels(x.constData(), 4096, 2);
+        const QVector<double> expected = AveragedFft().averagedLevels(x.constData(), 4096, 2);
         std::atomic<int> mismatches{0};
         QVector<QThread *> threads;
         for (int t = 0; t < 4; ++t) {
             threads << QThread::create([&] {
                 for (int i = 0; i < 20; ++i) {
-                    if (SpectrumCalculator().averagedLevels(x.constData(), 4096, 2) != expected)
+                    if (AveragedFft().averagedLevels(x.constData(), 4096, 2) != expected)
                         ++mismatches;
                 }
             });
@@ -213,5 +213,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestSpectrumCalculator)
-#include "tst_SpectrumCalculator.moc"
+QTEST_APPLESS_MAIN(TestAveragedFft)
+#include "tst_AveragedFft.moc"

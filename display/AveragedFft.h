@@ -9,7 +9,7 @@
 // The level spectrum of a block of IQ samples: Blackman-windowed FFTs over A
 // consecutive segments, the dB levels averaged, then laid out against absolute
 // frequency from Fc - Fs/2 to Fc + Fs/2 with negative frequencies first.
-class SpectrumCalculator
+class AveragedFft
 {
 public:
     // Where the bins go and how levels are referred.
@@ -29,7 +29,7 @@ public:
     static constexpr double kWindowCorrectionDb = 7.5;
     static constexpr int kBinChunk = 25;  // OpenMP static chunk of the bin loop
 
-    explicit SpectrumCalculator(FftwLibrary &fftw = FftwLibrary::instance()) : m_fftw(fftw) {}
+    explicit AveragedFft(FftwLibrary &fftw = FftwLibrary::instance()) : m_fftw(fftw) {}
 
     // w[n] = 0.42 - 0.5 cos(2 pi n/(L-1)) + 0.08 cos(4 pi n/(L-1)); shared, cached by length.
     static QVector<double> blackmanWindow(int length);

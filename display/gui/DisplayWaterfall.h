@@ -10,7 +10,7 @@ class WgtColor;
 // with frequency on x and time on y (0 at the newest row at the bottom, earlier
 // frames above), and its colour bar at the right with the high and low levels
 // beside it. The frame's y limits are the colour bar's levels.
-class DisplaySpectrogram : public DisplayGraphicSignal
+class DisplayWaterfall : public DisplayGraphicSignal
 {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ public:
     static constexpr int kBarGap = 6;    // between the plot area and the colour bar
     static constexpr int kLabelGap = 3;  // between the colour bar and its level labels
 
-    DisplaySpectrogram(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
+    DisplayWaterfall(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
 
     Spectrogram *spectrogram() const;
     WgtColor *colorBar() const { return m_colorBar; }

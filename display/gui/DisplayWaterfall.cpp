@@ -1,4 +1,4 @@
-#include "DisplaySpectrogram.h"
+#include "DisplayWaterfall.h"
 
 #include "CalculateDate.h"
 #include "Graphic.h"
@@ -15,7 +15,7 @@ namespace {
 constexpr int kEdgeGap = 4;  // between the level labels and the chart's right edge
 }
 
-DisplaySpectrogram::DisplaySpectrogram(ManagerSignal *hub, CalculateDate *calculate, int signalIndex,
+DisplayWaterfall::DisplayWaterfall(ManagerSignal *hub, CalculateDate *calculate, int signalIndex,
                                        QWidget *parent)
     : DisplayGraphicSignal(hub, calculate, parent), m_colorBar(new WgtColor(graphic())),
       m_highLabel(new QLabel(graphic())), m_lowLabel(new QLabel(graphic()))
@@ -27,18 +27,18 @@ DisplaySpectrogram::DisplaySpectrogram(ManagerSignal *hub, CalculateDate *calcul
     const SpectrogramScale scale = renderer->scale();
     m_colorBar->setColors(scale.highColor(), scale.lowColor());
     setLevels(scale.lowLevel(), scale.highLevel());
-    connect(chart(), &QChart::plotAreaChanged, this, &DisplaySpectrogram::updateTimeAxis);
-    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrogram::updateTimeAxis);
+    connect(chart(), &QChart::plotAreaChanged, this, &DisplayWaterfall::updateTimeAxis);
+    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayWaterfall::updateTimeAxis);
     updateAxes();
 }
 
-Spectrogram *DisplaySpectrogram::spectrogram() const { return static_cast<Spectrogram *>(worker()); }
+Spectrogram *DisplayWaterfall::spectrogram() const { return static_cast<Spectrogram *>(worker()); }
 
-double DisplaySpectrogram::lowerLimit() const { return spectrogram()->scale().lowLevel(); }
+double DisplayWaterfall::lowerLimit() const { return spectrogram()->scale().lowLevel(); }
 
-double DisplaySpectrogram::upperLimit() const { return spectrogram()->scale().highLevel(); }
+double DisplayWaterfall::upperLimit() const { return spectrogram()->scale().highLevel(); }
 
-void DisplaySpectrogram::setLevels(double low, double high)
+void DisplayWaterfall::setLevels(double low, double high)
 {
     spectrogram()->setLowLevel(low);
     spectrogram()->setHighLevel(high);
@@ -52,20 +52,20 @@ void DisplaySpectrogram::setLevels(double low, double high)
     slotRepaint();
 }
 
-void DisplaySpectrogram::setMinOy(double value)
+void DisplayWaterfall::setMinOy(double value)
 {
     // Kept below the high level, or the colour scale would turn over.
     if (value < upperLimit())
         setLevels(value, upperLimit());
 }
 
-void DisplaySpectrogram::setMaxOy(double value)
+void DisplayWaterfall::setMaxOy(double value)
 {
     if (value > lowerLimit())
         setLevels(lowerLimit(), value);
 }
 
-void DisplaySpectrogram::fitRightMargin()
+void DisplayWaterfall::fitRightMargin()
 {
     int labelWidth = 0;
     for (QLabel *label : {m_highLabel, m_lowLabel}) {
@@ -78,14 +78,14 @@ void DisplaySpectrogram::fitRightMargin()
     chart()->setMargins(margins);
 }
 
-double DisplaySpectrogram::rowSeconds() const
+double DisplayWaterfall::rowSeconds() const
 {
     const double rate = calculate()->sampleRate();
     const int size = hub()->sizeSelection() > 0 ? hub()->sizeSelection() : ManagerSignal::kDefaultSelectionSize;
     return rate > 0.0 ? size / rate : 0.0;
 }
 
-void DisplaySpectrogram::updateTimeAxis()
+void DisplayWaterfall::updateTimeAxis()
 {
     const double rows = graphic()->plotRect().height() / std::max(1, spectrogram()->rowHeight());
     const double span = rows * rowSeconds();
@@ -99,7 +99,7 @@ void DisplaySpectrogram::updateTimeAxis()
     NiceAxis::setRange(axisY(), -span / unit.factor, 0.0);
 }
 
-void DisplaySpectrogram::updateAxes()
+void DisplayWaterfall::updateAxes()
 {
     const double unit = calculate()->unitFactor();
     const double centre = calculate()->carrierFreq() / unit;
@@ -109,7 +109,7 @@ void DisplaySpectrogram::updateAxes()
     updateTimeAxis();
 }
 
-void DisplaySpectrogram::placeOverlays()
+void DisplayWaterfall::placeOverlays()
 {
     DisplayGraphicSignal::placeOverlays();
     const QRectF plot = graphic()->plotRect();
@@ -121,12 +121,12 @@ void DisplaySpectrogram::placeOverlays()
     m_lowLabel->move(x + kColorBarWidth + kLabelGap, int(plot.bottom()) - m_lowLabel->height());
 }
 
-void DisplaySpectrogram::applyTitles()
+void DisplayWaterfall::applyTitles()
 {
     setTitles(tr("Spectrogram"), tr("Frequency (MHz)"), QString());
 }
 
-void DisplaySpectrogram::retranslate()
+void DisplayWaterfall::retranslate()
 {
     applyTitles();
     setLevels(lowerLimit(), upperLimit());  // " dB" in the new language, and room for it
