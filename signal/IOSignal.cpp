@@ -4,14 +4,20 @@
 #include "ManagerSignal.h"
 #include "ParamSignal.h"
 #include "SampleCodec.h"
+#include "SigmfArchive.h"
+#include "SigmfMeta.h"
 #include "SignalInformation.h"
 #include "TagScanner.h"
 #include "TextSampleLines.h"
+#include "UnitText.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -77,16 +83,22 @@ QString IOSignal::saveDialogFilter()
     return QStringLiteral(
         "Orvane Waveform File (*.owv - Single Precision) ;; Orvane Waveform File (*.owv - Double Precision) ;; "
         "Bynary File (*.bin - Single Precision) ;; Bynary File (*.bin - Double Precision) ;; Dat File (*.dat) ;; "
-        "All (*.all - Single Precision)");
+        "All (*.all - Single Precision) ;; "
+        "SigMF Recording (*.sigmf-meta - Single Precision) ;; SigMF Recording (*.sigmf-meta - Double Precision) ;; "
+        "SigMF Archive (*.sigmf - Single Precision) ;; SigMF Archive (*.sigmf - Double Precision) ;; "
+        "Raw Complex Float 32 (*.cf32) ;; Raw Complex Float 64 (*.cf64) ;; Raw Complex Int 16 (*.cs16) ;; "
+        "Raw Complex Int 8 (*.cs8) ;; Raw Complex Unsigned 8 (*.cu8)");
 }
 
 QString IOSignal::openDialogFilter(bool isWithDat)
 {
     if (isWithDat)
         return QStringLiteral(
-            "All Available Formats (*.owv *.wv *.bin *.txt *.dat) ;; Orvane Waveform File (*.owv) (*.owv) ;; "
+            "All Available Formats (*.owv *.wv *.bin *.txt *.dat *.sigmf-meta *.sigmf-data *.sigmf *.cf32 *.cfile "
+            "*.fc32 *.cf64 *.cs16 *.sc16 *.cs8 *.sc8 *.cu8) ;; Orvane Waveform File (*.owv) (*.owv) ;; "
             "Waveform File (*.wv) (*.wv) ;; Bynary File (*.bin) (*.bin) ;; Text File (*.txt) (*.txt) ;; "
-            "Dat File (*.dat) (*.dat)");
+            "Dat File (*.dat) (*.dat) ;; SigMF Recording (*.sigmf-meta *.sigmf-data *.sigmf) ;; "
+            "Raw IQ File (*.cf32 *.cfile *.fc32 *.cf64 *.cs16 *.sc16 *.cs8 *.sc8 *.cu8)");
     return QStringLiteral(
         "All Available Formats (*.owv *.wv *.bin *.txt) ;; Orvane Waveform File (*.owv) (*.owv) ;; "
         "Waveform File (*.wv) (*.wv) ;; Bynary File (*.bin) (*.bin) ;; Text File (*.txt)");
@@ -158,7 +170,11 @@ bool IOSignal::readSignal(QFile &file, bool isSendLoad, bool isSendSignal)
     const QString name = file.fileName();
     m_readName = shownName(name);
     m_readProblem.clear();
+    m_hasReadInformation = false;
+    m_readInformation.clear();
     const QVector<Signal> layers = decode(file, isSendLoad);
+    m_rawRate = 0.0;
+    m_rawFrequency = 0.0;
     if (layers.isEmpty()) {
         if (!m_progress.isStopped())
             emit sendMessage(tr(kErrorTitle), tr(kErrorReadFile) + QLatin1Char('\n') + m_readName + QStringLiteral(": ")
@@ -174,8 +190,10 @@ bool IOSignal::readSignal(QFile &file, bool isSendLoad, bool isSendSignal)
     if (isSendLoad && m_isRegisterEnabled)
         writeRegFile(name);
     if (isSendSignal) {
-        SignalInformation information;
-        if (SignalFileKind::of(name) != SignalFileKind::Text)
+        SignalInformation information = m_readInformation;
+        // Only the program's own formats carry tags; a raw file is never searched for them.
+        const SignalFileKind::Kind kind = SignalFileKind::of(name);
+        if (!m_hasReadInformation && kind != SignalFileKind::Text && !SignalFileKind::isRaw(kind))
             information.readTags(TagScanner::fromFile(file));
         QMetaObject::invokeMethod(m_hub, [hub = m_hub, layers, name, information] {
             hub->fileInformation() = information;
@@ -195,11 +213,15 @@ QVector<Signal> IOSignal::decode(QFile &file, bool isSendLoad)
     const SignalFileKind::Kind kind = SignalFileKind::of(file.fileName());
     if (kind == SignalFileKind::Text)
         return decodeText(file);
+    if (SignalFileKind::isSigmf(kind))
+        return decodeSigmf(kind, file);
     const TagScanner scanner = TagScanner::fromFile(file);
     if (scanner.isNull())
         return fail(tr("cannot be read (%1).").arg(file.errorString()));
     if (kind == SignalFileKind::Dat)
         return decodeDat(scanner, isSendLoad);
+    if (SignalFileKind::isRaw(kind))
+        return decodeRaw(kind, scanner, isSendLoad);
     return decodeNative(kind, scanner);
 }
 
@@ -406,6 +428,256 @@ QVector<Signal> IOSignal::decodeText(QFile &file)
     return {Signal(lines.samples())};
 }
 
+
+// ---------------------------------------------------------------- raw files of SDR tools and SigMF
+
+void IOSignal::setRawRates(double rate, double frequency)
+{
+    m_rawRate = std::isfinite(rate) && rate > 0.0 ? rate : 0.0;
+    m_rawFrequency = std::isfinite(frequency) ? frequency : 0.0;
+}
+
+bool IOSignal::needsRawRates(const QString &path)
+{
+    if (!SignalFileKind::isRaw(SignalFileKind::of(path)))
+        return false;
+    double rate = 0.0, frequency = 0.0;
+    SignalFileKind::ratesFromName(path, rate, frequency);
+    return rate <= 0.0 || frequency == 0.0;
+}
+
+void IOSignal::takeRates(double rate, double frequency)
+{
+    QString text;
+    if (rate > 0.0) {
+        const QString value = UnitText::format(rate, QStringLiteral("Hz"));
+        text += QStringLiteral("{CLOCK:%1}{SampleRate:%1}{Decimation:1}").arg(value);
+        m_readInformation.setTag(QStringLiteral("CLOCK"), value);
+    }
+    const QString centre = UnitText::format(frequency, QStringLiteral("Hz"));
+    text += QStringLiteral("{FREQUENCY:%1}{Freq:%1}").arg(centre);
+    m_hub->param()->parseText(text, false);
+}
+
+QVector<Signal> IOSignal::decodeRaw(SignalFileKind::Kind kind, const TagScanner &file, bool isSendLoad)
+{
+    const SampleFormat format = SignalFileKind::rawFormat(kind);
+    const qint64 total = file.size() / format.sampleBytes();
+    if (total <= 0)
+        return fail(tr("no whole sample (%1 bytes) in the file.").arg(format.sampleBytes()));
+    if (total > std::numeric_limits<int>::max())
+        return fail(tr("%1 samples are more than one recording can hold.").arg(total));
+    double rate = 0.0, frequency = 0.0;
+    SignalFileKind::ratesFromName(m_readName, rate, frequency);
+    rate = m_rawRate > 0.0 ? m_rawRate : rate;
+    frequency = m_rawFrequency != 0.0 ? m_rawFrequency : frequency;
+    // A re-read (profile, last file) keeps the rates remembered with the file unless
+    // the name or the caller says otherwise.
+    if (isSendLoad || rate > 0.0 || frequency != 0.0) {
+        m_hasReadInformation = true;
+        takeRates(rate, frequency);
+        if (isSendLoad && rate <= 0.0)
+            warn(tr("a raw file does not say its sample rate, and none was given; %1 is assumed.")
+                     .arg(UnitText::format(m_hub->param()->sampleRate(), QStringLiteral("Hz"))));
+    }
+    QVector<IQVector> layers(1, IQVector(int(total)));
+    m_progress.setTotal(int(total));
+    if (!decodeFrames(format, file.data(), total, 1, 0, layers))
+        return {};
+    if (file.size() % format.sampleBytes() != 0)
+        warn(tr("the last %1 bytes do not make a whole sample and were left out.").arg(file.size() % format.sampleBytes()));
+    return {Signal(std::move(layers[0]))};
+}
+
+bool IOSignal::decodeFrames(const SampleFormat &format, const char *data, qint64 count, int channels, qint64 first,
+                            QVector<IQVector> &layers)
+{
+    const int sampleBytes = format.sampleBytes();
+    const int frameBytes = sampleBytes * channels;
+    const int chunk = std::max(1, m_progress.step());
+    for (qint64 done = 0; done < count;) {
+        const int n = int(std::min<qint64>(chunk, count - done));
+        const char *src = data + done * frameBytes;
+        for (int c = 0; c < channels; ++c)
+            SampleCodec::decode(format, src + c * sampleBytes, n, frameBytes, layers[c].data() + first + done);
+        done += n;
+        m_progress.update(int(std::min<qint64>(first + done, std::numeric_limits<int>::max())));
+        if (m_progress.isStopped())
+            return false;
+    }
+    return true;
+}
+
+bool IOSignal::locateSigmf(SignalFileKind::Kind kind, QFile &file, QFile &data, QByteArray &meta,
+                           const char *&samples, qint64 &size)
+{
+    const QFileInfo info(file.fileName());
+    if (kind == SignalFileKind::SigmfArchive) {
+        const TagScanner archive = TagScanner::fromFile(file);
+        QVector<SigmfArchive::Member> members;
+        QString problem;
+        if (archive.isNull() || !SigmfArchive::members(archive.data(), archive.size(), members, problem)) {
+            noteProblem(problem.isEmpty() ? tr("cannot be read (%1).").arg(file.errorString()) : problem);
+            return false;
+        }
+        const SigmfArchive::Member metaMember = SigmfArchive::find(members, QStringLiteral(".sigmf-meta"), info.completeBaseName());
+        if (metaMember.offset < 0) {
+            noteProblem(tr("the archive holds no .sigmf-meta file."));
+            return false;
+        }
+        const QString base = metaMember.name.section(QLatin1Char('/'), -1).chopped(int(qstrlen(".sigmf-meta")));
+        const SigmfArchive::Member dataMember = SigmfArchive::find(members, QStringLiteral(".sigmf-data"), base);
+        if (dataMember.offset < 0) {
+            noteProblem(tr("the archive holds no .sigmf-data file beside %1.").arg(metaMember.name));
+            return false;
+        }
+        meta = QByteArray(archive.data() + metaMember.offset, int(std::min<qint64>(metaMember.size, 64 << 20)));
+        samples = archive.data() + dataMember.offset;
+        size = dataMember.size;
+        return true;
+    }
+    const QString base = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    QFile metaFile(base + QStringLiteral(".sigmf-meta"));
+    if (kind == SignalFileKind::SigmfMeta) {
+        file.seek(0);
+        meta = file.readAll();
+    } else if (metaFile.open(QIODevice::ReadOnly)) {
+        meta = metaFile.readAll();
+    } else {
+        noteProblem(tr("its metadata %1 cannot be opened (%2).").arg(shownName(metaFile.fileName()), metaFile.errorString()));
+        return false;
+    }
+    // The data file of a SigMF dataset is found beside the metadata: NAME.sigmf-data, or
+    // the name in global core:dataset.
+    QString dataName = base + QStringLiteral(".sigmf-data");
+    const QString named = QJsonDocument::fromJson(meta).object().value(QLatin1String("global")).toObject()
+                              .value(QLatin1String("core:dataset")).toString();
+    if (!named.isEmpty())
+        dataName = info.absolutePath() + QLatin1Char('/') + QFileInfo(named).fileName();
+    data.setFileName(kind == SignalFileKind::SigmfData && named.isEmpty() ? file.fileName() : dataName);
+    if (!data.open(QIODevice::ReadOnly)) {
+        noteProblem(tr("its data file %1 cannot be opened (%2).").arg(shownName(data.fileName()), data.errorString()));
+        return false;
+    }
+    size = data.size();
+    samples = size > 0 ? reinterpret_cast<const char *>(data.map(0, size)) : "";
+    if (!samples) {
+        noteProblem(tr("its data file %1 cannot be read (%2).").arg(shownName(data.fileName()), data.errorString()));
+        return false;
+    }
+    return true;
+}
+
+QVector<Signal> IOSignal::decodeSigmf(SignalFileKind::Kind kind, QFile &file)
+{
+    QFile data;
+    QByteArray metaText;
+    const char *samples = nullptr;
+    qint64 size = 0;
+    if (!locateSigmf(kind, file, data, metaText, samples, size))
+        return {};
+    SigmfMeta meta;
+    QString problem;
+    QStringList oddities;
+    if (!meta.parse(metaText, problem, oddities))
+        return fail(problem);
+    for (const QString &oddity : qAsConst(oddities))
+        warn(oddity);
+    if (meta.isMetadataOnly)
+        return fail(tr("the metadata says the recording holds no samples (core:metadata_only)."));
+    if (meta.trailingBytes > size)
+        return fail(tr("global core:trailing_bytes (%1) is more than the %2 bytes of the data.").arg(meta.trailingBytes).arg(size));
+    QVector<Signal> layers = decodeSigmfSamples(meta, samples, size - meta.trailingBytes);
+    if (layers.isEmpty())
+        return {};
+    m_hasReadInformation = true;
+    const SigmfMeta::Capture &first = meta.captures.first();
+    takeRates(meta.sampleRate, first.frequency);
+    if (meta.sampleRate <= 0.0)
+        warn(tr("the metadata has no global core:sample_rate; %1 is assumed.")
+                 .arg(UnitText::format(m_hub->param()->sampleRate(), QStringLiteral("Hz"))));
+    m_readInformation.setTag(QStringLiteral("DATE"), first.datetime);
+    m_readInformation.setTag(QStringLiteral("DATATYPE"), meta.format.datatype());
+    m_readInformation.setTag(QStringLiteral("DESCRIPTION"), meta.description);
+    m_readInformation.setTag(QStringLiteral("AUTHOR"), meta.author);
+    m_readInformation.setTag(QStringLiteral("CAPTURES"), QString::number(meta.captures.size()));
+    m_readInformation.setAnnotations(sigmfAnnotations(meta, layers.first().size()));
+    return layers;
+}
+
+QVector<Signal> IOSignal::decodeSigmfSamples(const SigmfMeta &meta, const char *data, qint64 size)
+{
+    // Each capture segment may be preceded by header bytes of its own (a
+    // non-conforming dataset); its samples run up to the next segment's start.
+    const qint64 frameBytes = qint64(meta.format.sampleBytes()) * meta.channels;
+    struct Segment { qint64 byteAt; qint64 count; };
+    QVector<Segment> segments;
+    qint64 headers = 0, total = 0;
+    for (int k = 0; k < meta.captures.size(); ++k) {
+        const SigmfMeta::Capture &capture = meta.captures.at(k);
+        headers += capture.headerBytes;
+        const qint64 start = meta.datasetIndex(capture.start);
+        const QString field = QStringLiteral("captures[%1] core:sample_start").arg(k);
+        if (start < 0)
+            return fail(tr("%1 (%2) lies before global core:offset (%3).").arg(field).arg(capture.start).arg(meta.offset));
+        const qint64 byteAt = headers + start * frameBytes;
+        const qint64 held = byteAt <= size ? (size - byteAt) / frameBytes : -1;
+        if (held <= 0) {
+            if (k == 0)
+                return fail(tr("no whole sample in the data (%1 bytes; one sample of all channels is %2 bytes).")
+                                .arg(size).arg(frameBytes));
+            warn(tr("the data file ends before %1 (%2): it is shorter than its metadata says; the samples present were read.")
+                     .arg(field).arg(capture.start));
+            break;
+        }
+        qint64 count = held;
+        if (k + 1 < meta.captures.size())
+            count = std::min(held, meta.datasetIndex(meta.captures.at(k + 1).start) - start);
+        segments.append({byteAt, count});
+        total += count;
+        if (k + 1 == meta.captures.size() && (size - byteAt) % frameBytes != 0)
+            warn(tr("the last %1 bytes of the data do not make a whole sample and were left out.")
+                     .arg((size - byteAt) % frameBytes));
+    }
+    if (total > std::numeric_limits<int>::max())
+        return fail(tr("%1 samples are more than one recording can hold.").arg(total));
+    QVector<IQVector> layers(meta.channels, IQVector(int(total)));
+    m_progress.setTotal(int(total));
+    qint64 first = 0;
+    for (const Segment &segment : qAsConst(segments)) {
+        if (!decodeFrames(meta.format, data + segment.byteAt, segment.count, meta.channels, first, layers))
+            return {};
+        first += segment.count;
+    }
+    QVector<Signal> out;
+    for (IQVector &layer : layers)
+        out.append(Signal(std::move(layer)));
+    return out;
+}
+
+SignalAnnotations IOSignal::sigmfAnnotations(const SigmfMeta &meta, qint64 samples)
+{
+    SignalAnnotations annotations;
+    for (int i = 0; i < meta.annotations.size(); ++i) {
+        SignalAnnotation annotation = meta.annotations.at(i);
+        const qint64 start = meta.datasetIndex(annotation.start);
+        const qint64 end = annotation.count < 0 ? samples : start + annotation.count;
+        const QString field = QStringLiteral("annotations[%1]").arg(i);
+        if (start >= samples || start < 0) {
+            warn(tr("%1 starts at sample %2, behind the %3 samples of the data: the data file is shorter than its "
+                    "metadata says.").arg(field).arg(annotation.start).arg(samples));
+            continue;
+        }
+        if (end > samples)
+            warn(tr("%1 reaches sample %2, behind the %3 samples of the data: the data file is shorter than its "
+                    "metadata says; the annotation is cut at the end.").arg(field).arg(end).arg(samples));
+        annotation.start = start;
+        annotation.count = std::min(end, samples) - start;
+        annotations.append(annotation);
+    }
+    return annotations;
+}
+
 // ---------------------------------------------------------------- writing
 
 bool IOSignal::writeFile(QString pathFile, QVector<Signal *> signals_)
@@ -442,6 +714,19 @@ bool IOSignal::writeFile(QString pathFile, QVector<Signal *> signals_)
 bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
 {
     const SignalFileKind::Kind kind = SignalFileKind::of(path);
+    if (SignalFileKind::isSigmf(kind))
+        return writeSigmf(path, records);
+    if (SignalFileKind::isRaw(kind)) {
+        // Raw files carry no layer count: the layers follow one another.
+        QSaveFile file(path);
+        bool isWritten = file.open(QIODevice::WriteOnly);
+        for (Signal *record : records)
+            isWritten = isWritten && writeFrames(file, {record}, SignalFileKind::rawFormat(kind), nullptr);
+        isWritten = isWritten && file.commit();
+        if (!isWritten)
+            emit sendMessage(tr(kErrorTitle), tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
+        return isWritten;
+    }
     const bool isDat = kind == SignalFileKind::Dat;
     const bool isNative = SignalFileKind::hasHeaderTags(kind);
     if (isDat && records.size() > kMaxDatLayers) {
@@ -468,6 +753,109 @@ bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
     }
     if (!isWritten)
         emit sendMessage(tr(kErrorTitle), tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
+    return isWritten;
+}
+
+bool IOSignal::writeFrames(QIODevice &file, const QVector<Signal *> &records, const SampleFormat &format,
+                           QCryptographicHash *hash) const
+{
+    constexpr int kSlice = 1 << 18;
+    const int channels = records.size();
+    const int length = records.first()->size();
+    const int sampleBytes = format.sampleBytes();
+    QByteArray buffer(int(std::min(length, kSlice)) * sampleBytes * channels, Qt::Uninitialized);
+    for (int first = 0; first < length; first += kSlice) {
+        const int count = std::min(kSlice, length - first);
+        if (channels == 1) {
+            SampleCodec::encode(format, records.first()->samples().constData() + first, count, buffer.data());
+        } else {
+            for (int c = 0; c < channels; ++c) {
+                const IQ *src = records.at(c)->samples().constData() + first;
+                for (int i = 0; i < count; ++i)
+                    SampleCodec::encode(format, src + i, 1, buffer.data() + (qint64(i) * channels + c) * sampleBytes);
+            }
+        }
+        const qint64 bytes = qint64(count) * sampleBytes * channels;
+        if (hash)
+            hash->addData(buffer.constData(), int(bytes));
+        if (file.write(buffer.constData(), bytes) != bytes)
+            return false;
+    }
+    return true;
+}
+
+SigmfMeta IOSignal::sigmfMeta(const QVector<Signal *> &records, const SampleFormat &format) const
+{
+    SigmfMeta meta;
+    meta.format = format;
+    meta.version = QLatin1String(SigmfMeta::kVersion);
+    meta.sampleRate = m_hub->param()->sampleRate();
+    meta.channels = records.size();
+    meta.recorder = QStringLiteral("Tarnwick Studio");
+    const SignalInformation &information = m_hub->fileInformation();
+    meta.description = information.tag(QStringLiteral("DESCRIPTION"));
+    meta.author = information.tag(QStringLiteral("AUTHOR"));
+    SigmfMeta::Capture capture;
+    // The recording's own time when it came with one, else the time of writing.
+    const QDateTime taken = QDateTime::fromString(information.tag(QStringLiteral("DATE")), Qt::ISODateWithMs);
+    capture.datetime = taken.isValid() ? information.tag(QStringLiteral("DATE"))
+                                       : QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
+    const TagScanner shortText(m_hub->param()->text(ParamSignal::FormShort).toUtf8());
+    const QString frequency = shortText.value("FREQUENCY:");
+    capture.hasFrequency = !frequency.isNull() && UnitText::read(frequency, capture.frequency);
+    meta.captures = {capture};
+    for (const SignalAnnotation &annotation : information.annotations()) {
+        if (annotation.start < records.first()->size())
+            meta.annotations.append(annotation);
+    }
+    return meta;
+}
+
+bool IOSignal::writeSigmf(const QString &path, const QVector<Signal *> &records)
+{
+    const SampleFormat format = m_accuracy == AccuracyDouble ? SampleFormat::cf32() : SampleFormat::ci16();
+    const SignalFileKind::Kind kind = SignalFileKind::of(path);
+    const QFileInfo info(path);
+    const QString base = info.completeBaseName();
+    QCryptographicHash hash(QCryptographicHash::Sha512);
+    SigmfMeta meta = sigmfMeta(records, format);
+    bool isWritten = false;
+    QString failed = path;
+    if (kind == SignalFileKind::SigmfArchive) {
+        // Folder, data, then metadata: the data's hash is known once it is written.
+        QSaveFile file(path);
+        const qint64 dataBytes = qint64(records.first()->size()) * format.sampleBytes() * records.size();
+        const qint64 mtime = QDateTime::currentSecsSinceEpoch();
+        const QByteArray folder = SigmfArchive::header(base + QLatin1Char('/'), 0, mtime, true);
+        const QByteArray dataHeader = SigmfArchive::header(base + QLatin1Char('/') + base + QStringLiteral(".sigmf-data"), dataBytes, mtime);
+        isWritten = !folder.isEmpty() && !dataHeader.isEmpty() && file.open(QIODevice::WriteOnly);
+        isWritten = isWritten && file.write(folder) == folder.size() && file.write(dataHeader) == dataHeader.size()
+                    && writeFrames(file, records, format, &hash);
+        if (isWritten) {
+            meta.sha512 = QString::fromLatin1(hash.result().toHex());
+            const QByteArray json = meta.toJson();
+            file.write(SigmfArchive::padding(dataBytes));
+            file.write(SigmfArchive::header(base + QLatin1Char('/') + base + QStringLiteral(".sigmf-meta"), json.size(), mtime));
+            file.write(json);
+            file.write(SigmfArchive::padding(json.size()));
+            file.write(SigmfArchive::end());
+            isWritten = file.commit();
+        }
+    } else {
+        const QString stem = info.absolutePath() + QLatin1Char('/') + base;
+        QSaveFile data(stem + QStringLiteral(".sigmf-data"));
+        isWritten = data.open(QIODevice::WriteOnly) && writeFrames(data, records, format, &hash) && data.commit();
+        failed = data.fileName();
+        if (isWritten) {
+            meta.sha512 = QString::fromLatin1(hash.result().toHex());
+            QSaveFile metaFile(stem + QStringLiteral(".sigmf-meta"));
+            const QByteArray json = meta.toJson();
+            isWritten = metaFile.open(QIODevice::WriteOnly) && metaFile.write(json) == json.size() && metaFile.commit();
+            failed = metaFile.fileName();
+        }
+    }
+    if (!isWritten)
+        emit sendMessage(tr(kErrorTitle), tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(failed)));
     return isWritten;
 }
 

@@ -2,19 +2,24 @@
 
 #include "Signal.h"
 #include "SignalFileKind.h"
+#include "SignalInformation.h"
 #include "progressGenerate.h"
 
 #include <QString>
 #include <QThread>
 #include <QVector>
 
+class QCryptographicHash;
 class QFile;
+class QIODevice;
 class QSaveFile;
 class ManagerSignal;
+class SigmfMeta;
 class TagScanner;
 struct DatHeader;
 
-// Reads and writes IQ recordings (.owv/.wv, .bin, .dat, .txt) for one mode's hub,
+// Reads and writes IQ recordings (.owv/.wv, .bin, .dat, .txt, SigMF and the raw
+// .cf32/.cf64/.cs16/.cs8/.cu8 files of SDR tools) for one mode's hub,
 // in its own thread, and remembers per mode the last file and its parameter text.
 // Errors are reported through sendMessage(title, text); a GUI shows them in a box.
 class IOSignal : public QThread
@@ -42,6 +47,10 @@ public:
     // Thread-safe: cancels the read under way.
     void cancelLoad() { m_progress.stop(); }
 
+    // True when a raw file's name does not say both its rate and its frequency, so
+    // that the open dialog asks for them.
+    static bool needsRawRates(const QString &path);
+
     static QString saveDialogFilter();
     static QString openDialogFilter(bool isWithDat = true);
     // Sets accuracy from the chosen save filter ("Double Precision" or not).
@@ -56,6 +65,9 @@ signals:
     void sendMessage(QString title, QString text);
 
 public slots:
+    // The rate and centre frequency (Hz) of the next raw file read, where its name
+    // does not carry them; 0 for one not given. One read takes them.
+    void setRawRates(double rate, double frequency);
     // Opens, detects the format, prepares the parameter set and reads. False when
     // the file cannot be opened or yields no recording.
     bool readFile(QString pathFile);
@@ -77,6 +89,21 @@ private:
     QVector<Signal> decodeNative(SignalFileKind::Kind kind, const TagScanner &file);
     QVector<Signal> decodeDat(const TagScanner &file, bool isSendLoad);
     QVector<Signal> decodeText(QFile &file);
+    QVector<Signal> decodeRaw(SignalFileKind::Kind kind, const TagScanner &file, bool isSendLoad);
+    QVector<Signal> decodeSigmf(SignalFileKind::Kind kind, QFile &file);
+    // The .sigmf-meta text of a recording and where its samples lie (mapped into
+    // `data`, which keeps the data file open); false with the problem noted.
+    bool locateSigmf(SignalFileKind::Kind kind, QFile &file, QFile &data, QByteArray &meta, const char *&samples,
+                     qint64 &size);
+    QVector<Signal> decodeSigmfSamples(const SigmfMeta &meta, const char *data, qint64 size);
+    // The recording's annotations in sample indexes of the layers read, shortened to them.
+    SignalAnnotations sigmfAnnotations(const SigmfMeta &meta, qint64 samples);
+    // Decodes `count` frames of `channels` interleaved samples into one vector per
+    // channel, from `first` on, with progress and cancel.
+    bool decodeFrames(const SampleFormat &format, const char *data, qint64 count, int channels, qint64 first,
+                      QVector<IQVector> &layers);
+    // Gives the parameter set a recording's own rate and centre frequency (0: unknown).
+    void takeRates(double rate, double frequency);
     // 16-bit codes become code * scale16; 64-bit floats are taken as they are.
     bool decodeBlock(const char *data, int total, int layers, double scale16, QVector<Signal> &out);
     // -1 when a waveform file has no sample block.
@@ -95,6 +122,11 @@ private:
     QString typeTag() const;
     QString modeName() const;
     bool writeOne(const QString &path, const QVector<Signal *> &records);
+    bool writeSigmf(const QString &path, const QVector<Signal *> &records);
+    SigmfMeta sigmfMeta(const QVector<Signal *> &records, const SampleFormat &format) const;
+    // Interleaves the records as channels, slice by slice, into the file (and the hash).
+    bool writeFrames(QIODevice &file, const QVector<Signal *> &records, const SampleFormat &format,
+                     QCryptographicHash *hash) const;
     QByteArray nativeHeader(const QVector<Signal *> &records, qint64 blockBytes) const;
     void writeSamples(QSaveFile &file, const Signal &record, bool isDouble, double scale) const;
     // Sets scale to the codes' 32767 / peak.
@@ -110,4 +142,10 @@ private:
     QString m_readName;     // the file name being read, for messages
     QString m_readProblem;  // why the read gave no recording
     bool m_isRegisterEnabled = true;
+    double m_rawRate = 0.0;  // given for the next raw read
+    double m_rawFrequency = 0.0;
+    // What the last decoded file said about itself where its format is not the
+    // program's own (SigMF); null otherwise.
+    bool m_hasReadInformation = false;
+    SignalInformation m_readInformation;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Signal.h"
+#include "SignalAnnotation.h"
 
 #include <QMap>
 #include <QPair>
@@ -19,8 +20,16 @@ public:
 
     // Reads the info keys from a header; a key the header lacks becomes empty.
     void readTags(const TagScanner &header);
-    void clear() { m_tags.clear(); }
+    void clear()
+    {
+        m_tags.clear();
+        m_annotations.clear();
+    }
     QString tag(const QString &key) const { return m_tags.value(key); }
+    void setTag(const QString &key, const QString &value) { m_tags.insert(key, value); }
+    // Marked stretches of the recording (SigMF annotations), in sample indexes of its layers.
+    const SignalAnnotations &annotations() const { return m_annotations; }
+    void setAnnotations(const SignalAnnotations &annotations) { m_annotations = annotations; }
     QMap<QString, QString> tags() const { return m_tags; }
 
     // Every {KEY:value} item of a native header, in file order, up to the sample block.
@@ -36,4 +45,5 @@ public:
 
 private:
     QMap<QString, QString> m_tags;
+    SignalAnnotations m_annotations;
 };

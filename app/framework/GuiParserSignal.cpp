@@ -1,5 +1,6 @@
 #include "GuiParserSignal.h"
 
+#include "GuiRawRatesDialog.h"
 #include "IOSignal.h"
 #include "ManagerSignal.h"
 
@@ -12,7 +13,8 @@
 
 GuiParserSignal::GuiParserSignal(QWidget *parent)
     : QWidget(parent), m_fileRow(new QWidget(this)), m_butOpen(new QPushButton(m_fileRow)),
-      m_lblFile(new QLabel(m_fileRow)), m_progress(new QProgressBar(m_fileRow)), m_butCancel(new QPushButton(m_fileRow))
+      m_lblFile(new QLabel(m_fileRow)), m_progress(new QProgressBar(m_fileRow)), m_butCancel(new QPushButton(m_fileRow)),
+      m_rawRatesAsker(&GuiRawRatesDialog::ask)
 {
     m_butOpen->setObjectName(QStringLiteral("butOpenFile"));
     m_lblFile->setObjectName(QStringLiteral("lblFileName"));
@@ -69,6 +71,13 @@ void GuiParserSignal::openSignal(QString nameFile)
         nameFile = QFileDialog::getOpenFileName(this, tr("Open Signal"), QString(), IOSignal::openDialogFilter());
         if (nameFile.isEmpty())
             return;
+    }
+    // A raw file's bytes say nothing of its rate: its name may, else the user does.
+    if (IOSignal::needsRawRates(nameFile)) {
+        double rate = 0.0, frequency = 0.0;
+        if (!m_rawRatesAsker(this, nameFile, rate, frequency))
+            return;
+        emit rawRatesChosen(rate, frequency);
     }
     showLoadProgress();
     emit openFile(nameFile);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class GuiSourceSetting;
 class ManagerSignal;
@@ -22,8 +23,15 @@ public:
     // The recording's source settings, where the panel has them.
     virtual GuiSourceSetting *sourceSetting() const { return nullptr; }
 
+    // Asks for a raw file's sample rate and centre frequency (Hz); false when the
+    // user cancels. The dialog by default; tests put their own answer in.
+    using RawRatesAsker = std::function<bool(QWidget *parent, const QString &path, double &rate, double &frequency)>;
+    void setRawRatesAsker(RawRatesAsker asker) { m_rawRatesAsker = std::move(asker); }
+
 signals:
     void openFile(QString nameFile);
+    // The rate and centre frequency of the raw file about to be opened, emitted just before openFile.
+    void rawRatesChosen(double rate, double frequency);
     void signalChangeParams();
     void signalResetParam();
     void cancelLoad();
@@ -64,4 +72,5 @@ private:
     QLabel *m_lblFile;
     QProgressBar *m_progress;
     QPushButton *m_butCancel;
+    RawRatesAsker m_rawRatesAsker;
 };

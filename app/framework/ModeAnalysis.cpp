@@ -115,6 +115,8 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);
 
+    // Queued into the reader's thread in the order sent: the rates reach it before the read.
+    connect(m_panel, &GuiParserSignal::rawRatesChosen, &m_io, &IOSignal::setRawRates);
     connect(m_panel, &GuiParserSignal::openFile, &m_io, &IOSignal::readFile);
     connect(&m_io, &IOSignal::progressLoad, m_panel, &GuiParserSignal::setProgress);
     connect(&m_io, &IOSignal::stopLoad, m_panel, &GuiParserSignal::slotLoadStopped);

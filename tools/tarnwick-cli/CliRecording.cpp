@@ -4,9 +4,59 @@
 
 #include "SignalFileKind.h"
 
+#include "UnitText.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <cmath>
 #include <cstdio>
+
+namespace {
+double g_rawRate = 0.0;
+double g_rawFrequency = 0.0;
+}  // namespace
+
+void CliRecording::setRawRates(double rate, double frequency)
+{
+    g_rawRate = rate;
+    g_rawFrequency = frequency;
+}
+
+bool CliRecording::parseHertz(const QString &text, double &hz)
+{
+    bool ok = false;
+    hz = text.toDouble(&ok);
+    if (ok)
+        return std::isfinite(hz);
+    const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (parts.size() != 2)
+        return false;
+    parts.first().toDouble(&ok);
+    hz = UnitText::toDouble(text);
+    return ok && std::isfinite(hz);
+}
+
+bool CliRecording::takeRawRateOptions(QStringList &args, QString &error)
+{
+    double rate = 0.0, frequency = 0.0;
+    for (int i = 0; i < args.size();) {
+        const bool isRate = args.at(i) == QLatin1String("--rate");
+        if (!isRate && args.at(i) != QLatin1String("--frequency")) {
+            ++i;
+            continue;
+        }
+        double value = 0.0;
+        if (i + 1 >= args.size() || !parseHertz(args.at(i + 1), value) || (isRate && value <= 0.0)) {
+            error = QStringLiteral("%1 needs a %2 in Hz (\"2.4e6\" or \"2.4 MHz\")")
+                        .arg(args.at(i), isRate ? QStringLiteral("positive rate") : QStringLiteral("frequency"));
+            return false;
+        }
+        (isRate ? rate : frequency) = value;
+        args.erase(args.begin() + i, args.begin() + i + 2);
+    }
+    setRawRates(rate, frequency);
+    return true;
+}
 
 CliRecording::CliRecording() : m_hub(ParamSignal::ModeVA), m_io(&m_hub, QDir::tempPath())
 {
@@ -37,6 +87,7 @@ bool CliRecording::load(const QString &path)
         m_error = QStringLiteral("cannot open %1").arg(path);
         return false;
     }
+    m_io.setRawRates(g_rawRate, g_rawFrequency);
     if (!m_io.readFile(m_path) || m_hub.countSourceSignals() == 0) {
         if (m_error.isEmpty())
             m_error = QStringLiteral("cannot read %1").arg(path);

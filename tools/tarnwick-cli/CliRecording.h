@@ -13,6 +13,15 @@ class CliRecording
 public:
     CliRecording();
 
+    // The rate and centre frequency of raw files whose names do not carry them
+    // (--rate, --frequency), for every recording loaded afterwards.
+    static void setRawRates(double rate, double frequency);
+    // Takes --rate and --frequency with their values out of args; false with a
+    // reason in error for a value that is not a frequency.
+    static bool takeRawRateOptions(QStringList &args, QString &error);
+    // A frequency in Hz: a plain number ("1.5e6") or a number with a unit after a blank ("1.5 MHz").
+    static bool parseHertz(const QString &text, double &hz);
+
     // False with a one-line reason in error() when the file does not give a recording.
     // What the reader left out or replaced goes to standard error as warnings.
     bool load(const QString &path);
@@ -20,7 +29,7 @@ public:
     // What the reader left out or replaced, one line each, naming the file.
     QStringList warnings() const { return m_warnings; }
     QString path() const { return m_path; }
-    // "owv", "wv", "bin", "dat" or "txt".
+    // "owv", "wv", "bin", "dat", "txt", "sigmf-meta", "sigmf-data", "sigmf", "cf32", "cf64", "cs16", "cs8" or "cu8".
     QString format() const;
 
     ManagerSignal &hub() { return m_hub; }

@@ -21,11 +21,13 @@ int ConvertCommand::run(const QStringList &args)
             files.append(arg);
     }
     if (files.size() != 2)
-        return std::fprintf(stderr, "usage: tarnwick-cli convert IN OUT [--single|--double]\n"), 2;
+        return std::fprintf(stderr, "usage: tarnwick-cli convert IN OUT [--single|--double] [--rate HZ] [--frequency HZ]\n"), 2;
     const QString out = QFileInfo(files.at(1)).absoluteFilePath();
     const SignalFileKind::Kind kind = SignalFileKind::of(out);
     if (kind == SignalFileKind::Text || kind == SignalFileKind::Other)
-        return std::fprintf(stderr, "tarnwick-cli: error: %s: the output must end in .owv, .wv, .bin, .dat or .all\n",
+        return std::fprintf(stderr, "tarnwick-cli: error: %s: the output must end in .owv, .wv, .bin, .dat, .all, "
+                                    ".sigmf-meta, .sigmf-data, .sigmf, .cf32, .cfile, .fc32, .cf64, .cs16, .sc16, .cs8, "
+                                    ".sc8 or .cu8\n",
                             qPrintable(files.at(1))), 2;
     CliRecording recording;
     if (!recording.load(files.first()))

@@ -4,7 +4,9 @@
 #include "DatHeader.h"
 #include "ParamVectorAnalysis.h"
 #include "SignalInformation.h"
+#include "SignalFileKind.h"
 #include "TagScanner.h"
+#include "UnitText.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -32,8 +34,24 @@ Tags datHeaderTags(const QString &path)
             {QStringLiteral("PEAK"), QString::number(h.peak, 'g', 17)}};
 }
 
+// What a SigMF recording's metadata said, as the reader kept it.
+Tags sigmfTags(CliRecording &recording)
+{
+    const SignalInformation &information = recording.hub().fileInformation();
+    Tags tags;
+    for (const char *key : {"DATATYPE", "DATE", "CAPTURES", "AUTHOR", "DESCRIPTION"}) {
+        const QString value = information.tag(QLatin1String(key));
+        if (!value.isEmpty())
+            tags.append({QLatin1String(key), value});
+    }
+    return tags;
+}
+
 Tags headerTags(CliRecording &recording)
 {
+    const SignalFileKind::Kind kind = SignalFileKind::of(recording.path());
+    if (SignalFileKind::isSigmf(kind))
+        return sigmfTags(recording);
     if (recording.format() == QLatin1String("dat"))
         return datHeaderTags(recording.path());
     if (recording.format() != QLatin1String("owv") && recording.format() != QLatin1String("wv"))
@@ -46,11 +64,45 @@ Tags headerTags(CliRecording &recording)
 
 QString precision(CliRecording &recording)
 {
+    const SignalFileKind::Kind kind = SignalFileKind::of(recording.path());
+    if (SignalFileKind::isSigmf(kind))
+        return recording.hub().fileInformation().tag(QStringLiteral("DATATYPE"));
+    if (SignalFileKind::isRaw(kind))
+        return SignalFileKind::rawFormat(kind).datatype();
     if (recording.format() == QLatin1String("txt"))
         return QStringLiteral("text");
     if (recording.format() == QLatin1String("dat"))
         return QStringLiteral("16-bit");
     return recording.io().isReadDouble() ? QStringLiteral("64-bit float") : QStringLiteral("16-bit");
+}
+
+QJsonArray annotationsJson(const SignalAnnotations &annotations)
+{
+    QJsonArray list;
+    for (const SignalAnnotation &a : annotations) {
+        QJsonObject object{{QStringLiteral("start"), double(a.start)}, {QStringLiteral("count"), double(a.count)},
+                           {QStringLiteral("label"), a.label}, {QStringLiteral("comment"), a.comment}};
+        if (a.hasFrequencies) {
+            object.insert(QStringLiteral("freq_lower_edge"), a.lowerEdge);
+            object.insert(QStringLiteral("freq_upper_edge"), a.upperEdge);
+        }
+        list.append(object);
+    }
+    return list;
+}
+
+// "samples 1000 to 1499, 100.1 MHz to 100.2 MHz: burst (comment)"
+QString annotationText(const SignalAnnotation &a)
+{
+    QString text = QStringLiteral("samples %1 to %2").arg(a.start).arg(a.end() - 1);
+    if (a.hasFrequencies)
+        text += QStringLiteral(", %1 to %2").arg(UnitText::format(a.lowerEdge, QStringLiteral("Hz")),
+                                                  UnitText::format(a.upperEdge, QStringLiteral("Hz")));
+    if (!a.label.isEmpty())
+        text += QStringLiteral(": ") + a.label;
+    if (!a.comment.isEmpty())
+        text += QStringLiteral(" (%1)").arg(a.comment);
+    return text;
 }
 
 double peakDbfs(double peak) { return peak > 0.0 ? 20.0 * std::log10(peak) : -200.0; }
@@ -76,6 +128,7 @@ QJsonObject toJson(CliRecording &recording, const Tags &tags, double rate, doubl
                        {QStringLiteral("sample_rate"), rate},
                        {QStringLiteral("frequency"), frequency},
                        {QStringLiteral("tags"), tagObject},
+                       {QStringLiteral("annotations"), annotationsJson(hub.fileInformation().annotations())},
                        {QStringLiteral("peak"), peaks},
                        {QStringLiteral("rms_dbfs"), rms}};
 }
@@ -92,6 +145,11 @@ void printText(CliRecording &recording, const Tags &tags, double rate, double fr
         std::printf("Tags:\n");
     for (const auto &tag : tags)
         std::printf("  %s: %s\n", qPrintable(tag.first), qPrintable(tag.second));
+    const SignalAnnotations &annotations = hub.fileInformation().annotations();
+    if (!annotations.isEmpty())
+        std::printf("Annotations:\n");
+    for (const SignalAnnotation &annotation : annotations)
+        std::printf("  %s\n", qPrintable(annotationText(annotation)));
     for (int i = 0; i < hub.countSourceSignals(); ++i) {
         const IQVector s = hub.sourceSignal(i).samples();
         const double peak = SignalInformation::peak(s);

@@ -19,21 +19,6 @@ int usageError(const QString &reason)
     return 2;
 }
 
-// A frequency in Hz: a plain number ("1.5e6") or a number with a unit after a blank ("1.5 MHz").
-bool parseFrequency(const QString &text, double &hz)
-{
-    bool ok = false;
-    hz = text.toDouble(&ok);
-    if (ok)
-        return true;
-    const QStringList parts = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (parts.size() != 2)
-        return false;
-    parts.first().toDouble(&ok);
-    hz = UnitText::toDouble(text);
-    return ok;
-}
-
 QString hertz(double hz) { return UnitPrefix::formatLarge(hz, QStringLiteral("Hz"), kFrequencyDecimals); }
 
 // The measurement flags, taken out of the arguments before the shared options are read.
@@ -81,7 +66,7 @@ int MeasureCommand::run(const QStringList &args)
     double f1 = 0.0, f2 = 0.0;
     if (measurement.name == QLatin1String("--channel-power")) {
         for (int k = 0; k < 2; ++k) {
-            if (!parseFrequency(measurement.values.at(k), k == 0 ? f1 : f2))
+            if (!CliRecording::parseHertz(measurement.values.at(k), k == 0 ? f1 : f2))
                 return usageError(QStringLiteral("bad frequency for --channel-power: %1").arg(measurement.values.at(k)));
         }
     }

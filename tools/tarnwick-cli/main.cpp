@@ -1,4 +1,5 @@
 // tarnwick-cli: the workstation's file and analysis code from the command line.
+#include "CliRecording.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
 #include "MeasureCommand.h"
@@ -21,7 +22,10 @@ const char kUsage[] =
     "  render FILE --view i|q|power|spectrum|spectrogram [same options] [--size WxH] --png OUT\n"
     "         draw a plot view offscreen (spectrogram: the selection played one window per row)\n"
     "  measure FILE [selection options as for series] --peak | --channel-power F1 F2 | --obw | --rms\n"
-    "         a marker measurement of the selection's spectrum (F in Hz, \"1.5 MHz\" allowed) or samples\n";
+    "         a marker measurement of the selection's spectrum (F in Hz, \"1.5 MHz\" allowed) or samples\n"
+    "  Every command reads .owv .wv .bin .dat .txt, SigMF (.sigmf-meta, .sigmf-data, .sigmf archive) and the raw\n"
+    "  files of SDR tools (.cf32 .cfile .fc32 .cf64 .cs16 .sc16 .cs8 .sc8 .cu8). A raw file's rate and centre\n"
+    "  frequency come from its name (\"_2.4MSps_\", \"_433.92MHz_\") or from --rate HZ and --frequency HZ.\n";
 }
 
 int main(int argc, char **argv)
@@ -42,6 +46,11 @@ int main(int argc, char **argv)
         return isHelp ? 0 : 2;
     }
     const QString command = args.takeFirst();
+    QString rateError;
+    if (!CliRecording::takeRawRateOptions(args, rateError)) {
+        std::fprintf(stderr, "tarnwick-cli: error: %s\n", qPrintable(rateError));
+        return 2;
+    }
     if (command == QLatin1String("info"))
         return InfoCommand::run(args);
     if (command == QLatin1String("convert"))
