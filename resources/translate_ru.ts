@@ -133,33 +133,6 @@
     </message>
 </context>
 <context>
-    <name>DisplayWaterfall</name>
-    <message>
-        <source>Spectrogram</source>
-        <translation>Спектрограмма</translation>
-    </message>
-    <message>
-        <source>Frequency (MHz)</source>
-        <translation>Частота (МГц)</translation>
-    </message>
-    <message>
-        <source> dB</source>
-        <translation> дБ</translation>
-    </message>
-    <message>
-        <source>Frequency (%1Hz)</source>
-        <translation>Частота (%1Гц)</translation>
-    </message>
-    <message>
-        <source>Time (frames)</source>
-        <translation>Время (кадры)</translation>
-    </message>
-    <message>
-        <source>Time (%1s)</source>
-        <translation>Время (%1с)</translation>
-    </message>
-</context>
-<context>
     <name>DisplaySpectrum</name>
     <message>
         <source>Spectrum</source>
@@ -184,6 +157,33 @@
     <message>
         <source>Frequency (%1Hz)</source>
         <translation>Частота (%1Гц)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayWaterfall</name>
+    <message>
+        <source>Spectrogram</source>
+        <translation>Спектрограмма</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Частота (МГц)</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> дБ</translation>
+    </message>
+    <message>
+        <source>Frequency (%1Hz)</source>
+        <translation>Частота (%1Гц)</translation>
+    </message>
+    <message>
+        <source>Time (frames)</source>
+        <translation>Время (кадры)</translation>
+    </message>
+    <message>
+        <source>Time (%1s)</source>
+        <translation>Время (%1с)</translation>
     </message>
 </context>
 <context>
@@ -537,6 +537,14 @@
         <source>Open Signal</source>
         <translation>Открыть сигнал</translation>
     </message>
+    <message>
+        <source>&amp;Save As...</source>
+        <translation>&amp;Сохранить как...</translation>
+    </message>
+    <message>
+        <source>Save Signal</source>
+        <translation>Сохранить сигнал</translation>
+    </message>
 </context>
 <context>
     <name>GuiParserVecAnalysis</name>
@@ -547,6 +555,29 @@
     <message>
         <source>Analysis</source>
         <translation>Анализ</translation>
+    </message>
+</context>
+<context>
+    <name>GuiRawRatesDialog</name>
+    <message>
+        <source>Raw I/Q File</source>
+        <translation>Файл I/Q без заголовка</translation>
+    </message>
+    <message>
+        <source>%1 holds bare I/Q samples. At what rate were they taken, and around which centre frequency?</source>
+        <translation>%1 содержит только отсчёты I/Q. С какой частотой дискретизации и на какой центральной частоте они записаны?</translation>
+    </message>
+    <message>
+        <source>&amp;Sample rate:</source>
+        <translation>&amp;Частота дискретизации:</translation>
+    </message>
+    <message>
+        <source>&amp;Centre frequency:</source>
+        <translation>&amp;Центральная частота:</translation>
+    </message>
+    <message>
+        <source>Enter a number with a unit, e.g. &quot;2.4 MHz&quot;.</source>
+        <translation>Введите число с единицей, например &quot;2.4 MHz&quot;.</translation>
     </message>
 </context>
 <context>
@@ -716,6 +747,70 @@
     <message>
         <source>Warning</source>
         <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>no whole sample (%1 bytes) in the file.</source>
+        <translation>в файле нет ни одного целого отсчёта (%1 байт).</translation>
+    </message>
+    <message>
+        <source>a raw file does not say its sample rate, and none was given; %1 is assumed.</source>
+        <translation>файл без заголовка не сообщает частоту дискретизации, и она не задана; принята %1.</translation>
+    </message>
+    <message>
+        <source>the archive holds no .sigmf-meta file.</source>
+        <translation>в архиве нет файла .sigmf-meta.</translation>
+    </message>
+    <message>
+        <source>the archive holds no .sigmf-data file beside %1.</source>
+        <translation>в архиве нет файла .sigmf-data рядом с %1.</translation>
+    </message>
+    <message>
+        <source>its metadata %1 cannot be opened (%2).</source>
+        <translation>не удаётся открыть его метаданные %1 (%2).</translation>
+    </message>
+    <message>
+        <source>its data file %1 cannot be opened (%2).</source>
+        <translation>не удаётся открыть его файл данных %1 (%2).</translation>
+    </message>
+    <message>
+        <source>its data file %1 cannot be read (%2).</source>
+        <translation>не удаётся прочитать его файл данных %1 (%2).</translation>
+    </message>
+    <message>
+        <source>the metadata says the recording holds no samples (core:metadata_only).</source>
+        <translation>по метаданным запись не содержит отсчётов (core:metadata_only).</translation>
+    </message>
+    <message>
+        <source>global core:trailing_bytes (%1) is more than the %2 bytes of the data.</source>
+        <translation>global core:trailing_bytes (%1) больше, чем %2 байт данных.</translation>
+    </message>
+    <message>
+        <source>the metadata has no global core:sample_rate; %1 is assumed.</source>
+        <translation>в метаданных нет global core:sample_rate; принята %1.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) lies before global core:offset (%3).</source>
+        <translation>%1 (%2) меньше global core:offset (%3).</translation>
+    </message>
+    <message>
+        <source>no whole sample in the data (%1 bytes; one sample of all channels is %2 bytes).</source>
+        <translation>в данных нет ни одного целого отсчёта (%1 байт; отсчёт всех каналов занимает %2 байт).</translation>
+    </message>
+    <message>
+        <source>the data file ends before %1 (%2): it is shorter than its metadata says; the samples present were read.</source>
+        <translation>файл данных кончается раньше %1 (%2): он короче, чем сказано в метаданных; прочитаны имеющиеся отсчёты.</translation>
+    </message>
+    <message>
+        <source>the last %1 bytes of the data do not make a whole sample and were left out.</source>
+        <translation>последние %1 байт данных не составляют целого отсчёта и пропущены.</translation>
+    </message>
+    <message>
+        <source>%1 starts at sample %2, behind the %3 samples of the data: the data file is shorter than its metadata says.</source>
+        <translation>%1 начинается с отсчёта %2, за пределами %3 отсчётов данных: файл данных короче, чем сказано в метаданных.</translation>
+    </message>
+    <message>
+        <source>%1 reaches sample %2, behind the %3 samples of the data: the data file is shorter than its metadata says; the annotation is cut at the end.</source>
+        <translation>%1 доходит до отсчёта %2, за пределами %3 отсчётов данных: файл данных короче, чем сказано в метаданных; аннотация обрезана по концу.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1174,92 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>No signal</source>
         <translation>Нет сигнала</translation>
+    </message>
+</context>
+<context>
+    <name>SigmfArchive</name>
+    <message>
+        <source>the archive&apos;s header at byte %1 is damaged (its checksum does not match).</source>
+        <translation>заголовок архива в байте %1 повреждён (контрольная сумма не совпадает).</translation>
+    </message>
+    <message>
+        <source>the archive ends inside the member whose header is at byte %1.</source>
+        <translation>архив обрывается внутри файла, заголовок которого в байте %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SigmfMeta</name>
+    <message>
+        <source>is %1, not a whole number of at least %2.</source>
+        <translation>равно %1, а не целому числу не меньше %2.</translation>
+    </message>
+    <message>
+        <source>is %1, not a number.</source>
+        <translation>равно %1, а не числу.</translation>
+    </message>
+    <message>
+        <source>is %1, not a text.</source>
+        <translation>равно %1, а не тексту.</translation>
+    </message>
+    <message>
+        <source>the required field %1 is missing.</source>
+        <translation>нет обязательного поля %1.</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>список</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>объект</translation>
+    </message>
+    <message>
+        <source>the metadata is not valid JSON (%1 at byte %2).</source>
+        <translation>метаданные не являются правильным JSON (%1 в байте %2).</translation>
+    </message>
+    <message>
+        <source>the metadata is not a JSON object.</source>
+        <translation>метаданные не являются объектом JSON.</translation>
+    </message>
+    <message>
+        <source>the required object &quot;global&quot; is missing.</source>
+        <translation>нет обязательного объекта &quot;global&quot;.</translation>
+    </message>
+    <message>
+        <source>&quot;global&quot; is not a JSON object.</source>
+        <translation>&quot;global&quot; не является объектом JSON.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a datatype this program reads (complex cf64, cf32, ci32, ci16, ci8 or cu8, each _le or _be).</source>
+        <translation>&quot;%1&quot; — тип данных, который программа не читает (комплексные cf64, cf32, ci32, ci16, ci8 или cu8, каждый _le или _be).</translation>
+    </message>
+    <message>
+        <source>the metadata has no %1; it is read as SigMF 1.x.</source>
+        <translation>в метаданных нет %1; файл читается как SigMF 1.x.</translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;; it is read as SigMF 1.x.</source>
+        <translation>%1 равно &quot;%2&quot;; файл читается как SigMF 1.x.</translation>
+    </message>
+    <message>
+        <source>is %1, not a positive rate.</source>
+        <translation>равно %1, а не положительной частоте.</translation>
+    </message>
+    <message>
+        <source>is %1; at most 255 channels are read.</source>
+        <translation>равно %1; читается не более 255 каналов.</translation>
+    </message>
+    <message>
+        <source>&quot;captures&quot; is not a list.</source>
+        <translation>&quot;captures&quot; не является списком.</translation>
+    </message>
+    <message>
+        <source>%1 is not a JSON object.</source>
+        <translation>%1 не является объектом JSON.</translation>
+    </message>
+    <message>
+        <source>&quot;annotations&quot; is not a list.</source>
+        <translation>&quot;annotations&quot; не является списком.</translation>
     </message>
 </context>
 <context>

@@ -34,7 +34,9 @@ public:
         }
         const double number = field.toDouble(std::nan(""));
         if (!field.isDouble() || number != std::floor(number) || number < double(minimum) || number > kMaxExactInteger)
-            return fail(key, tr("is %1, not a whole number of at least %2.").arg(show(field)).arg(minimum));
+            return fail(key, QCoreApplication::translate("SigmfMeta", "is %1, not a whole number of at least %2.")
+                                 .arg(show(field))
+                                 .arg(minimum));
         value = qint64(number);
         return true;
     }
@@ -46,7 +48,7 @@ public:
         if (!isPresent)
             return true;
         if (!field.isDouble() || !std::isfinite(field.toDouble()))
-            return fail(key, tr("is %1, not a number.").arg(show(field)));
+            return fail(key, QCoreApplication::translate("SigmfMeta", "is %1, not a number.").arg(show(field)));
         value = field.toDouble();
         return true;
     }
@@ -57,7 +59,7 @@ public:
         if (field.isUndefined())
             return true;
         if (!field.isString())
-            return fail(key, tr("is %1, not a text.").arg(show(field)));
+            return fail(key, QCoreApplication::translate("SigmfMeta", "is %1, not a text.").arg(show(field)));
         value = field.toString();
         return true;
     }
@@ -73,7 +75,7 @@ public:
 
     bool missing(const char *key)
     {
-        m_error = tr("the required field %1 is missing.").arg(name(key));
+        m_error = QCoreApplication::translate("SigmfMeta", "the required field %1 is missing.").arg(name(key));
         return false;
     }
 
@@ -88,7 +90,8 @@ private:
             return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
         if (value.isNull())
             return QStringLiteral("null");
-        return value.isArray() ? tr("a list") : tr("an object");
+        return value.isArray() ? QCoreApplication::translate("SigmfMeta", "a list")
+                               : QCoreApplication::translate("SigmfMeta", "an object");
     }
 
     const QJsonObject &m_object;

@@ -2,10 +2,12 @@
 
 #include "GuiRawRatesDialog.h"
 #include "IOSignal.h"
+#include "SignalFileKind.h"
 #include "ManagerSignal.h"
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -14,9 +16,10 @@
 GuiParserSignal::GuiParserSignal(QWidget *parent)
     : QWidget(parent), m_fileRow(new QWidget(this)), m_butOpen(new QPushButton(m_fileRow)),
       m_lblFile(new QLabel(m_fileRow)), m_progress(new QProgressBar(m_fileRow)), m_butCancel(new QPushButton(m_fileRow)),
-      m_rawRatesAsker(&GuiRawRatesDialog::ask)
+      m_butSave(new QPushButton(m_fileRow)), m_rawRatesAsker(&GuiRawRatesDialog::ask)
 {
     m_butOpen->setObjectName(QStringLiteral("butOpenFile"));
+    m_butSave->setObjectName(QStringLiteral("butSaveFile"));
     m_lblFile->setObjectName(QStringLiteral("lblFileName"));
     m_lblFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_progress->setRange(0, 100);
@@ -26,10 +29,12 @@ GuiParserSignal::GuiParserSignal(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_butOpen);
     layout->addWidget(m_lblFile, 1);
+    layout->addWidget(m_butSave);
     layout->addWidget(m_progress, 1);
     layout->addWidget(m_butCancel);
     connect(m_butOpen, &QPushButton::clicked, this, [this] { openSignal(); });
     connect(m_butCancel, &QPushButton::clicked, this, &GuiParserSignal::cancelLoad);
+    connect(m_butSave, &QPushButton::clicked, this, &GuiParserSignal::saveSignal);
     retranslateFileRow();
 }
 
@@ -37,6 +42,7 @@ void GuiParserSignal::retranslateFileRow()
 {
     m_butOpen->setText(tr("&Open File..."));
     m_butCancel->setText(tr("Cancel"));
+    m_butSave->setText(tr("&Save As..."));
     showFileName();
 }
 
@@ -83,6 +89,22 @@ void GuiParserSignal::openSignal(QString nameFile)
     emit openFile(nameFile);
 }
 
+void GuiParserSignal::saveSignal()
+{
+    if (!m_hub || m_hub->countSourceSignals() == 0)
+        return;
+    QString filter;
+    QString nameFile = QFileDialog::getSaveFileName(this, tr("Save Signal"), QString(), IOSignal::saveDialogFilter(), &filter);
+    if (nameFile.isEmpty())
+        return;
+    // A name typed without a suffix takes the chosen filter's.
+    static const QRegularExpression filterSuffix(QStringLiteral("\\*\\.([A-Za-z0-9-]+)"));
+    const QRegularExpressionMatch match = filterSuffix.match(filter);
+    if (SignalFileKind::of(nameFile) == SignalFileKind::Other && match.hasMatch())
+        nameFile += QLatin1Char('.') + match.captured(1);
+    emit saveFile(nameFile, filter);
+}
+
 void GuiParserSignal::showLoadProgress()
 {
     m_progress->setValue(0);
@@ -90,6 +112,7 @@ void GuiParserSignal::showLoadProgress()
     m_butCancel->setVisible(true);
     m_lblFile->setVisible(false);
     m_butOpen->setEnabled(false);
+    m_butSave->setEnabled(false);
 }
 
 void GuiParserSignal::slotLoadStopped()
@@ -98,6 +121,7 @@ void GuiParserSignal::slotLoadStopped()
     m_butCancel->setVisible(false);
     m_lblFile->setVisible(true);
     m_butOpen->setEnabled(true);
+    m_butSave->setEnabled(true);
 }
 
 void GuiParserSignal::slotLoadFile()

@@ -35,12 +35,17 @@ signals:
     void signalChangeParams();
     void signalResetParam();
     void cancelLoad();
+    // The user chose where to save the recording, and in which format (the save
+    // dialog's filter, which also says the precision).
+    void saveFile(QString nameFile, QString filter);
 
 public slots:
     void setManagerSignal(ManagerSignal *managerSignal);
     void setProgress(int percent);
     // An empty name asks the user with the open dialog.
     void openSignal(QString nameFile = QString());
+    // Asks where to save the recording with the save dialog.
+    void saveSignal();
     // The progress bar of a read that the mode started itself (a re-read).
     void showLoadProgress();
     void slotLoadFile();
@@ -72,5 +77,6 @@ private:
     QLabel *m_lblFile;
     QProgressBar *m_progress;
     QPushButton *m_butCancel;
+    QPushButton *m_butSave;
     RawRatesAsker m_rawRatesAsker;
 };

@@ -118,6 +118,12 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     // Queued into the reader's thread in the order sent: the rates reach it before the read.
     connect(m_panel, &GuiParserSignal::rawRatesChosen, &m_io, &IOSignal::setRawRates);
     connect(m_panel, &GuiParserSignal::openFile, &m_io, &IOSignal::readFile);
+    connect(m_panel, &GuiParserSignal::saveFile, this, [this](const QString &path, const QString &filter) {
+        QMetaObject::invokeMethod(&m_io, [io = &m_io, path, filter] {
+            io->setAccuracyFromFilter(filter);
+            io->writeFile(path);
+        });
+    });
     connect(&m_io, &IOSignal::progressLoad, m_panel, &GuiParserSignal::setProgress);
     connect(&m_io, &IOSignal::stopLoad, m_panel, &GuiParserSignal::slotLoadStopped);
     connect(m_panel, &GuiParserSignal::cancelLoad, this, [this] { m_io.cancelLoad(); });

@@ -1,6 +1,7 @@
 #include "DisplayITime.h"
 #include "NiceAxis.h"
 
+#include "AnnotationOverlay.h"
 #include "CalculateDate.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
@@ -15,6 +16,7 @@ DisplayITime::DisplayITime(ManagerSignal *hub, CalculateDate *calculate, int sig
     applyTitles();
     NiceAxis::setRange(axisY(), -kDefaultLimit, kDefaultLimit);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindI, signalIndex));
+    new AnnotationOverlay(this);
     applyPointAxisRange(hub->sizeSelection(), false);
     updateAxes();
 }

@@ -1,6 +1,7 @@
 #include "DisplayPowerDiagram.h"
 #include "NiceAxis.h"
 
+#include "AnnotationOverlay.h"
 #include "CalculateDate.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
@@ -17,6 +18,7 @@ DisplayPowerDiagram::DisplayPowerDiagram(ManagerSignal *hub, CalculateDate *calc
     applyTitles();
     NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindPower, signalIndex));
+    new AnnotationOverlay(this);
     applyPointAxisRange(hub->sizeSelection(), true);
     updateAxes();
 }

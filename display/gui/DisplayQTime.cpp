@@ -1,6 +1,7 @@
 #include "DisplayQTime.h"
 #include "NiceAxis.h"
 
+#include "AnnotationOverlay.h"
 #include "CalculateDate.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
@@ -15,6 +16,7 @@ DisplayQTime::DisplayQTime(ManagerSignal *hub, CalculateDate *calculate, int sig
     applyTitles();
     NiceAxis::setRange(axisY(), -kDefaultLimit, kDefaultLimit);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindQ, signalIndex));
+    new AnnotationOverlay(this);
     applyPointAxisRange(hub->sizeSelection(), false);
     updateAxes();
 }

@@ -1,5 +1,6 @@
 #include "DisplayWaterfall.h"
 
+#include "AnnotationOverlay.h"
 #include "CalculateDate.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
@@ -24,6 +25,7 @@ DisplayWaterfall::DisplayWaterfall(ManagerSignal *hub, CalculateDate *calculate,
     axisY()->setGridLineVisible(false);  // the image covers the plot area
     auto *renderer = new Spectrogram(calculate, signalIndex);
     attachWorker(renderer);
+    new AnnotationOverlay(this, [renderer] { return renderer->rowHeight(); });
     const SpectrogramScale scale = renderer->scale();
     m_colorBar->setColors(scale.highColor(), scale.lowColor());
     setLevels(scale.lowLevel(), scale.highLevel());

@@ -1,0 +1,145 @@
+// Opening the files of other SDR tools the way the user does: the raw-file question
+// of the open path, and a SigMF recording reaching the vector-analysis mode.
+#include "ForeignIqFiles.h"
+#include "GuiParserSignal.h"
+#include "GuiRawRatesDialog.h"
+#include "IOSignal.h"
+#include "ModeVecAnalysis.h"
+#include "ParamVectorAnalysis.h"
+#include "TestEnvironment.h"
+#include "UnitLineEdit.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QtTest>
+
+using namespace ForeignIq;
+
+namespace {
+bool openThroughThePanel(ModeVecAnalysis &mode, const QString &path)
+{
+    QSignalSpy delivered(mode.hub(), &ManagerSignal::sendNewSourceSignal);
+    QSignalSpy stopped(mode.io(), &IOSignal::stopLoad);
+    mode.panel()->openSignal(path);
+    QElapsedTimer clock;
+    clock.start();
+    while (delivered.count() + stopped.count() == 0 && clock.elapsed() < 10000)
+        QTest::qWait(20);
+    return delivered.count() > 0;
+}
+
+const ParamVectorAnalysis *paramOf(ModeVecAnalysis &mode)
+{
+    return static_cast<const ParamVectorAnalysis *>(mode.hub()->param());
+}
+
+void type(QWidget *field, const QString &text)
+{
+    auto *edit = static_cast<QLineEdit *>(field);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
+}  // namespace
+
+class tst_ModeSdrFiles : public QObject
+{
+    Q_OBJECT
+private slots:
+    void rawRatesDialogStartsFromTheNameAndTheLastAnswers();
+    void rawFileOpensWithTheAnsweredRates();
+    void sigmfRecordingOpensWithItsRatesAndAnnotations();
+
+private:
+    TestEnvironment m_env;
+};
+
+void tst_ModeSdrFiles::rawRatesDialogStartsFromTheNameAndTheLastAnswers()
+{
+    QSettings(QStringLiteral("Orvane"), QStringLiteral("Tarnwick Studio")).setValue(QStringLiteral("RawSampleRate"), QStringLiteral("3.2 MHz"));
+    GuiRawRatesDialog dialog(QStringLiteral("/data/fob_433.92MHz.cu8"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(dialog.rateField()->text(), QStringLiteral("3.2 MHz"));
+    QCOMPARE(dialog.frequencyField()->text(), QStringLiteral("433.92 MHz"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(dialog.rateField()));
+    // A rate that is no number keeps the dialog open.
+    type(dialog.rateField(), QStringLiteral("fast"));
+    QTest::keyClick(dialog.rateField(), Qt::Key_Return);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    type(dialog.rateField(), QStringLiteral("250 kHz"));
+    QTest::keyClick(dialog.rateField(), Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.sampleRate(), 250e3);
+    QCOMPARE(dialog.frequency(), 433.92e6);
+    // Remembered for the next raw file whose name says nothing.
+    GuiRawRatesDialog next(QStringLiteral("/data/capture.cs8"));
+    QCOMPARE(next.rateField()->text(), QStringLiteral("250 kHz"));
+    QCOMPARE(next.frequencyField()->text(), QStringLiteral("433.92 MHz"));
+}
+
+void tst_ModeSdrFiles::rawFileOpensWithTheAnsweredRates()
+{
+    const QString bare = m_env.filePath(QStringLiteral("capture.cu8"));
+    QVERIFY(writeFile(bare, QByteArray(4000, '\x80')));
+    ModeVecAnalysis mode;
+    int asked = 0;
+    bool isCancelled = true;
+    mode.panel()->setRawRatesAsker([&](QWidget *, const QString &path, double &rate, double &frequency) {
+        ++asked;
+        rate = 1.5e6;
+        frequency = 868.3e6;
+        return !path.isEmpty() && !isCancelled;
+    });
+    QSignalSpy opened(mode.panel(), &GuiParserSignal::openFile);
+    mode.panel()->openSignal(bare);
+    QCOMPARE(asked, 1);
+    QCOMPARE(opened.count(), 0);  // cancelled: nothing is read
+
+    isCancelled = false;
+    QVERIFY(openThroughThePanel(mode, bare));
+    QCOMPARE(asked, 2);
+    QCOMPARE(mode.hub()->sourceSignal(0).size(), 2000);
+    QCOMPARE(paramOf(mode)->sourceSampleRate(), 1.5e6);
+    QCOMPARE(paramOf(mode)->sourceFrequency(), 868.3e6);
+
+    // A profile brings the raw file back with the rates it was opened with, unasked.
+    const QString profile = mode.profileText();
+    ModeVecAnalysis restored;
+    restored.panel()->setRawRatesAsker([&](QWidget *, const QString &, double &, double &) { return ++asked > 0; });
+    QSignalSpy delivered(restored.hub(), &ManagerSignal::sendNewSourceSignal);
+    QVERIFY(restored.restoreProfile(profile));
+    QVERIFY(delivered.wait(10000));
+    QCOMPARE(asked, 2);
+    QCOMPARE(restored.hub()->sourceSignal(0).size(), 2000);
+    QCOMPARE(paramOf(restored)->sourceSampleRate(), 1.5e6);
+    QCOMPARE(paramOf(restored)->sourceFrequency(), 868.3e6);
+
+    // A name that says both is not asked about.
+    const QString named = m_env.filePath(QStringLiteral("fob_2.4MSps_433.92MHz.cs8"));
+    QVERIFY(writeFile(named, QByteArray(4000, '\0')));
+    QVERIFY(openThroughThePanel(mode, named));
+    QCOMPARE(asked, 2);
+    QCOMPARE(paramOf(mode)->sourceSampleRate(), 2.4e6);
+    QCOMPARE(paramOf(mode)->sourceFrequency(), 433.92e6);
+}
+
+void tst_ModeSdrFiles::sigmfRecordingOpensWithItsRatesAndAnnotations()
+{
+    const QString base = m_env.filePath(QStringLiteral("ism"));
+    QVERIFY(writeFile(base + QStringLiteral(".sigmf-data"), pairs('i', 8, false, std::vector<std::pair<double, double>>(5000, {10, -10}))));
+    QVERIFY(writeFile(base + QStringLiteral(".sigmf-meta"), R"({"global": {"core:datatype": "ci8", "core:version": "1.0.0",
+        "core:sample_rate": 1e6}, "captures": [{"core:sample_start": 0, "core:frequency": 915e6}],
+        "annotations": [{"core:sample_start": 100, "core:sample_count": 200, "core:label": "ping"}]})"));
+    ModeVecAnalysis mode;
+    QVERIFY(openThroughThePanel(mode, base + QStringLiteral(".sigmf-meta")));
+    QCOMPARE(mode.hub()->sourceSignal(0).size(), 5000);
+    QCOMPARE(paramOf(mode)->sourceSampleRate(), 1e6);
+    QCOMPARE(paramOf(mode)->sourceFrequency(), 915e6);
+    QCOMPARE(mode.hub()->fileInformation().annotations().size(), 1);
+    QCOMPARE(mode.hub()->fileInformation().annotations().first().label, QStringLiteral("ping"));
+}
+
+QTEST_MAIN(tst_ModeSdrFiles)
+#include "tst_ModeSdrFiles.moc"
