@@ -9,7 +9,9 @@
 #include "TestEnvironment.h"
 #include "UnitLineEdit.h"
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -49,6 +51,7 @@ private slots:
     void rawRatesDialogStartsFromTheNameAndTheLastAnswers();
     void rawFileOpensWithTheAnsweredRates();
     void sigmfRecordingOpensWithItsRatesAndAnnotations();
+    void saveAsWritesTheChosenFormatWithItsSuffix();
 
 private:
     TestEnvironment m_env;
@@ -139,6 +142,48 @@ void tst_ModeSdrFiles::sigmfRecordingOpensWithItsRatesAndAnnotations()
     QCOMPARE(paramOf(mode)->sourceFrequency(), 915e6);
     QCOMPARE(mode.hub()->fileInformation().annotations().size(), 1);
     QCOMPARE(mode.hub()->fileInformation().annotations().first().label, QStringLiteral("ping"));
+}
+
+void tst_ModeSdrFiles::saveAsWritesTheChosenFormatWithItsSuffix()
+{
+    const QString base = m_env.filePath(QStringLiteral("src"));
+    QVERIFY(writeFile(base + QStringLiteral(".sigmf-data"), pairs('f', 32, false, std::vector<std::pair<double, double>>(3000, {0.25, -0.5}))));
+    QVERIFY(writeFile(base + QStringLiteral(".sigmf-meta"), R"({"global": {"core:datatype": "cf32_le", "core:version": "1.0.0",
+        "core:sample_rate": 250e3}, "captures": [{"core:sample_start": 0, "core:frequency": 162e6}],
+        "annotations": [{"core:sample_start": 10, "core:sample_count": 20, "core:label": "AIS"}]})"));
+    ModeVecAnalysis mode;
+    mode.show();
+    QVERIFY(openThroughThePanel(mode, base + QStringLiteral(".sigmf-meta")));
+    const QString target = m_env.filePath(QStringLiteral("saved"));  // typed without a suffix
+    QStringList filters;
+    // The dialog answers once it is up; a dialog of another kind is closed, not waited on.
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, &mode, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        answer.stop();
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog) {
+            filters = dialog->nameFilters();
+            dialog->selectNameFilter(QStringLiteral("SigMF Archive (*.sigmf - Double Precision)"));
+            dialog->selectFile(target);
+        }
+        QMetaObject::invokeMethod(modal, dialog ? "accept" : "reject");
+    });
+    answer.start(50);
+    QSignalSpy saved(mode.io(), &IOSignal::save);
+    mode.panel()->findChild<QPushButton *>(QStringLiteral("butSaveFile"))->click();
+    QVERIFY(saved.wait(10000));
+    QVERIFY2(filters.filter(QStringLiteral("*.cu8")).size() == 1, qPrintable(filters.join('\n')));
+    const QByteArray archive = readFile(target + QStringLiteral(".sigmf"));
+    QVERIFY(archive.contains("\"core:datatype\": \"cf32_le\""));
+    ModeVecAnalysis again;
+    QVERIFY(openThroughThePanel(again, target + QStringLiteral(".sigmf")));
+    QCOMPARE(again.hub()->sourceSignal(0).size(), 3000);
+    QCOMPARE(again.hub()->sourceSignal(0).samples().first(), IQ(0.25, -0.5));
+    QCOMPARE(paramOf(again)->sourceFrequency(), 162e6);
+    QCOMPARE(again.hub()->fileInformation().annotations().size(), 1);
 }
 
 QTEST_MAIN(tst_ModeSdrFiles)
