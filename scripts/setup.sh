@@ -10,7 +10,7 @@ action="${1:-run}"
 build_dir="${TW_BUILD_DIR:-build}"
 packages=(build-essential cmake ninja-build ccache pkg-config
           qtbase5-dev libqt5charts5-dev qtmultimedia5-dev libqt5svg5-dev
-          qttools5-dev qttools5-dev-tools libfftw3-dev libomp-dev libbenchmark-dev
+          qttools5-dev qttools5-dev-tools libfftw3-dev libomp-dev libbenchmark-dev libsoapysdr-dev
           xvfb xauth fonts-dejavu-core)
 
 missing=()

@@ -243,6 +243,12 @@ void ManagerSignal::slotSetStateReadFileSignal(bool isSetRead)
     m_isReadFile = isSetRead;
 }
 
+void ManagerSignal::slotSetProfile(QString profile)
+{
+    m_profile = profile.mid(profile.lastIndexOf(QLatin1Char('/')) + 1);
+    emit sendUpdateProfile();
+}
+
 void ManagerSignal::slotSetStateReadDeviceSignal(bool isSetRead)
 {
     m_isDeviceConnected = isSetRead;

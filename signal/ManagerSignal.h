@@ -102,6 +102,8 @@ public slots:
     void slotChangeSizeSelection(int size, bool isTest = true);
     void slotSetStateReadFileSignal(bool isSetRead = false);
     void slotSetStateReadDeviceSignal(bool isSetRead = false);
+    // The source's name alone (an instrument's, while it delivers): the profile changes, the samples stay.
+    void slotSetProfile(QString profile);
     void setCurrentSignal(int n, bool isSendAlert = true);
     void setCurrentSignals(QVector<int> n, bool isSendAlert = true);
 
