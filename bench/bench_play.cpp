@@ -11,6 +11,7 @@
 // Also reported: chart repaints per frame shown, which overlays must not raise above 1.
 #include "BenchArguments.h"
 #include "BenchTiming.h"
+#include "DirectFrames.h"
 #include "CalculateDate.h"
 #include "DisplayGraphicSignal.h"
 #include "DisplayITime.h"
@@ -104,50 +105,6 @@ public:
     QString slowest;
 };
 
-// One frame's work without the play machinery: four views fed in turn.
-class DirectFrames
-{
-public:
-    DirectFrames(ManagerSignal &hub, QSize viewSize, int window) : m_hub(hub), m_calculate(&hub), m_window(window)
-    {
-        m_calculate.setCarrierFreq(0.0);
-        m_views.push_back({std::make_unique<DisplayITime>(&hub, &m_calculate), CalculateDateSlot::KindI});
-        m_views.push_back({std::make_unique<DisplayQTime>(&hub, &m_calculate), CalculateDateSlot::KindQ});
-        m_views.push_back({std::make_unique<DisplaySpectrum>(&hub, &m_calculate), CalculateDateSlot::KindSpectrum});
-        m_views.push_back({std::make_unique<DisplayPowerDiagram>(&hub, &m_calculate), CalculateDateSlot::KindPower});
-        for (View &view : m_views) {
-            view.display->graphic()->resize(viewSize);
-            view.display->graphic()->show();
-        }
-        hub.slotSetSignalReady(hub.sourceSignals(), false);
-        hub.slotChangeSizeSelection(window, false);
-    }
-
-    void frame()
-    {
-        m_start = (m_start + m_window) % (kRecordingSamples - m_window);
-        m_hub.slotSelectPartSignal(m_start, m_window);
-        m_calculate.clearData();
-        for (View &view : m_views) {
-            const int width = int(view.display->graphic()->plotRect().width());
-            view.display->slotSetData(m_calculate.requestSeries(1, view.kind, width, 1));
-            view.display->graphic()->viewport()->repaint();
-        }
-    }
-
-private:
-    struct View
-    {
-        std::unique_ptr<DisplayGraphicSignal> display;
-        unsigned kind;
-    };
-    ManagerSignal &m_hub;
-    CalculateDate m_calculate;
-    std::vector<View> m_views;
-    int m_window;
-    int m_start = 0;
-};
-
 int main(int argc, char **argv)
 {
     const BenchArguments args(argc, argv,
@@ -187,7 +144,9 @@ int main(int argc, char **argv)
     }
     ManagerSignal directHub(ParamSignal::ModeVA);
     directHub.slotSetSignal(mode.hub()->sourceSignals(), QStringLiteral("play.owv"));
+    directHub.slotSetSignalReady(directHub.sourceSignals(), false);
     DirectFrames direct(directHub, viewSize, window);
+    int directStart = 0;
 
     int frames = 0;
     QObject::connect(mode.hub(), &ManagerSignal::sendNewSelected, &mode, [&frames] { ++frames; });
@@ -209,8 +168,10 @@ int main(int argc, char **argv)
     const auto floorRun = [&] {
         QElapsedTimer timer;
         timer.start();
-        for (int f = 0; f < kFloorFrames; ++f)
-            direct.frame();
+        for (int f = 0; f < kFloorFrames; ++f) {
+            directStart = (directStart + window) % (kRecordingSamples - window);
+            direct.show(directStart);
+        }
         return elapsedMs(timer) / kFloorFrames;
     };
     floorRun();

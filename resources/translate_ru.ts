@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Device</name>
+    <message>
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>%1 lacks: %2</source>
+        <translation>В %1 нет функций: %2</translation>
+    </message>
+    <message>
+        <source>Set Source Settings Error, status:</source>
+        <translation>Ошибка установки настроек источника, статус:</translation>
+    </message>
+    <message>
+        <source>, reconnect to the instrument and reduce the number of requested points.</source>
+        <translation>, переподключитесь к прибору и уменьшите количество запрашиваемых точек.</translation>
+    </message>
+</context>
+<context>
     <name>DisplayFileInfo</name>
     <message>
         <source>Property</source>
@@ -458,6 +477,61 @@
     </message>
 </context>
 <context>
+    <name>GuiDeviceInfo</name>
+    <message>
+        <source>Searching...</source>
+        <translation>Поиск...</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>Список устройств</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Busy</source>
+        <translation>Занят</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Свободен</translation>
+    </message>
+    <message>
+        <source>No instrument found.</source>
+        <translation>Приборы не найдены.</translation>
+    </message>
+    <message>
+        <source>Connecting to %1 %2...</source>
+        <translation>Подключение к %1 %2...</translation>
+    </message>
+</context>
+<context>
     <name>GuiMenuMarkerData</name>
     <message>
         <source>Select Signal</source>
@@ -636,6 +710,70 @@
     <message>
         <source>Read Samples As</source>
         <translation>Читать отсчёты как</translation>
+    </message>
+    <message>
+        <source>Instrument</source>
+        <translation>Прибор</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Устройство</translation>
+    </message>
+    <message>
+        <source>Number of Points</source>
+        <translation>Количество точек</translation>
+    </message>
+    <message>
+        <source>External Sync</source>
+        <translation>Внешняя синхронизация</translation>
+    </message>
+    <message>
+        <source>Input Compensation</source>
+        <translation>Компенсация входа</translation>
+    </message>
+    <message>
+        <source>Signal Analyzer</source>
+        <translation>Анализатор сигналов</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Подключить</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Отключить</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл.</translation>
+    </message>
+    <message>
+        <source>Reset Values</source>
+        <translation>Сбросить значения</translation>
+    </message>
+    <message>
+        <source>Open s2p file</source>
+        <translation>Открыть файл s2p</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>From %1 dBm to %2 dBm</source>
+        <translation>От %1 дБм до %2 дБм</translation>
+    </message>
+    <message>
+        <source>Disconnected</source>
+        <translation>Отключено</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to reset your values to source file settings? If there are no settings in source file, the default values will be set.</source>
+        <translation>Вы уверены, что хотите сбросить значения к настройкам исходного файла? Если в исходном файле нет настроек, будут установлены значения по умолчанию.</translation>
+    </message>
+    <message>
+        <source>Touchstone S2P file(*.s2p);;CSV file(*.csv)</source>
+        <translation>Файл Touchstone S2P(*.s2p);;Файл CSV(*.csv)</translation>
     </message>
 </context>
 <context>
@@ -1035,6 +1173,14 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>Error Connection to Device!</source>
         <translation>Ошибка соединения с прибором!</translation>
+    </message>
+    <message>
+        <source>Signal Analyzer</source>
+        <translation>Анализатор сигналов</translation>
+    </message>
+    <message>
+        <source>Connect to an instrument first: Source, Connect.</source>
+        <translation>Сначала подключитесь к прибору: Источник, Подключить.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,8 @@ GuiParserVecAnalysis::GuiParserVecAnalysis(QWidget *parent)
     : GuiParserSignal(parent), m_source(new GuiSourceSetting), m_analysis(new GuiAnalysisSetting),
       m_sourceBox(new QGroupBox(this)), m_analysisBox(new QGroupBox(this))
 {
+    // Vector analysis reads files or the instrument, never another mode's signal.
+    m_source->setSourceOffered(GuiSourceSetting::SourceVectorAnalysis, false);
     (new QVBoxLayout(m_sourceBox))->addWidget(m_source);
     (new QVBoxLayout(m_analysisBox))->addWidget(m_analysis);
     auto *layout = new QVBoxLayout(this);

@@ -2,6 +2,8 @@
 
 #include "CalculateDate.h"
 #include "DemoSignals.h"
+#include "Device.h"
+#include "DeviceSignal.h"
 #include "DisplayGraphicSignal.h"
 #include "Graphic.h"
 #include "GuiParserSignal.h"
@@ -13,6 +15,7 @@
 #include "RebornControllerGraphic.h"
 #include "SelectionBarView.h"
 #include "SizeHints.h"
+#include "UnitText.h"
 #include "WaitLoop.h"
 
 #include <QCoreApplication>
@@ -65,7 +68,7 @@ ModeAnalysis::ModeAnalysis(int mode, QWidget *parent)
     m_selectionBar = new SelectionBarView(this);
     m_control = new RebornControllerGraphic(this);
     m_control->unlockPlay(false);
-    // No instrument reaches the modes yet: reading from one is not offered.
+    // Reading from an instrument is offered once the source panel chooses one.
     m_control->hideButtRead();
     m_frameWatchdog.setSingleShot(true);
     connect(&m_frameWatchdog, &QTimer::timeout, this, [this] {
@@ -206,6 +209,13 @@ void ModeAnalysis::connectParts()
     connect(&m_pacer, &SimpleEngine::nextCadre, this, &ModeAnalysis::nextParseCadreCheck);
     connect(m_control, &RebornControllerGraphic::runCont, this, &ModeAnalysis::run);
     connect(m_control, &RebornControllerGraphic::stopRun, this, &ModeAnalysis::stopRun);
+    connect(m_control, &RebornControllerGraphic::stopRead, this, &ModeAnalysis::stopRead);
+    // The read button takes one block from the instrument.
+    connect(m_control, &RebornControllerGraphic::runRead, this, [this] {
+        stopRun();
+        requestRead();
+    });
+    connect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotDeviceBlock);
     connect(m_control, &RebornControllerGraphic::runSingle, this, [this] {
         stopRun();
         nextParseCadre();
@@ -260,25 +270,40 @@ int ModeAnalysis::countReportingViews() const
 
 void ModeAnalysis::run()
 {
+    if (isInstrumentSource()) {
+        startAcquisition();
+        return;
+    }
     if (!m_selection.isRunning() && !m_isBlockContPlay)
         m_selection.run();
 }
 
 void ModeAnalysis::stopRun()
 {
+    m_isRunAfterBlock = false;
     if (m_selection.isRunning())
         m_selection.stop();
 }
 
 void ModeAnalysis::stopRead()
 {
-    // Instrument reads stop with the acquisition object, which is not wired to the modes yet.
+    if (isInstrumentSource())
+        stopRun();
 }
 
-void ModeAnalysis::autoConnectDevice() {}
+void ModeAnalysis::autoConnectDevice()
+{
+    if (m_device)
+        m_device->reconnect();
+}
 
 void ModeAnalysis::nextParseCadre()
 {
+    // Live acquisition: the next frame is the next block from the instrument.
+    if (isInstrumentSource() && m_device && m_device->isConnected()) {
+        requestRead();
+        return;
+    }
     // The window is released by its views once drawn, not when it is sent.
     m_selection.setCompletionCount(unsigned(std::max(1, countReportingViews())));
     m_selection.nextSelection();
@@ -329,8 +354,11 @@ void ModeAnalysis::onNewSelected()
     m_selection.setCompletionCount(unsigned(views));
     // Every visible view reports its drawing; a view that never does only delays play.
     m_selection.releaseAfter(views == 0 ? 0 : kFrameWatchdogMs);
-    const bool isOverload = SignalInformation::peak(m_hub.selection(m_hub.currentSignals().value(0, 1)).toVector())
-                            >= kOverloadLevel;
+    // An instrument says itself whether its input was overloaded; a recording is judged by its peak.
+    const bool isOverload = isInstrumentSource() && m_isDeviceInHub
+                                ? m_isDeviceOverload
+                                : SignalInformation::peak(m_hub.selection(m_hub.currentSignals().value(0, 1)).toVector())
+                                      >= kOverloadLevel;
     for (DisplayGraphicSignal *view : findChildren<DisplayGraphicSignal *>())
         view->setOverload(m_isShowOverload && isOverload);
 }
@@ -382,6 +410,7 @@ void ModeAnalysis::slotRunAfterLoad()
 void ModeAnalysis::slotLoadFile()
 {
     m_isExternalInHub = false;
+    m_isDeviceInHub = false;
     takeSignalParams();
     m_control->unlockPlay(!m_isBlockContPlay);
     m_panel->slotLoadFile();
@@ -445,6 +474,7 @@ bool ModeAnalysis::restoreProfile(const QString &text)
 void ModeAnalysis::slotRestoredSignal()
 {
     disconnect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal);
+    m_isDeviceInHub = false;
     m_panel->slotLoadStopped();
     m_hub.slotSetStateReadFileSignal(false);
     takeSignalParams();
@@ -578,12 +608,20 @@ void ModeAnalysis::slotSetShowOverload(bool isShowO)
     m_isShowOverload = isShowO;
 }
 
-// The instrument seam: these follow the acquisition object once it is wired to the modes.
-void ModeAnalysis::slotStopRead() {}
-void ModeAnalysis::slotStartNextRead() {}
+void ModeAnalysis::slotStopRead()
+{
+    stopRead();
+}
+
+void ModeAnalysis::slotStartNextRead()
+{
+    requestRead();
+}
+
 void ModeAnalysis::slotSetDeviceCarrierFreq(double value)
 {
-    Q_UNUSED(value)
+    if (m_device)
+        emit m_device->device()->signalSetSourceCarrierFreq(value);
 }
 
 // ---------------------------------------------------------------- messages
@@ -615,20 +653,29 @@ void ModeAnalysis::restoreSource(int source)
 
 void ModeAnalysis::applySource(int source, bool isQuiet)
 {
-    // Vector analysis reads its own files only.
-    if (m_mode == ParamSignal::ModeVA)
+    // Vector analysis analyses its own files or the instrument, never itself.
+    if (m_mode == ParamSignal::ModeVA && source == GuiSourceSetting::SourceVectorAnalysis)
         return;
+    if (source == GuiSourceSetting::SourceSignalAnalyzer && !(m_device && m_device->canAcquire()))
+        return;
+    if (source != m_source)
+        stopRun();
     m_source = source;
+    QTimer::singleShot(0, this, &ModeAnalysis::fitPanelColumn);  // the instrument's rows come and go
     if (GuiSourceSetting *panelSource = m_panel->sourceSetting())
         panelSource->setSource(source);
     if (source == GuiSourceSetting::SourceVectorAnalysis) {
         analyseExternalSource(isQuiet);
         return;
     }
+    if (source == GuiSourceSetting::SourceSignalAnalyzer)
+        return;
     // Back to the mode's own file, read with the rates of its own header.
     const QString own = m_io.getFileReg();
-    if (m_isExternalInHub && !own.isEmpty() && QFile::exists(own))
+    if ((m_isExternalInHub || m_isDeviceInHub) && !own.isEmpty() && QFile::exists(own)) {
+        m_isDeviceInHub = false;
         m_panel->openSignal(own);
+    }
 }
 
 QString ModeAnalysis::externalSourceName()
@@ -650,6 +697,7 @@ void ModeAnalysis::analyseExternalSource(bool isQuiet)
     connect(&m_hub, &ManagerSignal::sendNewSourceSignal, this, &ModeAnalysis::slotRestoredSignal,
             Qt::UniqueConnection);
     m_isExternalInHub = true;
+    m_isDeviceInHub = false;
     m_hub.slotSetSignal(QVector<Signal>{m_externalRecord}, externalSourceName(), true);
 }
 
@@ -703,4 +751,172 @@ QPair<int, int> ModeAnalysis::analysedWindow() const
 void ModeAnalysis::slotStartRequested(int start)
 {
     m_selection.slotSetStartSelection(start);
+}
+
+// ---------------------------------------------------------------- instrument
+
+bool ModeAnalysis::isInstrumentSource() const
+{
+    return m_source == GuiSourceSetting::SourceSignalAnalyzer;
+}
+
+void ModeAnalysis::setDevice(DeviceSignal *device)
+{
+    m_device = device;
+    Device *d = device->device();
+    GuiSourceSetting *source = m_panel->sourceSetting();
+    connect(d, &Device::sendOverload, this, [this](bool isOver) { m_isDeviceOverload = isOver; });
+    connect(d, &Device::sendError, this, &ModeAnalysis::showDeviceError);
+    connect(d, &Device::signalErrorConnect, this, &ModeAnalysis::slotConnectionError);
+    connect(d, &Device::isConnected2SA, this, &ModeAnalysis::slotDeviceConnected);
+    if (!source)
+        return;
+    source->setSourceOffered(GuiSourceSetting::SourceSignalAnalyzer, device->canAcquire());
+    if (device->canAcquire())
+        source->setSourceChoiceVisible(true);
+    source->setConnected(false, d->deviceName());
+    connect(source, &GuiSourceSetting::sendConnect, this, &ModeAnalysis::connectInstrument);
+    connect(source, &GuiSourceSetting::sendDisconnect, device, &DeviceSignal::slotDisconect);
+    connect(source, &GuiSourceSetting::sendResetValues, this, &ModeAnalysis::slotResetSourceValues);
+    // Edits reach the instrument while it is the source; otherwise they describe the recording.
+    connect(source, &GuiSourceSetting::sendSampleRate, this, [this, d](double v) {
+        if (isInstrumentSource())
+            QMetaObject::invokeMethod(d, [d, v] { d->setSourceSampleRate(v); }, Qt::QueuedConnection);
+    });
+    connect(source, &GuiSourceSetting::sendCarrierFreq, this, [this](double v) {
+        if (isInstrumentSource())
+            slotSetDeviceCarrierFreq(v);
+    });
+    connect(source, &GuiSourceSetting::sendRefLevel, this, [this, d](double v) {
+        if (isInstrumentSource())
+            QMetaObject::invokeMethod(d, [d, v] { d->setSourceRefLevel(v); }, Qt::QueuedConnection);
+    });
+    connect(source, &GuiSourceSetting::sendNumPts, device, &DeviceSignal::setPoints);
+    const auto sendSync = [this, source] { m_device->setExtSync(source->isExtSync(), source->extSyncFrequency()); };
+    connect(source, &GuiSourceSetting::sendExtSyncEnbl, this, sendSync);
+    connect(source, &GuiSourceSetting::sendExtSync, this, sendSync);
+    connect(d, &Device::sendRefLvlMinMax, source, &GuiSourceSetting::setRefLvlMinMax);
+    connect(d, &Device::sendParams, source, &GuiSourceSetting::setDeviceValues);
+}
+
+void ModeAnalysis::connectInstrument()
+{
+    if (!m_device)
+        return;
+    // The panel's values are what the instrument is to take on connection.
+    if (GuiSourceSetting *source = m_panel->sourceSetting()) {
+        const QMap<QString, QString> values = source->values();
+        m_device->setSourceSettings({UnitText::toDouble(values.value(QStringLiteral("FREQUENCY"))),
+                                     UnitText::toDouble(values.value(QStringLiteral("CLOCK"))),
+                                     UnitText::toDouble(values.value(QStringLiteral("POWER")))});
+        m_device->setPoints(source->points());
+        m_device->setExtSync(source->isExtSync(), source->extSyncFrequency());
+    }
+    m_device->openDevices();
+}
+
+void ModeAnalysis::slotDeviceConnected(bool isConnected)
+{
+    m_hub.slotSetStateReadDeviceSignal(isConnected);
+    if (GuiSourceSetting *source = m_panel->sourceSetting())
+        source->setConnected(isConnected, isConnected ? m_device->device()->deviceName() : QString());
+    QTimer::singleShot(0, this, &ModeAnalysis::fitPanelColumn);
+    if (!isConnected) {
+        m_isReadPending = false;
+        if (isInstrumentSource())
+            stopRun();
+    } else if (isInstrumentSource() && isVisible()) {
+        resetConnectionFailures();
+        requestRead();  // the first picture at once
+    }
+}
+
+void ModeAnalysis::startAcquisition()
+{
+    if (!m_device || !m_device->isConnected()) {
+        showMessage(tr("Signal Analyzer"), tr("Connect to an instrument first: Source, Connect."));
+        return;
+    }
+    if (m_selection.isRunning())
+        return;
+    if (m_isDeviceInHub && m_hub.countSourceSignals() > 0) {
+        m_selection.run();
+        return;
+    }
+    m_isRunAfterBlock = true;
+    requestRead();
+}
+
+void ModeAnalysis::requestRead()
+{
+    if (!m_device || !m_device->isConnected() || !isInstrumentSource())
+        return;
+    m_isReadPending = true;
+    m_device->setManager(&m_hub);
+    m_device->slotStartRead();
+}
+
+void ModeAnalysis::slotDeviceBlock()
+{
+    if (!m_isReadPending)
+        return;
+    m_isReadPending = false;
+    m_isDeviceInHub = true;
+    m_isExternalInHub = false;
+    // A block taken with new settings changed the parameter set: the views follow it.
+    if (m_hub.paramText() != m_lastDeviceParamText) {
+        m_lastDeviceParamText = m_hub.paramText();
+        takeSignalParams();
+        m_calculate->updateParams();
+    }
+    const int length = m_hub.sourceSignal(0).size();
+    m_control->unlockPlay(!m_isBlockContPlay);
+    if (length != m_lastBlockLength) {
+        m_lastBlockLength = length;
+        m_selection.setMaxSelection(length);
+        m_control->setMaxPoints(length);
+        setViewLength(length);
+    }
+    analyseWindow(0, std::min(viewLength(), length));
+    if (m_isRunAfterBlock) {
+        m_isRunAfterBlock = false;
+        m_selection.run();
+    }
+}
+
+void ModeAnalysis::slotResetSourceValues()
+{
+    GuiSourceSetting *source = m_panel->sourceSetting();
+    if (!source)
+        return;
+    // The recording's own header values where it has them, else the defaults.
+    const SignalInformation &info = m_hub.fileInformation();
+    QMap<QString, QString> values{{QStringLiteral("CLOCK"), QStringLiteral("1 MHz")},
+                                  {QStringLiteral("FREQUENCY"), QStringLiteral("0 GHz")},
+                                  {QStringLiteral("POWER"), QStringLiteral("0 dBm")}};
+    if (!isInstrumentSource() && !info.tag(QStringLiteral("CLOCK")).isEmpty())
+        values.insert(QStringLiteral("CLOCK"), info.tag(QStringLiteral("CLOCK")));
+    source->setValues(values);
+    source->setPoints(GuiSourceSetting::kDefaultPoints);
+    m_panel->slotChangeParam();
+    if (isInstrumentSource() && m_device && m_device->isConnected()) {
+        m_device->setSourceSettings({UnitText::toDouble(values.value(QStringLiteral("FREQUENCY"))),
+                                     UnitText::toDouble(values.value(QStringLiteral("CLOCK"))),
+                                     UnitText::toDouble(values.value(QStringLiteral("POWER")))});
+        m_device->setPoints(GuiSourceSetting::kDefaultPoints);
+    }
+}
+
+void ModeAnalysis::showDeviceError(const QString &text)
+{
+    if (!isVisible())
+        return;
+    // A failed read reports its reason and its code one after the other: one box for both.
+    m_deviceErrors.append(text);
+    if (m_deviceErrors.size() > 1)
+        return;
+    QTimer::singleShot(0, this, [this] {
+        showMessage(tr("Signal Analyzer"), m_deviceErrors.join(QLatin1Char('\n')));
+        m_deviceErrors.clear();
+    });
 }

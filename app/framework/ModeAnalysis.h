@@ -6,12 +6,14 @@
 #include "SimpleEngine.h"
 
 #include <QPointer>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 class CalculateDate;
+class DeviceSignal;
 class DisplayGraphicSignal;
 class GuiParserSignal;
 class LayoutFrames;
@@ -79,6 +81,13 @@ public:
     void restoreSource(int source);
     // The hub's source name while it analyses the handed-over record.
     static QString externalSourceName();
+
+    // The program's one acquisition object, shared by the modes: the source panel
+    // connects and configures the instrument, and run reads it block after block.
+    void setDevice(DeviceSignal *device);
+    DeviceSignal *device() const { return m_device; }
+    // The source is the instrument (and the hub holds its last block).
+    bool isInstrumentSource() const;
 
     // The number of connection failures seen while a mode was visible (all modes).
     static int connectionFailures();
@@ -181,4 +190,23 @@ private:
     // Puts the handed-over record into the hub; quietly waits when there is none yet.
     void analyseExternalSource(bool isQuiet);
     void applySource(int source, bool isQuiet);
+
+    // Instrument acquisition.
+    void connectInstrument();
+    void startAcquisition();
+    void requestRead();
+    // The hub received a block that this mode asked the instrument for.
+    void slotDeviceBlock();
+    void slotDeviceConnected(bool isConnected);
+    void slotResetSourceValues();
+    void showDeviceError(const QString &text);
+
+    DeviceSignal *m_device = nullptr;  // the main window's
+    bool m_isDeviceOverload = false;
+    bool m_isReadPending = false;
+    bool m_isRunAfterBlock = false;
+    bool m_isDeviceInHub = false;
+    int m_lastBlockLength = 0;
+    QString m_lastDeviceParamText;
+    QStringList m_deviceErrors;
 };

@@ -17,6 +17,12 @@ public:
     // Shows text without announcing it.
     void setValueText(const QString &text);
     static bool isNumberWithUnit(const QString &text);
+    // Later entries must lie within the new range.
+    void setRange(double minimum, double maximum)
+    {
+        m_minimum = minimum;
+        m_maximum = maximum;
+    }
 
 signals:
     // A new, valid value was entered.

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "DeviceSignal.h"
 #include "GuiParserSignal.h"
 #include "HelpLauncher.h"
 #include "Mode4G.h"
@@ -83,7 +84,9 @@ void MainWindow::createModes()
     m_lte = new Mode4G(m_modeArea);
     m_nr = new Mode5G(m_modeArea);
     m_aclr = new ModeACLR(m_modeArea);
+    m_device = new DeviceSignal(this, DeviceSignal::defaultLibraryPath(), this);
     for (ModeAnalysis *mode : modes()) {
+        mode->setDevice(m_device);
         mode->hide();
         connect(mode, &ModeAnalysis::updateNameProfile, this, &MainWindow::slotUpdateProfile);
         connect(mode, &ModeAnalysis::sendHideMenu, m_menu, [this](bool isHide) { m_menu->setVisible(!isHide); });
@@ -166,6 +169,7 @@ void MainWindow::switchTo(ModeAnalysis *mode, const QString &measurement)
         handOverVectorAnalysis(mode);
     applyMeasurement(mode, measurement);
     m_acquisitionTarget = mode->hub();
+    m_device->setManager(m_acquisitionTarget);
 }
 
 void MainWindow::handOverVectorAnalysis(ModeAnalysis *mode)
@@ -250,7 +254,7 @@ void MainWindow::saveProfile(QString path)
     store.clear();
     store.setModeName(m_current ? QString::fromLatin1(m_current->metaObject()->className())
                                 : ProfileRestorePlan::kClassVecAnalysis);
-    store.setDeviceText(ProfileRestorePlan::deviceText(m_current ? m_current->source() : 0));
+    store.setDeviceText(m_device->profileText(m_current ? m_current->source() : 0));
     for (ModeAnalysis *mode : {static_cast<ModeAnalysis *>(m_va), static_cast<ModeAnalysis *>(m_dm),
                                static_cast<ModeAnalysis *>(m_lte), static_cast<ModeAnalysis *>(m_nr),
                                static_cast<ModeAnalysis *>(m_aclr)})
@@ -282,6 +286,7 @@ void MainWindow::openProfile(QString path)
     if (status == ProfileStore::Malformed || status == ProfileStore::Unreadable)
         showProblem(store.errorString());
     const ProfileRestorePlan plan = ProfileRestorePlan::fromStore(store);
+    m_device->restoreProfileText(store.deviceText());
     if (!plan.menuEntry().isEmpty())
         m_menu->checkMenu(plan.menuEntry());
     switch (plan.mode()) {

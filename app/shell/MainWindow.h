@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class DeviceSignal;
 class ManagerSignal;
 class Mode4G;
 class Mode5G;
@@ -50,6 +51,8 @@ public:
     ModeAnalysis *modeNumbered(int number) const;
     // The hub the acquisition delivers into: the mode on screen.
     ManagerSignal *acquisitionTarget() const { return m_acquisitionTarget; }
+    // The one acquisition object that all modes share.
+    DeviceSignal *device() const { return m_device; }
     ModeChangeAnimation *modeChangeAnimation() { return &m_modeChange; }
     bool isRussian() const { return m_language.isRussian(); }
     QString titleText() const;
@@ -105,6 +108,7 @@ private:
     ModeACLR *m_aclr = nullptr;
     QPointer<ModeAnalysis> m_current;
     ManagerSignal *m_acquisitionTarget = nullptr;
+    DeviceSignal *m_device = nullptr;  // child
     // Whether the last opened profile brought a recording back to vector analysis.
     bool m_isVecAnalysisFileRestored = false;
     ModeChangeAnimation m_modeChange{kModeChangeMs};

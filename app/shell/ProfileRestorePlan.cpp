@@ -28,7 +28,7 @@ QString ProfileRestorePlan::itemValue(const QString &modeText, const QString &ke
 
 QString ProfileRestorePlan::deviceText(int source)
 {
-    return QStringLiteral("0 1000000000 0 %1").arg(source);
+    return QStringLiteral("0 1000000 0 %1 10000 0 10000000").arg(source);
 }
 
 ProfileRestorePlan ProfileRestorePlan::fromStore(const ProfileStore &store)

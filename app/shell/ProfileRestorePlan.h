@@ -24,9 +24,9 @@ public:
     static constexpr int kSourceField = 3;
 
     static ProfileRestorePlan fromStore(const ProfileStore &store);
-    // The device text saved with a profile: the instrument's settings (carrier in Hz,
-    // sample rate in Hz, reference level in dBm, at their resting values while no
-    // instrument is connected) followed by the signal source of the mode on screen.
+    // The device text of a fresh start: carrier in Hz, sample rate in Hz, reference level
+    // in dBm, the signal source of the mode on screen, points per read, external sync
+    // (0 or 1) and its frequency in Hz. A running program writes its instrument's values.
     static QString deviceText(int source);
 
     // The text between key and the next "}" of a mode text, or an empty text when
