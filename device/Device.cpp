@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QMutexLocker>
 #include <QTimer>
+#include <cmath>
 
 void registerDeviceMetaTypes()
 {
@@ -330,6 +331,17 @@ void Device::updateSampleRate()
     m_params.sampleRate = rate;
 }
 
+void Device::slotSetPathCompens(QString path)
+{
+    if (path.isEmpty()) {
+        m_compensation.clear();
+        return;
+    }
+    QString why;
+    if (!m_compensation.load(path, &why))
+        emit sendError(tr("The compensation file %1 cannot be used: %2").arg(path, why));
+}
+
 // ---------------------------------------------------------------- reading
 
 void Device::slotGetData()
@@ -393,7 +405,13 @@ void Device::deliverBlock(bool isNewSettings)
     }
     if (!hub)
         return;
-    const Signal block(m_buffer);
+    Signal block(m_buffer);
+    if (!m_compensation.isEmpty()) {
+        // The loss before the input is given back at the carrier.
+        const double gain = std::pow(10.0, -m_compensation.gainDb(p.carrierFreq) / 20.0);
+        for (std::complex<double> &s : block.mutableSamples())
+            s *= gain;
+    }
     // A block taken with new settings carries them: the hub's parameter set describes it.
     const QString settings = isNewSettings ? QStringLiteral("{CLOCK:%1}{FREQUENCY:%2}{POWER:%3 dBm}")
                                                  .arg(UnitText::format(p.sampleRate, QStringLiteral("Hz")),

@@ -2,6 +2,7 @@
 
 #include "DeviceData.h"
 #include "DeviceError.h"
+#include "InputCompensation.h"
 #include "Params.h"
 
 #include <QAtomicInt>
@@ -95,6 +96,8 @@ public slots:
     void slotGetData();
     void getParams();
     void updateSampleRate();
+    // The input compensation file (.s2p or .csv); an empty path ends the compensation.
+    void slotSetPathCompens(QString path);
 
 private:
     using GetStatus = int (*)();
@@ -152,4 +155,5 @@ private:
     bool m_isSettingsChanged = false;
     bool m_isPointsChanged = false;
     QVector<std::complex<double>> m_buffer;
+    InputCompensation m_compensation;
 };

@@ -19,6 +19,11 @@
         <source>, reconnect to the instrument and reduce the number of requested points.</source>
         <translation>, переподключитесь к прибору и уменьшите количество запрашиваемых точек.</translation>
     </message>
+    <message>
+        <location filename="../device/Device.cpp" line="1"/>
+        <source>The compensation file %1 cannot be used: %2</source>
+        <translation>Файл компенсации %1 нельзя использовать: %2</translation>
+    </message>
 </context>
 <context>
     <name>DisplayFileInfo</name>

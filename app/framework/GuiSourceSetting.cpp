@@ -65,7 +65,7 @@ GuiSourceSetting::GuiSourceSetting(QWidget *parent)
     m_extSync->setObjectName(QStringLiteral("sourceSet_CheckExtSync"));
     m_extSyncFreq->setObjectName(QStringLiteral("sourceSet_InputExtSync"));
     m_compensPath->setObjectName(QStringLiteral("sourceSet_InputCompens"));
-    m_compensPath->setReadOnly(true);
+    m_compensPath->setClearButtonEnabled(true);
     m_butCompens->setObjectName(QStringLiteral("sourceSet_ButCompens"));
     m_butCompens->setText(QStringLiteral("..."));
     m_butReset->setObjectName(QStringLiteral("sourceSet_ButReset"));
@@ -98,6 +98,19 @@ GuiSourceSetting::GuiSourceSetting(QWidget *parent)
     connect(m_extSync, &QCheckBox::toggled, this, &GuiSourceSetting::sendExtSyncEnbl);
     connect(m_extSyncFreq, &UnitLineEdit::valueEdited, this, &GuiSourceSetting::sendExtSync);
     connect(m_butCompens, &QPushButton::clicked, this, &GuiSourceSetting::chooseCompensation);
+    // A path typed in, or none: the compensation follows the field.
+    connect(m_compensPath, &QLineEdit::editingFinished, this, [this] {
+        if (m_compensPath->text() != m_lastCompensPath) {
+            m_lastCompensPath = m_compensPath->text();
+            emit sendPathCompens(m_lastCompensPath);
+        }
+    });
+    connect(m_compensPath, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (text.isEmpty() && !m_lastCompensPath.isEmpty()) {
+            m_lastCompensPath.clear();
+            emit sendPathCompens(QString());
+        }
+    });
     connect(m_butReset, &QPushButton::clicked, this, &GuiSourceSetting::askResetValues);
     connect(m_butConnect, &QPushButton::clicked, this, &GuiSourceSetting::sendConnect);
     connect(m_butDisconnect, &QPushButton::clicked, this, &GuiSourceSetting::sendDisconnect);
@@ -272,6 +285,7 @@ void GuiSourceSetting::setPoints(int points)
 
 void GuiSourceSetting::setCompensationPath(const QString &path)
 {
+    m_lastCompensPath = path;
     m_compensPath->setText(path);
 }
 
@@ -292,5 +306,6 @@ void GuiSourceSetting::chooseCompensation()
     if (path.isEmpty())
         return;
     m_compensPath->setText(path);
+    m_lastCompensPath = path;
     emit sendPathCompens(path);
 }

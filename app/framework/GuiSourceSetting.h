@@ -97,6 +97,7 @@ private:
     QLineEdit *m_compensPath;
     QPushButton *m_butCompens;
     QPushButton *m_butReset;
+    QString m_lastCompensPath;
     bool m_isConnected = false;
     bool m_isChoiceVisible = false;
 };

@@ -792,6 +792,9 @@ void ModeAnalysis::setDevice(DeviceSignal *device)
             QMetaObject::invokeMethod(d, [d, v] { d->setSourceRefLevel(v); }, Qt::QueuedConnection);
     });
     connect(source, &GuiSourceSetting::sendNumPts, device, &DeviceSignal::setPoints);
+    connect(source, &GuiSourceSetting::sendPathCompens, this, [d](const QString &path) {
+        QMetaObject::invokeMethod(d, [d, path] { d->slotSetPathCompens(path); }, Qt::QueuedConnection);
+    });
     const auto sendSync = [this, source] { m_device->setExtSync(source->isExtSync(), source->extSyncFrequency()); };
     connect(source, &GuiSourceSetting::sendExtSyncEnbl, this, sendSync);
     connect(source, &GuiSourceSetting::sendExtSync, this, sendSync);

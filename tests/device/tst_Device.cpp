@@ -9,6 +9,7 @@
 #include "TestEnvironment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -196,6 +197,49 @@ private slots:
         const double movedLevel = peakLevelAt(moved, 1e6, 1.0001e9, frequency);
         QVERIFY(std::abs(frequency - 1.00025e9) <= 100.0);
         QVERIFY(std::abs(movedLevel + 23.5) <= 0.5);
+    }
+
+    void theInputCompensationGivesTheLossBack_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<double>("expected");  // the tone's level as shown
+        QTest::newRow("csv, -6 dB around the carrier")
+            << "cable.csv" << QByteArray("frequency (Hz),gain (dB)\n5e8,-4\n1.5e9,-8\n") << -23.5 + 6.0;
+        QTest::newRow("s2p in dB and MHz")
+            << "cable.s2p" << QByteArray("! a cable\n# MHz S DB R 50\n900 -20 0 -2 0 -2 0 -20 0\n1100 -20 0 -4 0 -4 0 -20 0\n")
+            << -23.5 + 3.0;
+        QTest::newRow("s2p in magnitude, no option line")
+            << "cable.s2p" << QByteArray("0.5 0.1 0 0.5 0 0.5 0 0.1 0\n1.5 0.1 0 0.5 0 0.5 0 0.1 0\n") << -23.5 + 6.02;
+    }
+    void theInputCompensationGivesTheLossBack()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, text);
+        QFETCH(double, expected);
+        QFile file(m_env.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+        file.close();
+        qputenv("ACQ_SIM_SCENE", "tone 1000250000 -23.5");
+        connectSimulator({1e9, 1e6, 0.0});
+        QSignalSpy errors(m_device.get(), &Device::sendError);
+        inDevice(*m_device, [d = m_device.get(), path = file.fileName()] { d->slotSetPathCompens(path); });
+        QCOMPARE(errors.count(), 0);
+        double frequency = 0.0;
+        QVERIFY(std::abs(peakLevelAt(readBlock(), 1e6, 1e9, frequency) - expected) <= 0.5);
+
+        // A file without data is refused with its name, and the compensation stays.
+        QFile empty(m_env.filePath(QStringLiteral("empty") + name.mid(name.indexOf(QLatin1Char('.')))));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.write("nothing here\n");
+        empty.close();
+        inDevice(*m_device, [d = m_device.get(), path = empty.fileName()] { d->slotSetPathCompens(path); });
+        QCOMPARE(errors.count(), 1);
+        QVERIFY(errors.first().first().toString().contains(empty.fileName()));
+        QVERIFY(std::abs(peakLevelAt(readBlock(), 1e6, 1e9, frequency) - expected) <= 0.5);
+        // An empty path ends it.
+        inDevice(*m_device, [d = m_device.get()] { d->slotSetPathCompens(QString()); });
+        QVERIFY(std::abs(peakLevelAt(readBlock(), 1e6, 1e9, frequency) + 23.5) <= 0.5);
     }
 
     void aBlockTooLongForTheMemoryFailsWithAdvice()
