@@ -23,22 +23,17 @@ FftwLibrary &FftwLibrary::instance()
     return library;
 }
 
-FftwLibrary::FftwLibrary(const QString &libraryName, int majorVersion) : m_library(libraryName, majorVersion)
+FftwLibrary::FftwLibrary(const QString &libraryName, int majorVersion)
+    : m_library(libraryName, LibraryLoader::SystemPath, majorVersion)
 {
-    if (!m_library.load()) {
-        m_error = QStringLiteral("FFTW 3 library not found: %1").arg(m_library.errorString());
+    if (!m_library.load({QStringLiteral("fftw_plan_dft_1d"), QStringLiteral("fftw_execute"),
+                         QStringLiteral("fftw_destroy_plan")})) {
+        m_error = QStringLiteral("FFTW 3: %1").arg(m_library.errorString());
         return;
     }
-    m_plan1d = reinterpret_cast<PlanDft1d>(m_library.resolve("fftw_plan_dft_1d"));
-    m_execute = reinterpret_cast<Execute>(m_library.resolve("fftw_execute"));
-    m_destroy = reinterpret_cast<DestroyPlan>(m_library.resolve("fftw_destroy_plan"));
-    if (!isAvailable()) {
-        m_plan1d = nullptr;
-        m_execute = nullptr;
-        m_destroy = nullptr;
-        m_error = QStringLiteral("FFTW 3 library %1 lacks fftw_plan_dft_1d, fftw_execute or fftw_destroy_plan")
-                      .arg(m_library.fileName());
-    }
+    m_plan1d = m_library.function<PlanDft1d>("fftw_plan_dft_1d");
+    m_execute = m_library.function<Execute>("fftw_execute");
+    m_destroy = m_library.function<DestroyPlan>("fftw_destroy_plan");
 }
 
 FftwLibrary::~FftwLibrary()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAtomicInt>
-#include <QLibrary>
 #include <QMutex>
 #include <QString>
 
@@ -12,8 +11,11 @@
 
 #include <fftw3.h>  // types only: the library itself is loaded at run time
 
-// FFTW 3 (double precision), loaded at run time. The three exports are resolved
-// once per object; a missing library or export stays null and is never called.
+#include "LibraryLoader.h"
+
+// FFTW 3 (double precision), loaded at run time by its bare name through the system's
+// library path (never from the working directory). The three exports are resolved
+// once per object; a library without them is refused and nothing is ever called.
 //
 // FFTW's planner is not thread-safe, executing a plan is. Plans are made (and
 // destroyed) under one mutex and kept in a pool by size, each with its own
@@ -52,7 +54,7 @@ public:
         std::unique_ptr<Plan> m_plan;
     };
 
-    // The process-wide library "fftw3", major version 3.
+    // The process-wide library "fftw3", major version 3 (libfftw3.so.3).
     static FftwLibrary &instance();
 
     FftwLibrary(const QString &libraryName, int majorVersion);
@@ -79,7 +81,7 @@ private:
     void release(std::unique_ptr<Plan> plan);
     void evictOldestSize();
 
-    QLibrary m_library;
+    LibraryLoader m_library;
     PlanDft1d m_plan1d = nullptr;
     Execute m_execute = nullptr;
     DestroyPlan m_destroy = nullptr;
