@@ -21,6 +21,30 @@ void ManagerSignal::refreshParamText()
     m_paramText = m_param->text(form);
 }
 
+int ManagerSignal::countSourceSignals() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_source.size();
+}
+
+Signal ManagerSignal::sourceSignal(int index) const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_source.value(index);
+}
+
+QVector<Signal> ManagerSignal::sourceSignals() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_source;
+}
+
+QVector<int> ManagerSignal::currentSignals() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_currentLayers;
+}
+
 Signal ManagerSignal::readySignal(int index) const
 {
     if (m_currentLayers.isEmpty())
@@ -82,18 +106,20 @@ IQVector ManagerSignal::quantize16(const IQVector &samples, double peak)
 void ManagerSignal::takeSource(const QVector<Signal> &signals_)
 {
     refreshParamText();
+    // Scaled on a copy: engines may be copying the layers in place right now.
+    QVector<Signal> source = m_source.isSharedWith(signals_) ? m_source : signals_;
+    applyScaling(source);
+    QMutexLocker lock(&m_mutex);
     m_currentLayers = {1};
-    if (!m_source.isSharedWith(signals_))
-        m_source = signals_;
-    applyScaling();
+    m_source.swap(source);
 }
 
-void ManagerSignal::applyScaling()
+void ManagerSignal::applyScaling(QVector<Signal> &layers) const
 {
     const double factor = m_param->scalingFactor();
     if (factor == 0.0 || qFuzzyCompare(1.0, factor))
         return;
-    for (Signal &layer : m_source) {
+    for (Signal &layer : layers) {
         for (IQ &s : layer.mutableSamples())
             s = IQ(s.real() / factor, s.imag() / factor);
     }
@@ -222,7 +248,6 @@ void ManagerSignal::slotRunSignal(bool isRun)
 
 void ManagerSignal::slotChangeSizeSelection(int size, bool isTest)
 {
-    m_selectionSize = size;
     if (m_param->ownsSelectionSize()) {
         const int clamped = m_param->clampSelectionSize(size);
         m_selectionSize = clamped == 0 ? size : clamped;
@@ -230,6 +255,7 @@ void ManagerSignal::slotChangeSizeSelection(int size, bool isTest)
             emit sendChangeSizeSelection(m_selectionSize);
         return;
     }
+    m_selectionSize = size;
     QMutexLocker lock(&m_mutex);
     const bool isAlreadySized = readySignal(0).size() == size && !m_currentLayers.isEmpty();
     lock.unlock();
@@ -257,14 +283,20 @@ void ManagerSignal::slotSetStateReadDeviceSignal(bool isSetRead)
 
 void ManagerSignal::setCurrentSignal(int n, bool isSendAlert)
 {
-    m_currentLayers = {n};
+    {
+        QMutexLocker lock(&m_mutex);
+        m_currentLayers = {n};
+    }
     if (isSendAlert)
         emit sendNewLayer(n);
 }
 
 void ManagerSignal::setCurrentSignals(QVector<int> n, bool isSendAlert)
 {
-    m_currentLayers = n;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_currentLayers = n;
+    }
     if (isSendAlert)
         emit sendNewLayer(-1);
 }

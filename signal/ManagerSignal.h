@@ -10,11 +10,17 @@
 #include <QMutex>
 #include <QObject>
 #include <QVector>
+#include <atomic>
 #include <memory>
 
 // The one place where a mode's recording lives. Sources deliver into it, the
 // engine hands back ready signals, and consumers read after a notification.
-// Lives in the GUI thread; ready signals are guarded by the hub's mutex.
+// Lives in the GUI thread, which alone writes it. What other threads read (the
+// source layers, the current layers, the ready signals, the selections and the
+// history) is written under the hub's mutex; engines and display workers read it
+// through the accessors below, which copy under that mutex (the copies share their
+// samples), or hold lock() themselves where a comment says so. The selection size
+// is a single atomic value.
 class ManagerSignal : public QObject
 {
     Q_OBJECT
@@ -37,25 +43,27 @@ public:
     void saveParamText(const QString &name, const QString &text) { m_savedParamTexts.insert(name, text); }
     QString savedParamText(const QString &name) const { return m_savedParamTexts.value(name); }
 
-    int countSourceSignals() const { return m_source.size(); }
-    Signal sourceSignal(int index) const { return m_source.value(index); }
-    QVector<Signal> sourceSignals() const { return m_source; }
+    // Any thread; each takes the hub's mutex (do not hold lock() around them).
+    int countSourceSignals() const;
+    Signal sourceSignal(int index) const;
+    QVector<Signal> sourceSignals() const;
+    QVector<int> currentSignals() const;
     // A copy of ready signal i; empty without a current layer or for a bad index.
     // Callers in other threads hold lock() around it.
     Signal readySignal(int index) const;
     int countReadySignals() const { return m_ready.size(); }
     // Length of ready signal i (0 when absent); takes the hub's mutex itself.
     int readySignalLength(int index) const;
+    // GUI thread, or other threads holding lock() (the selections point into the hub's vectors).
     SignalSelection selection(int layerNumber) const { return m_selections.value(layerNumber); }
     QMap<int, SignalSelection> selections() const { return m_selections; }
     Signal *selectedSignal(int index) const { return m_selectedRecords.value(index, nullptr); }
-    QVector<int> currentSignals() const { return m_currentLayers; }
 
     QString profile() const { return m_profile; }
     bool isRun() const { return m_isRun; }
     bool isReadFile() const { return m_isReadFile; }
     bool isDeviceConnected() const { return m_isDeviceConnected; }
-    int sizeSelection() const { return m_selectionSize; }
+    int sizeSelection() const { return m_selectionSize.load(std::memory_order_relaxed); }
     Marker marker() const { return m_marker; }
     void setMarker(const Marker &marker, bool isSendSignal = true);
     void clearMarker();
@@ -111,28 +119,28 @@ private:
     // Copies samples nSample … nSample + length − 1 of each ready signal as the selections, marked startIndex.
     void selectParts(int nSample, int length, int startIndex);
     void takeSource(const QVector<Signal> &signals_);
-    void applyScaling();
+    void applyScaling(QVector<Signal> &layers) const;
     void pushHistory(const QVector<Signal> &ready);
     void clearHistory();
 
-    QVector<Signal> m_source;
-    QVector<Signal> m_ready;  // guarded by m_mutex
-    QVector<Signal> m_selectedParts;
-    QMap<int, SignalSelection> m_selections;
+    QVector<Signal> m_source;  // written under m_mutex
+    QVector<Signal> m_ready;   // guarded by m_mutex
+    QVector<Signal> m_selectedParts;  // written under m_mutex
+    QMap<int, SignalSelection> m_selections;  // written under m_mutex
     QVector<Signal *> m_selectedRecords;  // not owned
     QString m_profile;
     bool m_isRun = false;
     bool m_isReadFile = false;
     bool m_isDeviceConnected = false;
     Marker m_marker;
-    QVector<int> m_currentLayers;
+    QVector<int> m_currentLayers;  // written under m_mutex
     std::unique_ptr<ParamSignal> m_param;
     QString m_paramText;
     QMap<QString, QString> m_savedParamTexts;
     SignalInformation m_fileInformation;
     QVector<QVector<Signal>> m_readyHistory;  // guarded by m_mutex
     int m_readyHistoryCapacity = 0;
-    int m_selectionSize = kDefaultSelectionSize;
+    std::atomic<int> m_selectionSize{kDefaultSelectionSize};
     mutable QMutex m_mutex;
 
     Q_DISABLE_COPY(ManagerSignal)

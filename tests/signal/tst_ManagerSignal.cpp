@@ -1,7 +1,10 @@
 #include "ManagerSignal.h"
 #include "ParamSignalFactory.h"
 
+#include <QThread>
 #include <QtTest>
+
+#include <atomic>
 
 namespace {
 IQVector ramp(int n)
@@ -41,6 +44,7 @@ private slots:
     void readyHistoryKeepsTheLastResults();
     void markerClearingLetsGoOfSelectedRecords();
     void quantizingRoundsToSixteenBits();
+    void enginesAndWorkersReadWholeValuesWhileTheGuiThreadChangesThem();
 };
 
 void tst_ManagerSignal::startsEmpty()
@@ -251,6 +255,60 @@ void tst_ManagerSignal::quantizingRoundsToSixteenBits()
     QCOMPARE(q[1].real(), 16384.0 / 32767.0);  // 16383.5 rounds away from zero
     QCOMPARE(q[2].real(), 1.0 / 32767.0);
     QCOMPARE(ManagerSignal::quantize16(samples, 0.0), samples);
+}
+
+// An engine thread reads the source and current layers, a display worker the
+// selection size under the hub's lock, while the hub's thread delivers recordings,
+// changes layers and the selection size. Every read must see a whole value (under
+// ThreadSanitizer: no report).
+void tst_ManagerSignal::enginesAndWorkersReadWholeValuesWhileTheGuiThreadChangesThem()
+{
+    ManagerSignal hub(ParamSignal::ModeVA);
+    hub.param()->setScalingFactor(2.0);  // scaling rewrites the delivered samples
+    std::atomic<bool> isDone{false};
+    std::atomic<int> torn{0}, reads{0};
+    QThread *engine = QThread::create([&] {
+        while (!isDone) {
+            const QVector<int> layers = hub.currentSignals();
+            for (int layer : layers) {
+                const IQVector samples = hub.sourceSignal(layer - 1).samples();
+                // Each delivered layer k holds n copies of k + 1, halved by the scaling.
+                for (const IQ &s : samples)
+                    torn += s != samples.first();
+            }
+            const QVector<Signal> all = hub.sourceSignals();
+            torn += all.size() == 2 || all.size() > 3 ? 1 : 0;
+            ++reads;
+        }
+    });
+    QThread *worker = QThread::create([&] {
+        while (!isDone) {
+            hub.lock();
+            const int size = hub.sizeSelection();
+            hub.unlock();
+            torn += size != 2000 && size != 4096 ? 1 : 0;
+        }
+    });
+    engine->start();
+    worker->start();
+    for (int round = 0; round < 300; ++round) {
+        QVector<Signal> layers;
+        for (int k = 0; k < 1 + 2 * (round % 2); ++k)
+            layers.append(Signal(IQVector(64 + round, IQ(k + 1, -(k + 1)))));
+        hub.slotSetSignal(layers, QStringLiteral("run%1.owv").arg(round));
+        hub.setCurrentSignals(round % 2 ? QVector<int>{1, 2, 3} : QVector<int>{1});
+        hub.setCurrentSignal(1, false);
+        hub.slotChangeSizeSelection(round % 2 ? 4096 : 2000, false);
+    }
+    while (reads < 10)
+        QThread::yieldCurrentThread();
+    isDone = true;
+    engine->wait();
+    worker->wait();
+    delete engine;
+    delete worker;
+    QCOMPARE(torn.load(), 0);
+    QCOMPARE(hub.sourceSignal(0).samples().first(), IQ(0.5, -0.5));
 }
 
 QTEST_GUILESS_MAIN(tst_ManagerSignal)
