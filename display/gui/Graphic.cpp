@@ -26,6 +26,11 @@ Graphic::Graphic(QChart *chart, QWidget *parent) : QChartView(chart, parent)
     applyColours();
 }
 
+Graphic::~Graphic()
+{
+    emit destroying();
+}
+
 Graphic::Colours Graphic::coloursOf(const QPalette &palette)
 {
     Colours c;

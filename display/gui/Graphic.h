@@ -13,6 +13,7 @@ class Graphic : public QChartView
 public:
     // Takes ownership of `chart`.
     explicit Graphic(QChart *chart, QWidget *parent = nullptr);
+    ~Graphic() override;
 
     // The plot area in view coordinates.
     QRectF plotRect() const;
@@ -49,6 +50,9 @@ signals:
     void languageChanged();
     // The theme changed and the chart took its colours (see colours()).
     void coloursChanged();
+    // The view is about to be destroyed, while it is still whole: event filters and
+    // overlays let go of it and its children here.
+    void destroying();
 
 public slots:
     void setImage(const QImage &image);

@@ -40,12 +40,30 @@ MarkersInfo::MarkersInfo(DisplayGraphicSignal *view) : QObject(view), m_view(vie
     connect(view->graphic(), &Graphic::paintOverlay, this, &MarkersInfo::paintOverlay);
     // After the view's own retranslation, which is connected first.
     connect(view->graphic(), &Graphic::languageChanged, this, &MarkersInfo::retranslate);
+    connect(view->graphic(), &Graphic::destroying, this, &MarkersInfo::detachFromGraphic);
     m_watchedView = view->graphic();
+    m_watchedViewport = view->graphic()->viewport();
     view->graphic()->viewport()->installEventFilter(this);
     view->graphic()->installEventFilter(this);  // key presses arrive at the view, not its viewport
 }
 
-MarkersInfo::~MarkersInfo() = default;
+MarkersInfo::~MarkersInfo()
+{
+    // The view goes first: its chart view, which hosts the markers' widgets, may stay.
+    detachFromGraphic();
+    const QPointer<QObject> widgets[] = {m_panel.data(), m_butMenu.data(), m_selection.data()};
+    for (const QPointer<QObject> &widget : widgets)
+        delete widget.data();
+}
+
+void MarkersInfo::detachFromGraphic()
+{
+    for (QPointer<QObject> *watched : {&m_watchedSelection, &m_watchedViewport, &m_watchedView}) {
+        if (*watched)
+            (*watched)->removeEventFilter(this);
+        *watched = nullptr;
+    }
+}
 
 GuiMenuMarkerData *MarkersInfo::panel() const { return m_panel; }
 
@@ -60,7 +78,7 @@ void MarkersInfo::createWidgets()
                                    .arg(kSelectionColour.blue()).arg(kSelectionColour.name()));
     m_selection->setCursor(Qt::OpenHandCursor);
     m_selection->installEventFilter(this);
-    m_watchedSelection = m_selection.data();
+    m_watchedSelection = static_cast<QObject *>(m_selection.data());
     m_selection->hide();
     m_butMenu = new QToolButton(graphic);
     m_butMenu->setObjectName(QStringLiteral("butMenuMarker"));
@@ -498,13 +516,12 @@ LineConnection *MarkersInfo::markerAt(const QPoint &pos, LineConnection::Hit *hi
 
 bool MarkersInfo::eventFilter(QObject *watched, QEvent *event)
 {
-    // Compared as plain objects: while the chart view is destroyed, events still
-    // reach this filter from widgets that are no longer what their pointers say.
-    if (watched == m_watchedSelection)
+    // Compared as plain objects, never cast: see detachFromGraphic().
+    if (watched == m_watchedSelection.data())
         return selectionEvent(event);
     if (m_markers.isEmpty() || event->type() == QEvent::Destroy || event->type() == QEvent::ChildRemoved)
         return false;
-    if (watched == m_watchedView) {
+    if (watched == m_watchedView.data()) {
         if (event->type() != QEvent::KeyPress || !m_active)
             return false;
         const int key = static_cast<QKeyEvent *>(event)->key();

@@ -98,6 +98,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Removes the event filters and lets go of the chart view before it goes.
+    void detachFromGraphic();
     bool selectionEvent(QEvent *event);
     bool plotMouseEvent(QEvent *event);
     LineConnection *markerAt(const QPoint &pos, LineConnection::Hit *hit = nullptr) const;
@@ -128,8 +130,11 @@ private:
     QPointer<QFrame> m_selection;
     QPointer<QToolButton> m_butMenu;
     QPointer<GuiMenuMarkerData> m_panel;
-    QObject *m_watchedSelection = nullptr;  // the objects filtered, for comparison only
-    QObject *m_watchedView = nullptr;
+    // The objects filtered, held as plain objects: compared and released without a
+    // cast, since events reach the filter from widgets in the middle of destruction.
+    QPointer<QObject> m_watchedSelection;
+    QPointer<QObject> m_watchedView;
+    QPointer<QObject> m_watchedViewport;
     QVector<QPointF> m_series;  // the last full-resolution series, shared with the cache
     QString m_xUnit, m_yUnit;
     QString m_infoText;

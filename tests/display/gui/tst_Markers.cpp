@@ -169,6 +169,51 @@ private slots:
         QVERIFY(marker->markerRect().isEmpty());
     }
 
+    // The chart view either belongs to the view or to a frame widget, and either may
+    // go first: no event reaches the markers' filter from a half-destroyed widget, and
+    // the markers' widgets never outlive the markers (run under the sanitizers).
+    void markersLetGoOfTheViewInEitherOrderOfDestruction()
+    {
+        TestEnvironment env;
+        ManagerSignal hub(ParamSignal::ModeVA);
+        deliver(hub, tones(4096));
+        CalculateDate calc(&hub);
+        const auto markUp = [](DisplayGraphicSignal &view) {
+            QVERIFY(showAndWait(view));
+            emit view.signalAddMarker(QPointF(-1.0, 0.0));
+            emit view.signalAddMarker(QPointF(1.0, 0.0));
+            view.markers()->setRms(true);
+            view.markers()->setSelectSignal(true);
+            view.markers()->showPanel();
+            QTest::mouseMove(view.graphic()->viewport(), QPoint(100, 100));
+            QCOMPARE(view.markers()->markers().size(), 2);
+        };
+        {
+            DisplaySpectrum view(&hub, &calc);  // owns its chart view
+            markUp(view);
+        }
+        {
+            auto *frame = new QWidget;  // the view and its chart view go with their frame
+            auto *view = new DisplaySpectrum(&hub, &calc, 1, frame);
+            markUp(*view);
+            const QPointer<MarkersInfo> markers = view->markers();
+            delete frame;
+            QVERIFY(!markers);
+        }
+        {
+            QWidget frame;
+            auto *view = new DisplaySpectrum(&hub, &calc, 1, &frame);
+            markUp(*view);
+            const QPointer<QWidget> panel = view->markers()->panel();
+            const QPointer<QFrame> selection = view->markers()->wgtSelectSignal();
+            QWidget *viewport = view->graphic()->viewport();
+            delete view;  // the chart view stays in its frame; the markers' widgets go
+            QVERIFY(!panel && !selection);
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &press);
+        }
+    }
+
     void draggingAndTypingMoveAMarkerByHand()
     {
         TestEnvironment env;
