@@ -2,6 +2,7 @@
 
 #include "DatHeader.h"
 #include "ManagerSignal.h"
+#include "MemoryBudget.h"
 #include "ParamSignal.h"
 #include "SampleCodec.h"
 #include "SigmfArchive.h"
@@ -235,6 +236,18 @@ void IOSignal::noteProblem(const QString &problem)
     m_readProblem = problem;
 }
 
+bool IOSignal::fitsInMemory(qint64 samples)
+{
+    // The decoded samples, once; the hub and the engine share them until they change.
+    const qint64 bytes = samples * qint64(sizeof(IQ));
+    if (MemoryBudget::fits(bytes))
+        return true;
+    noteProblem(tr("%1 samples need %2 of memory, but only %3 are free: the recording is not read.")
+                    .arg(samples)
+                    .arg(MemoryBudget::megabytes(bytes), MemoryBudget::megabytes(MemoryBudget::availableBytes())));
+    return false;
+}
+
 QVector<Signal> IOSignal::fail(const QString &problem)
 {
     noteProblem(problem);
@@ -280,6 +293,10 @@ int IOSignal::layerCount(const TagScanner &file, qint64 total)
         noteProblem(tr("the layer count \"%1\" is not a whole number of at least 1.").arg(layerText));
         return 0;
     }
+    if (layers > kMaxLayers) {
+        noteProblem(tr("the header names %1 layers; a recording holds at most %2.").arg(layers).arg(kMaxLayers));
+        return 0;
+    }
     // More layers than samples would be layers of nothing: a damaged header.
     if (layers > total) {
         noteProblem(tr("the header names %1 layers but the file holds %2 samples.").arg(layers).arg(total));
@@ -316,7 +333,7 @@ QVector<Signal> IOSignal::decodeNative(SignalFileKind::Kind kind, const TagScann
     if (total > std::numeric_limits<int>::max())
         return fail(tr("%1 samples are more than one recording can hold.").arg(total));
     const int layers = layerCount(file, total);
-    if (layers < 1)
+    if (layers < 1 || !fitsInMemory(total))
         return {};
     QVector<Signal> out;
     if (!decodeBlock(file.data() + start, int(total), layers, 1.0 / kFullScale16, out))
@@ -360,6 +377,8 @@ bool IOSignal::checkDatHeader(const DatHeader &header)
 {
     if (header.layers < 1)
         noteProblem(tr("the .dat header names no layer."));
+    else if (header.layers > kMaxLayers)
+        noteProblem(tr("the header names %1 layers; a recording holds at most %2.").arg(header.layers).arg(kMaxLayers));
     else if (header.perLayer < 1)
         noteProblem(tr("the .dat header gives %1 samples per layer.").arg(header.perLayer));
     else if (!std::isfinite(header.peak) || header.peak < 0.0)
@@ -384,6 +403,8 @@ QVector<Signal> IOSignal::decodeDat(const TagScanner &file, bool isSendLoad)
         return fail(tr("no whole sample behind the .dat header."));
     if (available > std::numeric_limits<int>::max())
         return fail(tr("%1 samples are more than one recording can hold.").arg(available));
+    if (!fitsInMemory(available))
+        return {};
     const bool wasDouble = m_isReadDouble;
     m_isReadDouble = false;
     // One multiply per value: the code times peak / 32767.
@@ -416,10 +437,18 @@ QVector<Signal> IOSignal::decodeText(QFile &file)
     QTextStream stream(&file);
     TextSampleLines lines;
     QString line;
+    constexpr int kLinesPerCheck = 1 << 16;
+    int sinceCheck = 0;
     while (stream.readLineInto(&line)) {
         lines.take(line);
         if (m_progress.isStopped())
             return {};
+        // A text file gives no count up front: the samples are checked as they grow.
+        if (++sinceCheck == kLinesPerCheck) {
+            sinceCheck = 0;
+            if (!fitsInMemory(2 * qint64(lines.samples().size())))
+                return {};
+        }
     }
     if (lines.samples().isEmpty())
         return fail(tr("no line holds two numbers (I and Q) separated by blanks."));
@@ -467,6 +496,8 @@ QVector<Signal> IOSignal::decodeRaw(SignalFileKind::Kind kind, const TagScanner 
         return fail(tr("no whole sample (%1 bytes) in the file.").arg(format.sampleBytes()));
     if (total > std::numeric_limits<int>::max())
         return fail(tr("%1 samples are more than one recording can hold.").arg(total));
+    if (!fitsInMemory(total))
+        return {};
     double rate = 0.0, frequency = 0.0;
     SignalFileKind::ratesFromName(m_readName, rate, frequency);
     rate = m_rawRate > 0.0 ? m_rawRate : rate;
@@ -641,6 +672,10 @@ QVector<Signal> IOSignal::decodeSigmfSamples(const SigmfMeta &meta, const char *
     }
     if (total > std::numeric_limits<int>::max())
         return fail(tr("%1 samples are more than one recording can hold.").arg(total));
+    if (meta.channels > kMaxLayers)
+        return fail(tr("the metadata names %1 channels; a recording holds at most %2.").arg(meta.channels).arg(kMaxLayers));
+    if (!fitsInMemory(total * meta.channels))
+        return {};
     QVector<IQVector> layers(meta.channels, IQVector(int(total)));
     m_progress.setTotal(int(total));
     qint64 first = 0;
@@ -697,18 +732,40 @@ bool IOSignal::writeFile(QString pathFile, QVector<Signal *> signals_)
             return false;
         }
     }
-    bool isWritten = true;
-    if (SignalFileKind::of(pathFile) == SignalFileKind::All) {
-        for (const SignalFileKind::Kind target : {SignalFileKind::Native, SignalFileKind::Dat, SignalFileKind::Binary}) {
-            const QString name = SignalFileKind::withSuffix(pathFile, SignalFileKind::name(target));
-            isWritten = writeOne(resolvePath(name), signals_) && isWritten;
-        }
-    } else {
-        isWritten = writeOne(resolvePath(pathFile), signals_);
+    if (signals_.size() > kMaxLayers) {
+        emit sendMessage(tr(kErrorTitle), tr("A recording holds at most %1 layers.").arg(kMaxLayers));
+        return false;
     }
-    if (isWritten)
+    if (SignalFileKind::of(pathFile) != SignalFileKind::All) {
+        if (!writeOne(resolvePath(pathFile), signals_))
+            return false;
         emit save();
-    return isWritten;
+        return true;
+    }
+    // A set (.all) is written whole or not at all: every file goes to its temporary
+    // first, and only when all are complete do they replace their names.
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const SignalFileKind::Kind target : {SignalFileKind::Native, SignalFileKind::Dat, SignalFileKind::Binary}) {
+        files.push_back(writeUncommitted(resolvePath(SignalFileKind::withSuffix(pathFile, SignalFileKind::name(target))),
+                                         signals_));
+        if (!files.back())
+            return false;  // the temporaries written so far are discarded with `files`
+    }
+    if (!commitAll(files))
+        return false;
+    emit save();
+    return true;
+}
+
+bool IOSignal::commitAll(std::vector<std::unique_ptr<QSaveFile>> &files)
+{
+    for (std::unique_ptr<QSaveFile> &file : files) {
+        if (!file->commit()) {
+            reportWriteFailure(file->fileName(), file->errorString());
+            return false;
+        }
+    }
+    return true;
 }
 
 bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
@@ -727,33 +784,51 @@ bool IOSignal::writeOne(const QString &path, const QVector<Signal *> &records)
             emit sendMessage(tr(kErrorTitle), tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
         return isWritten;
     }
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    files.push_back(writeUncommitted(path, records));
+    return files.back() && commitAll(files);
+}
+
+std::unique_ptr<QSaveFile> IOSignal::writeUncommitted(const QString &path, const QVector<Signal *> &records)
+{
+    const SignalFileKind::Kind kind = SignalFileKind::of(path);
     const bool isDat = kind == SignalFileKind::Dat;
     const bool isNative = SignalFileKind::hasHeaderTags(kind);
     if (isDat && records.size() > kMaxDatLayers) {
         emit sendMessage(tr(kErrorTitle), tr("A .dat file holds at most %1 layers.").arg(kMaxDatLayers));
-        return false;
+        return nullptr;
     }
     const int sampleBytes = !isDat && m_accuracy == AccuracyDouble ? kDoubleSampleBytes : kSingleSampleBytes;
     qint64 total = 0;
     for (const Signal *record : records)
         total += record->size();
-    QSaveFile file(path);
-    bool isWritten = file.open(QIODevice::WriteOnly);
-    if (isWritten) {
-        double scale = kFullScale16;
-        if (isDat)
-            file.write(datHeader(records, scale));
-        else if (isNative)
-            file.write(nativeHeader(records, total * sampleBytes + 1));
-        for (const Signal *record : records)
-            writeSamples(file, *record, sampleBytes == kDoubleSampleBytes, scale);
-        if (isNative)
-            file.write("}", 1);
-        isWritten = file.commit();
+    auto file = std::make_unique<QSaveFile>(path);
+    if (!file->open(QIODevice::WriteOnly)) {
+        reportWriteFailure(path, file->errorString());
+        return nullptr;
     }
-    if (!isWritten)
-        emit sendMessage(tr(kErrorTitle), tr("Cannot write the file %1.").arg(QDir::toNativeSeparators(path)));
-    return isWritten;
+    double scale = kFullScale16;
+    if (isDat)
+        file->write(datHeader(records, scale));
+    else if (isNative)
+        file->write(nativeHeader(records, total * sampleBytes + 1));
+    for (const Signal *record : records)
+        writeSamples(*file, *record, sampleBytes == kDoubleSampleBytes, scale);
+    if (isNative)
+        file->write("}", 1);
+    // A failed write (a full disk) leaves the save file in error; flushed here, so that
+    // the error shows before any file of a set replaces its name.
+    if (!file->flush() || file->error() != QFileDevice::NoError) {
+        reportWriteFailure(path, file->errorString());
+        return nullptr;
+    }
+    return file;
+}
+
+void IOSignal::reportWriteFailure(const QString &path, const QString &reason)
+{
+    emit sendMessage(tr(kErrorTitle), tr("Cannot write the file %1 (%2); nothing was changed.")
+                                          .arg(QDir::toNativeSeparators(path), reason));
 }
 
 bool IOSignal::writeFrames(QIODevice &file, const QVector<Signal *> &records, const SampleFormat &format,

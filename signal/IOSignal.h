@@ -5,14 +5,17 @@
 #include "SignalInformation.h"
 #include "progressGenerate.h"
 
+#include <QSaveFile>
 #include <QString>
 #include <QThread>
 #include <QVector>
 
+#include <memory>
+#include <vector>
+
 class QCryptographicHash;
 class QFile;
 class QIODevice;
-class QSaveFile;
 class ManagerSignal;
 class SigmfMeta;
 class TagScanner;
@@ -28,6 +31,9 @@ class IOSignal : public QThread
 public:
     enum Accuracy { AccuracySingle = 0, AccuracyDouble = 1 };
     static constexpr double kFullScale16 = 32767.0;  // a 16-bit code s stands for s / 32767
+    // More layers than this in a header is damage, not a recording: each layer costs
+    // a record of its own, so a small file could otherwise claim gigabytes.
+    static constexpr int kMaxLayers = 64;
 
     // folder: the default and quick-save directory; empty means the documents
     // folder's "Orvane Tarnwick Studio". The object starts its own thread and lives there.
@@ -127,6 +133,14 @@ private:
     // Interleaves the records as channels, slice by slice, into the file (and the hash).
     bool writeFrames(QIODevice &file, const QVector<Signal *> &records, const SampleFormat &format,
                      QCryptographicHash *hash) const;
+    // Writes the whole file to its temporary; null (with a message) when it cannot.
+    // Nothing replaces the file until the caller commits.
+    std::unique_ptr<QSaveFile> writeUncommitted(const QString &path, const QVector<Signal *> &records);
+    void reportWriteFailure(const QString &path, const QString &reason);
+    // False (with the reason noted) when the samples would not fit in memory.
+    bool fitsInMemory(qint64 samples);
+    // Commits the files in turn; false (with a message) at the first that fails.
+    bool commitAll(std::vector<std::unique_ptr<QSaveFile>> &files);
     QByteArray nativeHeader(const QVector<Signal *> &records, qint64 blockBytes) const;
     void writeSamples(QSaveFile &file, const Signal &record, bool isDouble, double scale) const;
     // Sets scale to the codes' 32767 / peak.

@@ -63,6 +63,8 @@ private slots:
     void truncatedDatFileIsReadToItsEndWithAWarning();
     void datHeaderPromisingTooMuchStaysBounded();
     void allWritesThreeFiles();
+    void allWritesAllThreeOrNone();
+    void layerCountsBeyondTheCapAreRefusedBeforeAnyLayerIsBuilt();
     void unwritablePathWritesNothing();
     void layersOfDifferentLengthsAreRefused();
     void registerRemembersFileAndParameters();
@@ -301,7 +303,7 @@ void tst_IOSignal::truncatedDatFileIsReadToItsEndWithAWarning()
 
 void tst_IOSignal::datHeaderPromisingTooMuchStaysBounded()
 {
-    writeBytes(path(QStringLiteral("huge.dat")), datHeader(1000, 255, 0x7FFFFFFF, 1.0) + int16Pair(5, 5));
+    writeBytes(path(QStringLiteral("huge.dat")), datHeader(1000, 64, 0x7FFFFFFF, 1.0) + int16Pair(5, 5));
     QVERIFY(m_io->readFile(path(QStringLiteral("huge.dat"))));
     QCOMPARE(m_hub->countSourceSignals(), 1);
     QCOMPARE(m_hub->sourceSignal(0).size(), 1);
@@ -319,6 +321,58 @@ void tst_IOSignal::allWritesThreeFiles()
         QVERIFY2(QFileInfo::exists(path(QStringLiteral("a.all.d/rec.") + QLatin1String(suffix))), suffix);
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("a.all.d/rec.all"))));
     QCOMPARE(saved.count(), 1);
+}
+
+void tst_IOSignal::allWritesAllThreeOrNone()
+{
+    const QString dir = path(QStringLiteral("set"));
+    QVERIFY(QDir().mkpath(dir));
+    const QByteArray old("an older recording");
+    writeBytes(dir + QStringLiteral("/rec.owv"), old);
+    // The .bin (written last) cannot be written: a folder holds its name.
+    QVERIFY(QDir().mkpath(dir + QStringLiteral("/rec.bin")));
+    QSignalSpy messages(m_io, &IOSignal::sendMessage);
+    QSignalSpy saved(m_io, &IOSignal::save);
+    QVERIFY(!write(QStringLiteral("set/rec.all"), samplesOf({{0.5, 0.5}}), IOSignal::AccuracySingle));
+    QCOMPARE(readAll(dir + QStringLiteral("/rec.owv")), old);
+    QVERIFY(!QFileInfo::exists(dir + QStringLiteral("/rec.dat")));
+    QCOMPARE(QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList({QStringLiteral("rec.bin"), QStringLiteral("rec.owv")}));  // no temporary left
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(messages.first().at(1).toString().contains(QLatin1String("rec.bin")));
+    QCOMPARE(saved.count(), 0);
+}
+
+// A small file that claims a million layers would cost a record per layer.
+void tst_IOSignal::layerCountsBeyondTheCapAreRefusedBeforeAnyLayerIsBuilt()
+{
+    const int layers = IOSignal::kMaxLayers + 1;
+    QByteArray block;
+    for (int i = 0; i < layers; ++i)
+        block += int16Pair(qint16(i), 0);
+    for (const QByteArray &tag : {QByteArray::number(layers), QByteArray("1048576")}) {
+        writeBytes(path(QStringLiteral("many.owv")), "{TYPE:OWV}{LAYERS:" + tag + "}{WAVEFORM-9:#" + block + '}');
+        QSignalSpy messages(m_io, &IOSignal::sendMessage);
+        QVERIFY(!m_io->readFile(path(QStringLiteral("many.owv"))));
+        QCOMPARE(messages.count(), 1);
+        QVERIFY2(messages.first().at(1).toString().contains(QLatin1String("at most 64")),
+                 qPrintable(messages.first().at(1).toString()));
+    }
+    writeBytes(path(QStringLiteral("many.dat")), datHeader(1000, quint8(layers), 1, 1.0) + block);
+    QSignalSpy messages(m_io, &IOSignal::sendMessage);
+    QVERIFY(!m_io->readFile(path(QStringLiteral("many.dat"))));
+    QVERIFY(messages.first().at(1).toString().contains(QLatin1String("at most 64")));
+    // The cap holds for writing too: what is written can be read back.
+    QVector<Signal> records(layers, Signal(IQVector(2)));
+    QVector<Signal *> pointers;
+    for (Signal &record : records)
+        pointers.append(&record);
+    QVERIFY(!m_io->writeFile(path(QStringLiteral("many2.owv")), pointers));
+    QVERIFY(!QFileInfo::exists(path(QStringLiteral("many2.owv"))));
+    pointers.resize(IOSignal::kMaxLayers);
+    QVERIFY(m_io->writeFile(path(QStringLiteral("many2.owv")), pointers));
+    QVERIFY(m_io->readFile(path(QStringLiteral("many2.owv"))));
+    QTRY_COMPARE(m_hub->countSourceSignals(), IOSignal::kMaxLayers);
 }
 
 void tst_IOSignal::unwritablePathWritesNothing()
