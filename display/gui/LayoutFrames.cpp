@@ -2,8 +2,8 @@
 
 #include "FrameGraphicSignal.h"
 #include "GraphicCatalogue.h"
+#include "GridText.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <numeric>
 
@@ -28,7 +28,7 @@ QVector<int> distribute(int total, const QVector<int> &weights, int minimum)
     for (bool changed = true; changed;) {  // pin shares that would fall below the minimum
         changed = false;
         for (int i = 0; i < n; ++i) {
-            if (!pinned[i] && freeWeight > 0 && spare * weights[i] / freeWeight < minimum) {
+            if (!pinned[i] && freeWeight > 0 && double(spare) * weights[i] / freeWeight < minimum) {
                 pinned[i] = true;
                 sizes[i] = minimum;
                 spare -= minimum;
@@ -40,7 +40,7 @@ QVector<int> distribute(int total, const QVector<int> &weights, int minimum)
     int used = 0;
     for (int i = 0; i < n; ++i) {
         if (!pinned[i])
-            sizes[i] = freeWeight > 0 ? int(spare * weights[i] / freeWeight) : 0;
+            sizes[i] = freeWeight > 0 ? int(double(spare) * weights[i] / freeWeight) : 0;
         used += sizes[i];
     }
     sizes[n - 1] += total - used;
@@ -108,36 +108,13 @@ QVector<QRect> LayoutFrames::weightedLayout(const QVector<int> &distribution, co
 
 bool LayoutFrames::setGrid(const QString &text)
 {
-    const int grid = text.indexOf(QLatin1String("{GRID:"));
-    if (grid < 0)
+    GridText grid;
+    if (!GridText::parse(text, &grid))
         return false;
-    const int open = text.indexOf(QLatin1String("Distribution("), grid);
-    const int close = open < 0 ? -1 : text.indexOf(QLatin1Char(')'), open);
-    const int end = close < 0 ? -1 : text.indexOf(QLatin1Char('}'), close);
-    if (end < 0)
-        return false;
-    QVector<int> distribution;
-    for (const QChar c : text.mid(open + 13, close - open - 13)) {
-        if (c == QLatin1Char(','))
-            continue;
-        if (!c.isDigit() || c.digitValue() == 0)
-            return false;
-        distribution.append(c.digitValue());
-    }
-    const QStringList items = text.mid(close + 1, end - close - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (distribution.isEmpty() || items.isEmpty()
-        || std::accumulate(distribution.begin(), distribution.end(), 0) != items.size())
-        return false;
-    static const QRegularExpression itemForm(QStringLiteral("^([^(]+)\\((\\d+),(\\d+)\\)$"));
     QList<FrameGraphicSignal *> frames;
-    for (const QString &item : items) {
-        const QRegularExpressionMatch match = itemForm.match(item);
-        if (match.hasMatch())
-            frames.append(createFrame(match.captured(1), match.captured(2).toInt(), match.captured(3).toInt()));
-        else
-            frames.append(createFrame(item.section(QLatin1Char('('), 0, 0), 1, 1));
-    }
-    replaceFrames(frames, distribution);
+    for (const GridText::Frame &frame : qAsConst(grid.frames))
+        frames.append(createFrame(frame.name, frame.horizontalWeight, frame.verticalWeight));
+    replaceFrames(frames, grid.distribution);
     return true;
 }
 
