@@ -122,10 +122,8 @@ QVector<QPointF> CalculateDateSlot::compute(unsigned kind, const Block &block) c
             points.append(QPointF(s.real(), s.imag()));
         return points;
     case KindConstellation: return constellation(samples);
-    default:
-        // The error vector series comes from an analysis result, which the plain
-        // signal record does not carry: nothing to draw until an engine supplies it.
-        return points;
+    case KindErrorVector: return errorVector(block.selectionSize);
+    default: return points;
     }
 }
 
@@ -155,11 +153,25 @@ QVector<QPointF> CalculateDateSlot::constellation(const IQVector &samples) const
     const int stride = m_params->samplesPerSymbol();
     QVector<QPointF> points;
     points.reserve(n / stride + 1);
-    int k = 0;
+    // The first strobe lies at the offset the analysis reported for this block.
+    int k = std::min(m_params->strobeOffset(), stride - 1);
     for (; k < n; k += stride)
         points.append(QPointF(samples.at(k).real(), samples.at(k).imag()));
     // k is now the next strobe behind the block's end; the next block continues from it.
     m_params->setStrobe(stride - 1 + (k - n), stride);
+    return points;
+}
+
+QVector<QPointF> CalculateDateSlot::errorVector(int selectionSize) const
+{
+    // The analysis keeps one error per symbol of the frame it analysed; they are
+    // spread over the selection as the time views spread its samples.
+    const QVector<double> errors = m_params->hub()->param()->symbolErrors();
+    const int m = errors.size();
+    QVector<QPointF> points(m);
+    const double step = m > 0 ? double(selectionSize) / m : 0.0;
+    for (int k = 0; k < m; ++k)
+        points[k] = QPointF(k * step, errors.at(k));
     return points;
 }
 

@@ -64,6 +64,7 @@ private:
     QVector<QPointF> compute(unsigned kind, const Block &block) const;
     QVector<QPointF> timeSeries(unsigned kind, const Block &block) const;
     QVector<QPointF> constellation(const IQVector &samples) const;
+    QVector<QPointF> errorVector(int selectionSize) const;
     QVector<QPointF> spectrum(int average, const IQVector &block);
     AveragedFft::Axis spectrumAxis() const;
     QVector<QPointF> cachedSeries(unsigned kind);

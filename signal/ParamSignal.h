@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class TagScanner;
 
@@ -33,6 +34,11 @@ public:
     // other set leaves the size to the user.
     virtual bool ownsSelectionSize() const { return false; }
     virtual int clampSelectionSize(int size) const { return size; }
+    // The modulation the set analyses ("QAM16"); empty where a mode has none.
+    virtual QString modulationName() const { return QString(); }
+    // The error vector magnitude of each symbol of the last analysis, in %; only an
+    // analysis that demodulates symbols fills it. Safe to call from any thread.
+    virtual QVector<double> symbolErrors() const { return {}; }
 
     double scalingFactor() const { return m_scalingFactor; }
     void setScalingFactor(double factor) { m_scalingFactor = factor; }

@@ -1,6 +1,9 @@
 #include "ModeGraphics.h"
 
+#include "DisplayConstellationDiagramm.h"
+#include "DisplayEvm.h"
 #include "DisplayFileInfo.h"
+#include "DisplayVectorDiagramm.h"
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
@@ -26,9 +29,16 @@ ModeGraphics::ModeGraphics(ManagerSignal *hub, CalculateDate *calculate, Selecti
 
 QVector<GraphicCatalogue::Kind> ModeGraphics::kinds() const
 {
-    return {GraphicCatalogue::KindITime, GraphicCatalogue::KindQTime, GraphicCatalogue::KindSpectrum,
-            GraphicCatalogue::KindPower, GraphicCatalogue::KindFileInformation};
+    QVector<GraphicCatalogue::Kind> list{GraphicCatalogue::KindITime,         GraphicCatalogue::KindQTime,
+                                         GraphicCatalogue::KindVectorDiagram, GraphicCatalogue::KindSpectrum,
+                                         GraphicCatalogue::KindConstellation, GraphicCatalogue::KindPower,
+                                         GraphicCatalogue::KindFileInformation};
+    // Only a demodulating analysis gives an error per symbol.
+    if (m_hub->param()->mode() == ParamSignal::ModeDM)
+        list.append(GraphicCatalogue::KindErrorVectorTime);
+    return list;
 }
+
 
 QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
 {
@@ -60,6 +70,10 @@ DisplayGraphicSignal *ModeGraphics::createView(GraphicCatalogue::Kind kind, Grap
     case GraphicCatalogue::KindITime: return new DisplayITime(m_hub, m_calculate, kFirstLayer, container);
     case GraphicCatalogue::KindQTime: return new DisplayQTime(m_hub, m_calculate, kFirstLayer, container);
     case GraphicCatalogue::KindPower: return new DisplayPowerDiagram(m_hub, m_calculate, kFirstLayer, container);
+    case GraphicCatalogue::KindVectorDiagram: return new DisplayVectorDiagramm(m_hub, m_calculate, kFirstLayer, container);
+    case GraphicCatalogue::KindConstellation:
+        return new DisplayConstellationDiagramm(m_hub, m_calculate, kFirstLayer, container);
+    case GraphicCatalogue::KindErrorVectorTime: return new DisplayEvm(m_hub, m_calculate, kFirstLayer, container);
     default: break;
     }
     if (host->effect() == GraphicCatalogue::EffectSpectrogram)
@@ -113,6 +127,8 @@ void ModeGraphics::applyLayers(GraphicSignal *host, DisplayGraphicSignal *view) 
     others.removeAll(shown);
     if (view->layer() != shown)
         view->showLayer(shown);
-    if (!qobject_cast<DisplayWaterfall *>(view))
+    // Layers are drawn over each other as traces; a spectrogram or an I/Q diagram
+    // shows its own layer alone.
+    if (!qobject_cast<DisplayWaterfall *>(view) && !qobject_cast<DisplayVectorDiagramm *>(view))
         view->setOverlayLayers(others);
 }

@@ -124,6 +124,8 @@ protected:
     virtual void placeOverlays();
     // Hands the plot's geometry to the worker; true when the plot size changed.
     bool pushGeometry();
+    // The view's context menu at `pos` (view coordinates): "Add Marker" here.
+    virtual void showContextMenu(const QPoint &pos);
 
 private:
     void setupChart();
@@ -139,7 +141,6 @@ private:
     // Start, width and stop of the hub's selection of this view's signal, when it has one.
     void updateReadout();
     void slotLayoutChanged();
-    void showContextMenu(const QPoint &pos);
     void createReadout();
     void showReadout();
     // The overload label and the selection readout, in the interface language.
