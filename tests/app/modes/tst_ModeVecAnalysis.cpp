@@ -317,7 +317,9 @@ void tst_ModeVecAnalysis::frameMenusOfferOnlyWhatTheModeDraws()
         if (!action->isSeparator())
             offered.append(action->text());
     }
-    QCOMPARE(offered, (QStringList{QStringLiteral("I Time"), QStringLiteral("Q Time"), QStringLiteral("Spectrum"),
+    // The I/Q diagrams of the samples, but no error vector: vector analysis decides no symbols.
+    QCOMPARE(offered, (QStringList{QStringLiteral("I Time"), QStringLiteral("Q Time"), QStringLiteral("Vector Diagram"),
+                                   QStringLiteral("Spectrum"), QStringLiteral("Constellation Diagram"),
                                    QStringLiteral("Power"), QStringLiteral("File Information"), QStringLiteral("No Data")}));
     // A grid that names a result table, as an ACLR profile does, gives a plain empty frame here.
     QVERIFY(mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(1) Result(1,1)}")));
