@@ -13,7 +13,8 @@
 
 namespace {
 constexpr int kLastReferenceCode = 25;  // the PSK schemes end here; FSK has no IQ points
-constexpr double kReferenceSize = 9.0;
+constexpr double kReferenceSize = 11.0;
+constexpr double kReferencePen = 2.0;
 
 bool rotatesOddSymbols(int id)
 {
@@ -35,7 +36,7 @@ DisplayVectorDiagramm::DisplayVectorDiagramm(ManagerSignal *hub, CalculateDate *
     m_reference->setMarkerShape(QScatterSeries::MarkerShapeCircle);
     m_reference->setMarkerSize(kReferenceSize);
     m_reference->setColor(Qt::transparent);
-    m_reference->setBorderColor(QColor(0xff, 0x53, 0x47));
+    m_reference->setPen(QPen(QColor(0xff, 0x53, 0x47), kReferencePen));
     chart()->addSeries(m_reference);
     m_reference->attachAxis(axisX());
     m_reference->attachAxis(axisY());
@@ -137,11 +138,12 @@ void DisplayVectorDiagramm::fitRange(const QVector<QPointF> &data)
 
 void DisplayVectorDiagramm::slotSetData(const QVector<QPointF> &data)
 {
-    signalSeries()->replace(data);
+    const QVector<QPointF> shown = data.size() > maxPoints() ? data.mid(0, maxPoints()) : data;
+    signalSeries()->replace(shown);
     // The range is fitted to I and Q together, never to Q alone; the frame's "Auto"
     // limits switch the fitting on and off.
     if (autoLimit()->isAutoMax() || autoLimit()->isAutoMin())
-        fitRange(data);
+        fitRange(shown);
     placeOverlays();
     emit dataShown();
 }

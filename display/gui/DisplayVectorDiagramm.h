@@ -15,6 +15,9 @@ public:
     static constexpr double kDefaultLimit = 1.5;  // ideal points have a peak amplitude of 1
     static constexpr double kLimitStep = 0.25;    // fitted ranges end on a multiple of this
     static constexpr double kLimitMargin = 1.1;
+    // Beyond this many samples the chart stops being responsive: a longer selection
+    // draws its first ones (the analysed windows of a demodulation are far shorter).
+    static constexpr int kMaxTrajectoryPoints = 20000;
 
     DisplayVectorDiagramm(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1,
                           QWidget *parent = nullptr);
@@ -46,6 +49,7 @@ protected:
     virtual void applyTitles();
     // The series that draws the signal (the line here; dots in the constellation).
     virtual QXYSeries *signalSeries() const { return lineSeries(); }
+    virtual int maxPoints() const { return kMaxTrajectoryPoints; }
 
 private:
     void fitRange(const QVector<QPointF> &data);

@@ -144,6 +144,27 @@ private slots:
         }
     }
 
+    void iqViewsDrawTheSamplesOverTheIdealPoints()
+    {
+        const QString png = m_env.filePath("vector.png");
+        Run run = cli({"render", m_env.filePath("tone.txt"), "--view", "vector", "--modulation", "QPSK", "--size",
+                       "500x500", "--png", png});
+        QCOMPARE(run.exitCode, 0);
+        const QImage image(png);
+        QCOMPARE(image.size(), QSize(500, 500));
+        // The ideal points are drawn in their own colour.
+        int referencePixels = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                referencePixels += QColor(image.pixel(x, y)) == QColor(0xff, 0x53, 0x47);
+        }
+        QVERIFY(referencePixels > 4);
+        run = cli({"render", m_env.filePath("tone.txt"), "--view", "constellation", "--modulation", "nonsense", "--png",
+                   png});
+        QCOMPARE(run.exitCode, 2);
+        QCOMPARE(run.errorLines.size(), 1);
+    }
+
 private:
     static constexpr int kSamples = 4096;
     TestEnvironment m_env;

@@ -3,11 +3,13 @@
 #include "CalculateDate.h"
 #include "CliDisplayRequest.h"
 #include "CliRecording.h"
+#include "DisplayConstellationDiagramm.h"
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
 #include "DisplayWaterfall.h"
 #include "DisplaySpectrum.h"
+#include "DisplayVectorDiagramm.h"
 #include "Graphic.h"
 #include "Spectrogram.h"
 
@@ -24,7 +26,7 @@ namespace {
 constexpr int kQuietMs = 400;        // no new frame for this long: the view has settled
 constexpr int kTimeoutMs = 30000;
 constexpr int kMinWindow = 16;       // shortest spectrogram window, in samples
-const QStringList kViews{"i", "q", "power", "spectrum", "spectrogram"};
+const QStringList kViews{"i", "q", "power", "spectrum", "spectrogram", "vector", "constellation"};
 
 int usageError(const QString &reason)
 {
@@ -45,6 +47,10 @@ std::unique_ptr<DisplayGraphicSignal> makeView(const QString &name, ManagerSigna
         return std::make_unique<DisplaySpectrum>(hub, calculate, layer);
     if (name == QLatin1String("spectrogram"))
         return std::make_unique<DisplayWaterfall>(hub, calculate, layer);
+    if (name == QLatin1String("vector"))
+        return std::make_unique<DisplayVectorDiagramm>(hub, calculate, layer);
+    if (name == QLatin1String("constellation"))
+        return std::make_unique<DisplayConstellationDiagramm>(hub, calculate, layer);
     return nullptr;
 }
 
@@ -110,8 +116,9 @@ bool savePng(const QPixmap &pixmap, const QString &path)
 int RenderCommand::run(const QStringList &args)
 {
     CliDisplayRequest request;
-    QString file, viewName, png, sizeText = QStringLiteral("900x500");
-    if (!request.parse(args, {{"--view", &viewName}, {"--png", &png}, {"--size", &sizeText}}, file))
+    QString file, viewName, png, modulation, sizeText = QStringLiteral("900x500");
+    if (!request.parse(args, {{"--view", &viewName}, {"--png", &png}, {"--size", &sizeText}, {"--modulation", &modulation}},
+                       file))
         return usageError(request.error());
     if (file.isEmpty() || png.isEmpty() || viewName.isEmpty())
         return usageError(QStringLiteral("FILE, --view and --png are required"));
@@ -132,6 +139,11 @@ int RenderCommand::run(const QStringList &args)
     std::unique_ptr<DisplayGraphicSignal> view = makeView(viewName, &hub, &calculate, request.layer());
     if (auto *spectrum = qobject_cast<DisplaySpectrum *>(view.get()))
         spectrum->slotSetAverageSpectrum(request.average());
+    if (auto *diagram = qobject_cast<DisplayVectorDiagramm *>(view.get())) {
+        if (!modulation.isEmpty() && DisplayVectorDiagramm::referencePoints(modulation).isEmpty())
+            return usageError(QStringLiteral("no ideal points for --modulation %1").arg(modulation));
+        diagram->setModulation(modulation);
+    }
 
     if (!drawOffscreen(view.get(), QSize(size.captured(1).toInt(), size.captured(2).toInt()), request)) {
         const QString reason = calculate.spectrumError().isEmpty() ? QStringLiteral("nothing to draw")

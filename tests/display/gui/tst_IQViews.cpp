@@ -137,6 +137,19 @@ private slots:
         QCOMPARE(calculate.strobeOffset(), 5);
     }
 
+    void longSelectionsDrawTheirFirstPointsOnly()
+    {
+        ManagerSignal hub(ParamSignal::ModeVA);
+        deliver(hub, IQVector(100000, IQ(0.5, 0.5)));
+        CalculateDate calculate(&hub);
+        DisplayConstellationDiagramm dots(&hub, &calculate);
+        DisplayVectorDiagramm trajectory(&hub, &calculate);
+        QVERIFY(showAndWait(dots));
+        QVERIFY(showAndWait(trajectory));
+        QCOMPARE(dots.pointSeries()->count(), DisplayConstellationDiagramm::kMaxDots);
+        QCOMPARE(trajectory.lineSeries()->count(), DisplayVectorDiagramm::kMaxTrajectoryPoints);
+    }
+
     void errorVectorViewSpreadsTheSymbolErrorsOverTheSelection()
     {
         AnalysedParam::s_errors = {1.0, 2.0, 4.0, 8.0};
