@@ -2070,4 +2070,143 @@ Modulation</source>
         <translation>Классическая тема</translation>
     </message>
 </context>
+<context>
+    <name>DisplayConstellationDiagramm</name>
+    <message>
+        <source>Constellation Diagram</source>
+        <translation>Созвездие</translation>
+    </message>
+    <message>
+        <source>I - channel (V)</source>
+        <translation>Канал I (В)</translation>
+    </message>
+    <message>
+        <source>Q - channel (V)</source>
+        <translation>Канал Q (В)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayEvm</name>
+    <message>
+        <source>Error Vector Time</source>
+        <translation>Вектор ошибки от времени</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Символы</translation>
+    </message>
+    <message>
+        <source>Evm (%)</source>
+        <translation>EVM (%)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayVectorDiagramm</name>
+    <message>
+        <source>Vector Diagram</source>
+        <translation>Векторная диаграмма</translation>
+    </message>
+    <message>
+        <source>I - channel (V)</source>
+        <translation>Канал I (В)</translation>
+    </message>
+    <message>
+        <source>Q - channel (V)</source>
+        <translation>Канал Q (В)</translation>
+    </message>
+    <message>
+        <source>Show Only Reference Points</source>
+        <translation>Только опорные точки</translation>
+    </message>
+    <message>
+        <source>Show Full Mode</source>
+        <translation>Полный режим</translation>
+    </message>
+</context>
+<context>
+    <name>GuiErrorData</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Curr</source>
+        <translation>Тек.</translation>
+    </message>
+    <message>
+        <source>Aver</source>
+        <translation>Сред.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ед.</translation>
+    </message>
+    <message>
+        <source>EVM</source>
+        <translation>EVM</translation>
+    </message>
+    <message>
+        <source>EVM Peak</source>
+        <translation>Пик EVM</translation>
+    </message>
+    <message>
+        <source>Magnitude Error</source>
+        <translation>Ошибка амплитуды</translation>
+    </message>
+    <message>
+        <source>Phase Error</source>
+        <translation>Ошибка фазы</translation>
+    </message>
+    <message>
+        <source>Frequency Error</source>
+        <translation>Ошибка частоты</translation>
+    </message>
+    <message>
+        <source>MER</source>
+        <translation>MER</translation>
+    </message>
+    <message>
+        <source>IQ Offset</source>
+        <translation>Смещение IQ</translation>
+    </message>
+    <message>
+        <source>Gain Imbalance</source>
+        <translation>Дисбаланс усиления</translation>
+    </message>
+    <message>
+        <source>Quadrature Error</source>
+        <translation>Ошибка квадратуры</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>ОСШ</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Символьная скорость</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+</context>
+<context>
+    <name>GuiSymbolData</name>
+    <message>
+        <source>Save Symbols</source>
+        <translation>Сохранить символы</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;CSV files (*.csv);;All files (*)</source>
+        <translation>Текстовые файлы (*.txt);;Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Save Symbols...</source>
+        <translation>Сохранить символы...</translation>
+    </message>
+</context>
 </TS>
