@@ -25,7 +25,8 @@ void tst_ProgramOptions::helpAndUnknownOptions_data()
     QTest::addColumn<bool>("isHelp");
     QTest::addColumn<bool>("hasScreen");
     const QStringList programs{"tarnwick-cli", "tarnwick-demogen", "tarnwick-studio", "bench_fft", "bench_filter",
-                               "bench_io", "bench_sigmf", "bench_pacing", "bench_play", "bench_thinning", "bench_views", "bench_dm_core"};
+                               "bench_io", "bench_sigmf", "bench_pacing", "bench_play", "bench_thinning", "bench_views", "bench_dm_core",
+                               "bench_aclr_core"};
     for (const QString &program : programs) {
         for (const char *help : {"--help", "-h"})
             QTest::newRow(qPrintable(program + QLatin1Char(' ') + QLatin1String(help))) << program << QStringList{help} << true << true;

@@ -1,4 +1,5 @@
 // tarnwick-cli: the workstation's file and analysis code from the command line.
+#include "AclrCommand.h"
 #include "CliRecording.h"
 #include "ConvertCommand.h"
 #include "InfoCommand.h"
@@ -24,6 +25,8 @@ const char kUsage[] =
     "         draw a plot view offscreen (spectrogram: the selection played one window per row)\n"
     "  measure FILE [selection options as for series] --peak | --channel-power F1 F2 | --obw | --rms\n"
     "         a marker measurement of the selection's spectrum (F in Hz, \"1.5 MHz\" allowed) or samples\n"
+    "  aclr FILE --standard lte|nr|custom --bandwidth HZ [--scs HZ] [--carriers 1|2] [--carrier-offset HZ ...]\n"
+    "         [--channel OFFSET,BANDWIDTH ...] [--json]   adjacent-channel leakage of the first 2^21 samples\n"
     "  Every command reads .owv .wv .bin .dat .txt, SigMF (.sigmf-meta, .sigmf-data, .sigmf archive) and the raw\n"
     "  files of SDR tools (.cf32 .cfile .fc32 .cf64 .cs16 .sc16 .cs8 .sc8 .cu8). A raw file's rate and centre\n"
     "  frequency come from its name (\"_2.4MSps_\", \"_433.92MHz_\") or from --rate HZ and --frequency HZ.\n";
@@ -60,6 +63,8 @@ int main(int argc, char **argv)
         return SeriesCommand::run(args);
     if (command == QLatin1String("render"))
         return RenderCommand::run(args);
+    if (command == QLatin1String("aclr"))
+        return AclrCommand::run(args);
     if (command == QLatin1String("measure"))
         return MeasureCommand::run(args);
     std::fprintf(stderr, "tarnwick-cli: error: unknown command %s\n%s", qPrintable(command), kUsage);
