@@ -47,6 +47,8 @@ public:
     SelectionSignal *selection() { return &m_selection; }
     SimpleEngine *pacer() { return &m_pacer; }
     CalculateDate *calculate() const { return m_calculate.get(); }
+    // What the frames can show; a mode adds its own graphics here before assemble().
+    ModeGraphics *graphics() const { return m_graphics.get(); }
     GuiParserSignal *panel() const { return m_panel; }
     LayoutFrames *frames() const { return m_frames; }
     RebornControllerGraphic *control() const { return m_control; }

@@ -36,9 +36,22 @@ QVector<GraphicCatalogue::Kind> ModeGraphics::kinds() const
     // Only a demodulating analysis gives an error per symbol.
     if (m_hub->param()->mode() == ParamSignal::ModeDM)
         list.append(GraphicCatalogue::KindErrorVectorTime);
+    for (int kind : m_viewCreators.keys() + m_widgetCreators.keys()) {
+        if (!list.contains(GraphicCatalogue::Kind(kind)))
+            list.append(GraphicCatalogue::Kind(kind));
+    }
     return list;
 }
 
+void ModeGraphics::setViewCreator(GraphicCatalogue::Kind kind, ViewCreator creator)
+{
+    m_viewCreators.insert(kind, std::move(creator));
+}
+
+void ModeGraphics::setWidgetCreator(GraphicCatalogue::Kind kind, WidgetCreator creator)
+{
+    m_widgetCreators.insert(kind, std::move(creator));
+}
 
 QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
 {
@@ -49,6 +62,10 @@ QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
     layout->setContentsMargins(0, 0, 0, 0);
     if (kind == GraphicCatalogue::KindFileInformation) {
         layout->addWidget(new DisplayFileInfo(m_hub, container));
+        return container;
+    }
+    if (m_widgetCreators.contains(kind)) {
+        layout->addWidget(m_widgetCreators.value(kind)(container));
         return container;
     }
     DisplayGraphicSignal *view = createView(kind, host, container);
@@ -66,6 +83,8 @@ QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
 DisplayGraphicSignal *ModeGraphics::createView(GraphicCatalogue::Kind kind, GraphicSignal *host,
                                                QWidget *container) const
 {
+    if (m_viewCreators.contains(kind))
+        return m_viewCreators.value(kind)(host, container);
     switch (kind) {
     case GraphicCatalogue::KindITime: return new DisplayITime(m_hub, m_calculate, kFirstLayer, container);
     case GraphicCatalogue::KindQTime: return new DisplayQTime(m_hub, m_calculate, kFirstLayer, container);

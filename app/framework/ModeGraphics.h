@@ -2,6 +2,9 @@
 
 #include "GraphicFactory.h"
 
+#include <QMap>
+#include <functional>
+
 class CalculateDate;
 class DisplayGraphicSignal;
 class ManagerSignal;
@@ -19,6 +22,14 @@ public:
     QWidget *create(GraphicCatalogue::Kind kind, GraphicSignal *host) override;
     QVector<GraphicCatalogue::Kind> kinds() const override;
 
+    // A mode's own view of a kind, wired like the common views (play waits for it,
+    // it follows its frame's settings and layers), in place of the common one.
+    using ViewCreator = std::function<DisplayGraphicSignal *(GraphicSignal *host, QWidget *container)>;
+    void setViewCreator(GraphicCatalogue::Kind kind, ViewCreator creator);
+    // A mode's own widget (a table) for a kind, shown as it is.
+    using WidgetCreator = std::function<QWidget *(QWidget *container)>;
+    void setWidgetCreator(GraphicCatalogue::Kind kind, WidgetCreator creator);
+
 private:
     DisplayGraphicSignal *createView(GraphicCatalogue::Kind kind, GraphicSignal *host, QWidget *container) const;
     // Passes a frame's settings (colour, limits, automatic limits, averaging) to its view.
@@ -30,4 +41,6 @@ private:
     ManagerSignal *const m_hub;
     CalculateDate *const m_calculate;
     SelectionSignal *const m_selection;
+    QMap<int, ViewCreator> m_viewCreators;
+    QMap<int, WidgetCreator> m_widgetCreators;
 };

@@ -21,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QFile>
+#include <QMap>
 #include <QRegularExpression>
 #include <QTimer>
 #include <memory>
@@ -111,7 +112,9 @@ void MainWindow::connectMenu()
     connect(m_menu, &VerticalMenu::setting5G, m_nr, &ModePending::setMeasurement);
     connect(m_menu, &VerticalMenu::settingLTE, this, &MainWindow::switchOnLTE);
     connect(m_menu, &VerticalMenu::settingACLR, this, &MainWindow::switchOnACLR);
-    connect(m_menu, &VerticalMenu::settingACLR, m_aclr, &ModePending::setMeasurement);
+    connect(m_menu, &VerticalMenu::settingACLR, m_aclr, &ModeACLR::setMeasurement);
+    connect(m_menu, QOverload<QString>::of(&VerticalMenu::setting), this, &MainWindow::setACLRCarrierConfig);
+    connect(m_aclr, &ModeACLR::carrierConfigRequested, this, &MainWindow::offerACLRCarrierConfig);
     connect(m_menu, &VerticalMenu::settingPreset, this, &MainWindow::switchOnDigitalStandard);
     connect(m_menu, &VerticalMenu::settingPreset, this, &MainWindow::setPressetStandardSignal);
     connect(m_menu, &VerticalMenu::sendPathSaveProfile, this, &MainWindow::saveProfile);
@@ -244,6 +247,31 @@ void MainWindow::setACLRMode(QString mode)
         m_menu->checkMenu(QStringLiteral("G5_ACLR"));
     else
         m_menu->checkMenu(QStringLiteral("CUSTOM_ACLR"));
+}
+
+namespace {
+// The menu's carrier configurations of the ACLR mode, by caption.
+const QMap<QString, QString> &aclrConfigButtons()
+{
+    static const QMap<QString, QString> buttons{{QStringLiteral("Single Carrier"), QStringLiteral("butSingleCarrier")},
+                                                {QStringLiteral("Multi-Carrier"), QStringLiteral("butMultiCarrier")},
+                                                {QStringLiteral("Multiple Band"), QStringLiteral("butMultiBand")}};
+    return buttons;
+}
+}  // namespace
+
+void MainWindow::offerACLRCarrierConfig()
+{
+    m_menu->checkMenu(aclrConfigButtons().value(m_aclr->carrierConfig()));
+    m_menu->switchLevel(QStringLiteral("Level_ACLRConfig"));
+}
+
+void MainWindow::setACLRCarrierConfig(QString caption)
+{
+    if (!aclrConfigButtons().contains(caption))
+        return;
+    m_aclr->setCarrierConfig(caption);
+    m_menu->switchLevel(QStringLiteral("Level_main"));
 }
 
 // ---------------------------------------------------------------- profiles

@@ -74,6 +74,10 @@ public slots:
     void setStandardSignal(QString modulation);
     void set5GMeasurement(QString measurement);
     void setACLRMode(QString mode);
+    // The ACLR panel asked for the carrier configurations: the menu shows them, the current one marked.
+    void offerACLRCarrierConfig();
+    // A configuration chosen in the menu goes to the ACLR mode; the menu returns to its main page.
+    void setACLRCarrierConfig(QString caption);
     void openProfile(QString path = QString());
     void saveProfile(QString path = QString());
     void slotUpdateProfile();

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ACLRLibrary.h"
+#include "DisplaySpectrum.h"
+#include "Graphic.h"  // complete for the base's QPointer<Graphic>
+
+#include <vector>
+
+class unitACLRSpectrum;
+
+// The ACLR spectrum: the spectrum trace of the last measurement (from aclr_core,
+// not from the display calculator) with a coloured band over each carrier and
+// each adjacent channel, labelled with its name and level.
+class DisplaySpectrumACLR : public DisplaySpectrum
+{
+    Q_OBJECT
+public:
+    DisplaySpectrumACLR(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
+
+    int bandCount() const { return int(m_units.size()); }
+    unitACLRSpectrum *band(int n) const { return m_units.at(size_t(n)); }
+    const QVector<QPointF> &tracePoints() const { return m_points; }
+
+public slots:
+    void setResults(const ACLRResults &results);
+    // The calculator's series is empty in the ACLR mode: the measurement's trace is drawn.
+    void slotSetData(const QVector<QPointF> &data) override;
+
+protected:
+    void placeOverlays() override;
+
+private:
+    void rebuildBands();
+
+    ACLRResults m_results;
+    QVector<QPointF> m_points;
+    std::vector<unitACLRSpectrum *> m_units;  // children of the graphic
+};
