@@ -2,6 +2,11 @@
 
 #include "CalculateDate.h"
 #include "Graphic.h"
+#include "ManagerSignal.h"
+#include "UnitPrefix.h"
+#include "autoLimitOY.h"
+
+#include <QCoreApplication>
 #include "unitACLRSpectrum.h"
 
 #include <QLabel>
@@ -15,6 +20,8 @@ constexpr double kHighestDrawn = 60.0;
 DisplaySpectrumACLR::DisplaySpectrumACLR(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
     : DisplaySpectrum(hub, calculate, signalIndex, parent)
 {
+    // After the mode has set up the window's completion count (it connected first).
+    connect(hub, &ManagerSignal::sendNewSelected, this, [this] { drawTrace(true); });
 }
 
 void DisplaySpectrumACLR::setResults(const ACLRResults &results)
@@ -30,11 +37,26 @@ void DisplaySpectrumACLR::setResults(const ACLRResults &results)
         m_points.append(QPointF((fc + (k - n / 2) * fs / n) / unit,
                                 std::clamp(results.trace.at(k), kLowestDrawn, kHighestDrawn)));
     rebuildBands();
+    drawTrace(false);
 }
 
 void DisplaySpectrumACLR::slotSetData(const QVector<QPointF> &)
 {
-    DisplaySpectrum::slotSetData(m_points);
+    drawTrace(true);
+}
+
+void DisplaySpectrumACLR::drawTrace(bool isReport)
+{
+    lineSeries()->replace(m_points);
+    autoLimit()->setData(m_points);
+    updateAxes();
+    if (m_results.status.resolutionBandwidth > 0.0)
+        lblRBW()->setText(QCoreApplication::translate("DisplaySpectrum", "RBW: %1")
+                              .arg(UnitPrefix::formatLarge(m_results.status.resolutionBandwidth,
+                                                           QCoreApplication::translate("DisplaySpectrum", "Hz"))));
+    placeOverlays();
+    if (isReport)
+        emit dataShown();
 }
 
 void DisplaySpectrumACLR::rebuildBands()

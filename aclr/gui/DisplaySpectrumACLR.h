@@ -22,8 +22,10 @@ public:
     const QVector<QPointF> &tracePoints() const { return m_points; }
 
 public slots:
+    // A new measurement: its trace and bands are drawn at once; the window they belong
+    // to is reported drawn when the hub selects it.
     void setResults(const ACLRResults &results);
-    // The calculator's series is empty in the ACLR mode: the measurement's trace is drawn.
+    // The calculator gives no series in the ACLR mode: the measurement's trace is drawn instead.
     void slotSetData(const QVector<QPointF> &data) override;
 
 protected:
@@ -31,6 +33,9 @@ protected:
 
 private:
     void rebuildBands();
+    // Puts the trace on the chart, with the measurement's resolution bandwidth; isReport:
+    // tells the selection bar the window is drawn.
+    void drawTrace(bool isReport);
 
     ACLRResults m_results;
     QVector<QPointF> m_points;
