@@ -2209,4 +2209,185 @@ Modulation</source>
         <translation>Сохранить символы...</translation>
     </message>
 </context>
+<context>
+    <name>ACLRLibrary</name>
+    <message>
+        <source>The ACLR library aclr_core cannot be loaded: %1</source>
+        <translation>Библиотеку ACLR aclr_core не удаётся загрузить: %1</translation>
+    </message>
+    <message>
+        <source>The ACLR library %1 has no ACLRMeasurement.</source>
+        <translation>В библиотеке ACLR %1 нет функции ACLRMeasurement.</translation>
+    </message>
+</context>
+<context>
+    <name>ACLRSettingForm</name>
+    <message>
+        <source>Adjacent Offset</source>
+        <translation>Отстройка соседнего</translation>
+    </message>
+    <message>
+        <source>Adjacent Bandwidth</source>
+        <translation>Полоса соседнего</translation>
+    </message>
+    <message>
+        <source>Alternate Offset</source>
+        <translation>Отстройка второго</translation>
+    </message>
+    <message>
+        <source>Alternate Bandwidth</source>
+        <translation>Полоса второго</translation>
+    </message>
+    <message>
+        <source>Carrier Bandwidth</source>
+        <translation>Полоса несущей</translation>
+    </message>
+    <message>
+        <source>CC%1 Offset</source>
+        <translation>Отстройка CC%1</translation>
+    </message>
+    <message>
+        <source>CC%1 Bandwidth</source>
+        <translation>Полоса CC%1</translation>
+    </message>
+    <message>
+        <source>CC%1 Spacing</source>
+        <translation>Разнос поднесущих CC%1</translation>
+    </message>
+    <message>
+        <source>Channel Bandwidth</source>
+        <translation>Ширина канала</translation>
+    </message>
+    <message>
+        <source>Subcarrier Spacing</source>
+        <translation>Разнос поднесущих</translation>
+    </message>
+    <message>
+        <source>Carrier Offset</source>
+        <translation>Отстройка несущей</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaySpectrumACLR</name>
+    <message>
+        <source>outside band</source>
+        <translation>вне полосы</translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <translation>%1 дБм</translation>
+    </message>
+    <message>
+        <source>%1 dBc</source>
+        <translation>%1 дБн</translation>
+    </message>
+</context>
+<context>
+    <name>GuiACLRResult</name>
+    <message>
+        <source>outside band</source>
+        <translation>вне полосы</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Прямоугольный</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Freq. Offset</source>
+        <translation>Отстройка</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса</translation>
+    </message>
+    <message>
+        <source>Filter Type</source>
+        <translation>Тип фильтра</translation>
+    </message>
+    <message>
+        <source>Ref. Carrier</source>
+        <translation>Опорная несущая</translation>
+    </message>
+    <message>
+        <source>ACP (dBc)</source>
+        <translation>ACP (дБн)</translation>
+    </message>
+    <message>
+        <source>ACP (dBm)</source>
+        <translation>ACP (дБм)</translation>
+    </message>
+</context>
+<context>
+    <name>GuiConfigACLR</name>
+    <message>
+        <source>Config</source>
+        <translation>Стандарт</translation>
+    </message>
+    <message>
+        <source>Adjacent channels of the standard</source>
+        <translation>Соседние каналы по стандарту</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Свои</translation>
+    </message>
+    <message>
+        <source>Adjacent channels given here</source>
+        <translation>Соседние каналы, заданные здесь</translation>
+    </message>
+    <message>
+        <source>Carrier Config</source>
+        <translation>Несущие</translation>
+    </message>
+    <message>
+        <source>Carriers: %1</source>
+        <translation>Несущие: %1</translation>
+    </message>
+</context>
+<context>
+    <name>GuiParserACLR</name>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>ACLR Settings</source>
+        <translation>Настройки ACLR</translation>
+    </message>
+    <message>
+        <source>Measurement: %1</source>
+        <translation>Измерение: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ParserACLR</name>
+    <message>
+        <source>The window holds %1 samples: the first %2 are measured.</source>
+        <translation>В окне %1 отсчётов: измеряются первые %2.</translation>
+    </message>
+    <message>
+        <source>The window is too short for a spectrum: nothing is measured.</source>
+        <translation>Окно слишком коротко для спектра: измерения нет.</translation>
+    </message>
+    <message>
+        <source>The carrier settings do not describe a channel of the standard: nothing is measured.</source>
+        <translation>Настройки несущей не описывают канал стандарта: измерения нет.</translation>
+    </message>
+    <message>
+        <source>The FFTW library is missing: nothing is measured.</source>
+        <translation>Нет библиотеки FFTW: измерения нет.</translation>
+    </message>
+    <message>
+        <source>Outside the recorded band, not measured: %1.</source>
+        <translation>Вне записанной полосы, не измерены: %1.</translation>
+    </message>
+</context>
 </TS>
