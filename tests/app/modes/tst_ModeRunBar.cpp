@@ -152,6 +152,8 @@ void tst_ModeRunBar::selectionBarShowsAndMovesTheWindow()
 {
     QFETCH(ModeMaker, make);
     std::unique_ptr<ModeAnalysis> mode(make());
+    // ACLR starts on longer windows: every mode is put on the same 2000 samples, as a profile would.
+    mode->restoreProfile(QStringLiteral("{LengthView:2000}"));
     mode->resize(1000, 700);
     mode->show();
     QVERIFY(open(*mode, writeRamp(m_env, QStringLiteral("bar.owv"), 30000)));
@@ -190,6 +192,8 @@ void tst_ModeRunBar::playStepsByTheIncreaseStepAndWraps()
 {
     QFETCH(ModeMaker, make);
     std::unique_ptr<ModeAnalysis> mode(make());
+    // ACLR starts on longer windows: every mode is put on the same 2000 samples, as a profile would.
+    mode->restoreProfile(QStringLiteral("{LengthView:2000}"));
     mode->resize(1000, 700);
     mode->show();
     QVERIFY(open(*mode, writeRamp(m_env, QStringLiteral("play.owv"), 5000)));
