@@ -10,6 +10,8 @@
 #include "UnitLineEdit.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -167,7 +169,13 @@ void tst_ModeSdrFiles::saveAsWritesTheChosenFormatWithItsSuffix()
         if (dialog) {
             filters = dialog->nameFilters();
             dialog->selectNameFilter(QStringLiteral("SigMF Archive (*.sigmf - Double Precision)"));
-            dialog->selectFile(target);
+            // Typed as a user types it: selectFile() may leave the name field empty while the
+            // dialog's folder model is still loading, and accepting a folder never closes.
+            dialog->setDirectory(QFileInfo(target).absolutePath());
+            if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                name->setText(QFileInfo(target).fileName());
+            else
+                dialog->selectFile(target);
         }
         QMetaObject::invokeMethod(modal, dialog ? "accept" : "reject");
     });
