@@ -1,5 +1,6 @@
 #include "ParamSignalFactory.h"
 
+#include "ParamDigitalModulation.h"
 #include "ParamSource.h"
 #include "ParamVectorAnalysis.h"
 
@@ -19,7 +20,7 @@ QHash<int, ParamSignalFactory::Creator> &registry()
     // Modes whose own sets are not registered yet keep the recording's clock and carrier.
     static QHash<int, ParamSignalFactory::Creator> creators{
         {ParamSignal::ModeVA, [] { return std::make_unique<ParamVectorAnalysis>(); }},
-        {ParamSignal::ModeDM, [] { return std::make_unique<ParamSource>(ParamSignal::ModeDM); }},
+        {ParamSignal::ModeDM, [] { return std::make_unique<ParamDigitalModulation>(); }},
         {ParamSignal::Mode5G, [] { return std::make_unique<ParamSource>(ParamSignal::Mode5G); }},
         {ParamSignal::Mode4G, [] { return std::make_unique<ParamSource>(ParamSignal::Mode4G); }},
         {ParamSignal::ModeACLR, [] { return std::make_unique<ParamSource>(ParamSignal::ModeACLR); }}};
