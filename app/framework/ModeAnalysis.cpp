@@ -35,7 +35,6 @@
 namespace {
 int g_connectionFailures = 0;  // across all modes, as the instrument is shared
 constexpr int kBusyRetryMs = 2;
-constexpr double kOverloadLevel = 0.999;
 
 QString itemValue(const QString &text, const QString &key)
 {
@@ -96,6 +95,7 @@ void ModeAnalysis::assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal
     m_panel = panel;
     m_engine = std::move(engine);
     m_engine->setManager(&m_hub);
+    m_graphics->setEngine(m_engine.get());
     m_panel->setManagerSignal(&m_hub);
 
     auto *scroll = new QScrollArea;
@@ -343,7 +343,20 @@ void ModeAnalysis::analyseWindow(int start, int length)
 
 void ModeAnalysis::selectNewFrame()
 {
-    m_hub.slotSelectFrame(analysedWindow().first, viewLength());
+    m_hub.slotSelectFrame(analysedWindow().first, shownFrameLength());
+}
+
+bool ModeAnalysis::isFrameOverloaded() const
+{
+    // An instrument says itself whether its input was overloaded; a recording is judged by its peak.
+    if (isInstrumentSource() && m_isDeviceInHub)
+        return m_isDeviceOverload;
+    return SignalInformation::peak(m_hub.selection(m_hub.currentSignals().value(0, 1)).toVector()) >= kOverloadLevel;
+}
+
+int ModeAnalysis::windowLimit() const
+{
+    return m_hub.sourceSignal(0).size();
 }
 
 void ModeAnalysis::onNewSelected()
@@ -354,11 +367,7 @@ void ModeAnalysis::onNewSelected()
     m_selection.setCompletionCount(unsigned(views));
     // Every visible view reports its drawing; a view that never does only delays play.
     m_selection.releaseAfter(views == 0 ? 0 : kFrameWatchdogMs);
-    // An instrument says itself whether its input was overloaded; a recording is judged by its peak.
-    const bool isOverload = isInstrumentSource() && m_isDeviceInHub
-                                ? m_isDeviceOverload
-                                : SignalInformation::peak(m_hub.selection(m_hub.currentSignals().value(0, 1)).toVector())
-                                      >= kOverloadLevel;
+    const bool isOverload = isFrameOverloaded();
     for (DisplayGraphicSignal *view : findChildren<DisplayGraphicSignal *>())
         view->setOverload(m_isShowOverload && isOverload);
 }
@@ -400,8 +409,8 @@ void ModeAnalysis::slotRunAfterLoad()
 {
     if (m_mode == ParamSignal::Mode4G || m_mode == ParamSignal::Mode5G)
         return;
-    m_selection.setMaxSelection(m_hub.sourceSignal(0).size());
-    m_control->setMaxPoints(m_hub.sourceSignal(0).size());
+    m_selection.setMaxSelection(windowLimit());
+    m_control->setMaxPoints(windowLimit());
     m_selection.firstSelection();  // sends the first window, which the engine analyses
 }
 

@@ -37,6 +37,8 @@ public:
     // Play goes on even if a view never reports its frame drawn.
     static constexpr int kFrameWatchdogMs = 500;
     static constexpr int kConnectionBoxMs = 10000;
+    // Samples at or above this magnitude mean the recording clips.
+    static constexpr double kOverloadLevel = 0.999;
 
     ModeAnalysis(int mode, QWidget *parent = nullptr);
     ~ModeAnalysis() override;
@@ -147,6 +149,12 @@ protected:
     virtual void onNewSelected();
     // Start and length of the analysed window within the recording, for the selection bar.
     QPair<int, int> analysedWindow() const;
+    // The largest window a loaded recording allows, in the run bar's unit (samples here).
+    virtual int windowLimit() const;
+    // How much of each delivered frame the views show (the window's length here).
+    virtual int shownFrameLength() const { return viewLength(); }
+    // Whether the recording clips in the frame just shown (here: the shown samples reach full scale).
+    virtual bool isFrameOverloaded() const;
 
 private:
     void connectParts();

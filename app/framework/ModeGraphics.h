@@ -8,6 +8,7 @@
 class CalculateDate;
 class DisplayGraphicSignal;
 class ManagerSignal;
+class ParserSignal;
 class SelectionSignal;
 
 // The graphics a mode shows in its frames: each view reads the mode's hub and
@@ -18,6 +19,11 @@ class ModeGraphics : public GraphicFactory
 public:
     // None owned; all outlive the frames built here.
     ModeGraphics(ManagerSignal *hub, CalculateDate *calculate, SelectionSignal *selection);
+
+    // The mode's engine: views of analysis results (statistics, symbols, EVM) connect
+    // to its result signals when they are built here. Not owned.
+    void setEngine(ParserSignal *engine) { m_engine = engine; }
+    ParserSignal *engine() const { return m_engine; }
 
     QWidget *create(GraphicCatalogue::Kind kind, GraphicSignal *host) override;
     QVector<GraphicCatalogue::Kind> kinds() const override;
@@ -43,4 +49,5 @@ private:
     SelectionSignal *const m_selection;
     QMap<int, ViewCreator> m_viewCreators;
     QMap<int, WidgetCreator> m_widgetCreators;
+    ParserSignal *m_engine = nullptr;
 };

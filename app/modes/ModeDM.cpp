@@ -1,6 +1,180 @@
 #include "ModeDM.h"
 
-ModeDM::ModeDM(QWidget *parent)
-    : ModePending(ParamSignal::ModeDM, QT_TRANSLATE_NOOP("ModePending", "digital modulation"), QStringLiteral("{GRID:Distribution(2,2) Spectrum(1,1) Error_Summary_Data(1,1) Vector_Diagram(1,1) Symbol_Data(1,1)}"), parent)
+#include "CalculateDate.h"
+#include "GuiParserDM.h"
+#include "ModulationCatalogue.h"
+#include "ParamDigitalModulation.h"
+#include "ParserDigitalModulation.h"
+#include "RebornControllerGraphic.h"
+#include "SignalInformation.h"
+
+#include <limits>
+
+const QString ModeDM::kGrid = QStringLiteral(
+    "{GRID:Distribution(2,2) Spectrum(1,1) Error_Summary_Data(1,1) Vector_Diagram(1,1) Symbol_Data(1,1)}");
+
+ModeDM::ModeDM(QWidget *parent) : ModeAnalysis(ParamSignal::ModeDM, parent)
 {
+    auto engine = std::make_unique<ParserDigitalModulation>();
+    const QString unavailable = engine->unavailableText();
+    assemble(new GuiParserDM, std::move(engine));
+    dmPanel()->setUnavailable(unavailable);
+    control()->setUnit(RebornControllerGraphic::Symbols);
+    connectResults();
+}
+
+GuiParserDM *ModeDM::dmPanel() const
+{
+    return static_cast<GuiParserDM *>(panel());
+}
+
+ParserDigitalModulation *ModeDM::dmEngine() const
+{
+    return static_cast<ParserDigitalModulation *>(engine());
+}
+
+ParamDigitalModulation *ModeDM::dmParam() const
+{
+    return static_cast<ParamDigitalModulation *>(const_cast<ModeDM *>(this)->hub()->param());
+}
+
+QString ModeDM::modulation() const
+{
+    return dmParam()->modulation();
+}
+
+void ModeDM::connectPanel()
+{
+    GuiParserDM *panel = dmPanel();
+    connect(panel, &GuiParserSignal::signalChangeParams, this, [this] {
+        firstModeHook();
+        emit sendModulation(modulation());
+    });
+    connect(panel, &GuiParserDM::sendOpenMenuLevel, this, &ModeDM::sendOpenMenuLevel);
+    connect(panel, &GuiParserDM::sendAveraging, this, [this](bool isOn) { dmEngine()->setAveraging(isOn); });
+}
+
+void ModeDM::connectResults()
+{
+    ParserDigitalModulation *engine = dmEngine();
+    // Result views of the grid (error summary, symbols, EVM) connect to the engine
+    // through ModeGraphics::engine(); the panel's status line and the display
+    // calculator's symbol strobe follow every analysis here.
+    connect(engine, &ParserDigitalModulation::sendData, this, [this](const DataAnalysis &data) {
+        calculate()->setStrobe(dmEngine()->lastTime4Sampling(), dmEngine()->lastOversampling());
+        dmPanel()->showStatistics(data);
+    });
+    connect(engine, &ParserSignal::sendError, dmPanel(), &GuiParserDM::showError);
+    connect(engine, &ParserSignal::sendProgress, dmPanel(), &GuiParserSignal::setProgress);
+    connect(engine, &ParserDigitalModulation::sendMaxSymbols, this, &ModeDM::slotMaxSymbols);
+}
+
+// The display calculator follows the recording's carrier and the set's rates.
+void ModeDM::firstModeHook()
+{
+    calculate()->setCarrierFreq(dmParam()->frequency());
+    calculate()->updateParams();
+    hub()->refreshParamText();
+}
+
+void ModeDM::takeSignalParams()
+{
+    firstModeHook();
+}
+
+void ModeDM::startMode()
+{
+    ModeAnalysis::startMode();
+    firstModeHook();
+}
+
+int ModeDM::windowLimit() const
+{
+    return std::max(SelectionSignal::kMinimum, m_maxSymbols);
+}
+
+int ModeDM::shownFrameLength() const
+{
+    return std::numeric_limits<int>::max();
+}
+
+bool ModeDM::isFrameOverloaded() const
+{
+    if (isInstrumentSource())
+        return ModeAnalysis::isFrameOverloaded();
+    ManagerSignal *hub = const_cast<ModeDM *>(this)->hub();
+    const int layer = std::max(0, hub->currentSignals().value(0, 1) - 1);
+    const IQVector frame = hub->sourceSignal(layer).samples().mid(dmEngine()->lastFrameStart(), dmEngine()->frameLength());
+    return SignalInformation::peak(frame) >= kOverloadLevel;
+}
+
+void ModeDM::slotMaxSymbols(int max)
+{
+    m_maxSymbols = max;
+    const int before = viewLength();
+    selection()->setMaxSelection(windowLimit());
+    control()->setMaxPoints(windowLimit());
+    // The frame just asked for held more symbols than the recording now allows: ask again.
+    if (viewLength() != before)
+        updateParseCadre();
+}
+
+QString ModeDM::familyDefault(const QString &level)
+{
+    const QString family = QString(level).remove(QStringLiteral("Level_"));
+    if (family == QLatin1String("QAM"))
+        return QStringLiteral("QAM16");
+    if (family == QLatin1String("FSK"))
+        return QStringLiteral("2FSK");
+    if (family == QLatin1String("ASK"))
+        return QStringLiteral("2ASK");
+    if (family == QLatin1String("PSK"))
+        return ParamDigitalModulation::kDefaultModulation;
+    return QString();
+}
+
+void ModeDM::setModulation(const QString &name)
+{
+    QString chosen = name;
+    if (name.startsWith(QLatin1String("Level_"))) {
+        // A family: the current scheme stays when it belongs to it, and the menu offers the family's schemes.
+        const QString family = QString(name).remove(QStringLiteral("Level_"));
+        const bool isMember = modulationFamily(modulationId(modulation())).startsWith(family);
+        chosen = isMember ? modulation() : familyDefault(name);
+        emit sendOpenMenuLevel(name);
+    }
+    const int id = modulationId(chosen);
+    if (id == ModNone)
+        return;
+    dmPanel()->setModulation(modulationName(id));
+    applyChoice();
+}
+
+void ModeDM::setCoding(const QString &coding)
+{
+    dmPanel()->setCoding(coding);
+    applyChoice();
+}
+
+void ModeDM::setFilter(const QString &filter)
+{
+    dmPanel()->setFilter(filter);
+    applyChoice();
+}
+
+void ModeDM::applyChoice()
+{
+    // As if the user had changed the panel: the set takes the panel's values and the window is analysed again.
+    dmPanel()->slotChangeParam();
+}
+
+QString ModeDM::profileText()
+{
+    return ModeAnalysis::profileText() + QStringLiteral("{Measurement:%1}").arg(modulation());
+}
+
+QString ModeDM::defaultProfileText() const
+{
+    return ModeAnalysis::defaultProfileText()
+           + QStringLiteral("{Measurement:%1}").arg(ParamDigitalModulation::kDefaultModulation);
 }

@@ -99,7 +99,8 @@ void MainWindow::createModes()
                 handOverVectorAnalysis(mode);
         }
     });
-    connect(m_dm, &ModePending::sendModulation, this, &MainWindow::setStandardSignal);
+    connect(m_dm, &ModeDM::sendModulation, this, &MainWindow::setStandardSignal);
+    connect(m_dm, &ModeDM::sendOpenMenuLevel, m_menu, [this](const QString &level) { m_menu->switchLevel(level); });
     connect(m_nr, &ModePending::sendMeasurement, this, &MainWindow::set5GMeasurement);
 }
 
@@ -107,7 +108,8 @@ void MainWindow::connectMenu()
 {
     connect(m_menu, &VerticalMenu::settingVecAnalysis, this, &MainWindow::switchOnVecAnalysis);
     connect(m_menu, &VerticalMenu::settingStandard, this, &MainWindow::switchOnDigitalStandard);
-    connect(m_menu, &VerticalMenu::settingStandard, m_dm, &ModePending::setModulation);
+    connect(m_menu, &VerticalMenu::settingStandard, m_dm, &ModeDM::setModulation);
+    connect(m_menu, qOverload<QString>(&VerticalMenu::setting), this, &MainWindow::slotMenuOption);
     connect(m_menu, &VerticalMenu::setting5G, this, &MainWindow::switchOn5G);
     connect(m_menu, &VerticalMenu::setting5G, m_nr, &ModePending::setMeasurement);
     connect(m_menu, &VerticalMenu::settingLTE, this, &MainWindow::switchOnLTE);
@@ -190,9 +192,29 @@ void MainWindow::handOverVectorAnalysis(ModeAnalysis *mode)
 
 void MainWindow::applyMeasurement(ModeAnalysis *mode, const QString &measurement)
 {
-    auto *pending = qobject_cast<ModePending *>(mode);
-    if (pending && !measurement.isEmpty())
+    if (measurement.isEmpty())
+        return;
+    if (mode == m_dm)
+        m_dm->setModulation(measurement);
+    else if (auto *pending = qobject_cast<ModePending *>(mode))
         pending->setMeasurement(measurement);
+}
+
+void MainWindow::slotMenuOption(const QString &caption)
+{
+    // The digital-modulation pages hand their choice to the DM mode and give way to the main page.
+    static const QStringList modulationLevels{QStringLiteral("Level_PSK"), QStringLiteral("Level_QAM"),
+                                              QStringLiteral("Level_FSK"), QStringLiteral("Level_ASK")};
+    const QString level = m_menu->currentLevel();
+    if (modulationLevels.contains(level))
+        switchTo(m_dm, caption);
+    else if (level == QLatin1String("Level_encoding"))
+        m_dm->setCoding(caption);
+    else if (level == QLatin1String("Level_filter"))
+        m_dm->setFilter(caption);
+    else
+        return;
+    m_menu->switchLevel(QStringLiteral("Level_main"));
 }
 
 void MainWindow::slotShowCurrentMode()

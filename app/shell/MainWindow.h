@@ -86,6 +86,9 @@ public slots:
     void slotSwitchLanguage(QString language);
     void slotSaveLanguage(QString language);
     void slotSwitchTheme(QString theme);
+    // An option of a menu page without a signal of its own: the digital-modulation pages
+    // (modulation, symbol coding, filter) set the DM mode.
+    void slotMenuOption(const QString &caption);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

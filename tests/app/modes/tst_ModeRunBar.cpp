@@ -86,7 +86,6 @@ void tst_ModeRunBar::modes()
 {
     QTest::addColumn<ModeMaker>("make");
     QTest::newRow("vector analysis") << ModeMaker([] { return new ModeVecAnalysis; });
-    QTest::newRow("DM") << ModeMaker([] { return new ModeDM; });
     QTest::newRow("LTE") << ModeMaker([] { return new Mode4G; });
     QTest::newRow("5G") << ModeMaker([] { return new Mode5G; });
     QTest::newRow("ACLR") << ModeMaker([] { return new ModeACLR; });

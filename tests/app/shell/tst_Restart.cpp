@@ -276,7 +276,7 @@ void tst_Restart::sessionInEachModeComesBack_data()
     QTest::newRow("vector analysis") << int(ParamSignal::ModeVA) << QStringList{"VectorAnalysis"} << QString()
                                      << "VectorAnalysis";
     QTest::newRow("digital modulation") << int(ParamSignal::ModeDM) << QStringList{"STANDARD", "QAM_standard"}
-                                        << "Measurement: QAM" << "QAM_standard";
+                                        << "QAM16" << "QAM_standard";
     QTest::newRow("LTE") << int(ParamSignal::Mode4G) << QStringList{"LTE"} << "Measurement: Downlink" << "LTE";
     QTest::newRow("5G NR") << int(ParamSignal::Mode5G) << QStringList{"G5", "uplink"} << "Measurement: Uplink"
                            << "uplink";
@@ -299,7 +299,10 @@ void tst_Restart::sessionInEachModeComesBack()
         }
         return static_cast<ModeAnalysis *>(nullptr);
     };
+    // The pending modes name their measurement; digital modulation shows its scheme.
     auto measurementLabel = [](ModeAnalysis *shown) {
+        if (auto *scheme = shown->findChild<QComboBox *>(QStringLiteral("dmSet_ComboModulation")))
+            return scheme->currentText();
         auto *label = shown->findChild<QLabel *>(QStringLiteral("lblMeasurement"));
         return label ? label->text() : QString();
     };
