@@ -2,6 +2,7 @@
 #include "AclrCommand.h"
 #include "CliRecording.h"
 #include "ConvertCommand.h"
+#include "DemodCommand.h"
 #include "InfoCommand.h"
 #include "MeasureCommand.h"
 #include "RenderCommand.h"
@@ -27,6 +28,10 @@ const char kUsage[] =
     "         a marker measurement of the selection's spectrum (F in Hz, \"1.5 MHz\" allowed) or samples\n"
     "  aclr FILE --standard lte|nr|custom --bandwidth HZ [--scs HZ] [--carriers 1|2] [--carrier-offset HZ ...]\n"
     "         [--channel OFFSET,BANDWIDTH ...] [--json]   adjacent-channel leakage of the first 2^21 samples\n"
+    "  demod FILE --modulation NAME --symbol-rate HZ [--sample-rate HZ] [--filter NAME] [--alpha A]\n"
+    "         [--symbols N] [--start N] [--json]   demodulate N symbols from sample N of the first layer:\n"
+    "         EVM, MER, impairments, power and the decided symbols. NAME is a catalogue name or key\n"
+    "         (QPSK, qam16, 8PSK, π/4-DQPSK); the filter is None (default), Root Nyquist, Nyquist or Gaussian\n"
     "  Every command reads .owv .wv .bin .dat .txt, SigMF (.sigmf-meta, .sigmf-data, .sigmf archive) and the raw\n"
     "  files of SDR tools (.cf32 .cfile .fc32 .cf64 .cs16 .sc16 .cs8 .sc8 .cu8). A raw file's rate and centre\n"
     "  frequency come from its name (\"_2.4MSps_\", \"_433.92MHz_\") or from --rate HZ and --frequency HZ.\n";
@@ -67,6 +72,8 @@ int main(int argc, char **argv)
         return AclrCommand::run(args);
     if (command == QLatin1String("measure"))
         return MeasureCommand::run(args);
+    if (command == QLatin1String("demod"))
+        return DemodCommand::run(args);
     std::fprintf(stderr, "tarnwick-cli: error: unknown command %s\n%s", qPrintable(command), kUsage);
     return 2;
 }
