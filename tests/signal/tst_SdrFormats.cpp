@@ -18,7 +18,7 @@
 using namespace ForeignIq;
 
 namespace {
-// The first example of the published SigMF specification's kind: one channel of
+// A SigMF recording as other tools write one: one channel of
 // cf32_le, a capture with its centre frequency and time, two annotations.
 const char kExampleOne[] = R"({
     "global": {

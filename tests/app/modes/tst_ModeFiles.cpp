@@ -5,6 +5,7 @@
 #include "IOSignal.h"
 #include "ModeVecAnalysis.h"
 #include "ParamVectorAnalysis.h"
+#include "OpenThroughPanel.h"
 #include "TestEnvironment.h"
 
 #include <QComboBox>
@@ -37,20 +38,6 @@ void writeBytes(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-// Opens through the panel and waits for the recording to reach the hub, or for a
-// message box when none comes.
-bool openThroughThePanel(ModeVecAnalysis &mode, const QString &path)
-{
-    QSignalSpy delivered(mode.hub(), &ManagerSignal::sendNewSourceSignal);
-    QSignalSpy stopped(mode.io(), &IOSignal::stopLoad);
-    mode.panel()->openSignal(path);
-    QElapsedTimer clock;
-    clock.start();
-    while (delivered.count() + stopped.count() == 0 && clock.elapsed() < 10000)
-        QTest::qWait(20);
-    return delivered.count() > 0;
 }
 
 // The texts of the message boxes the mode has shown, newest last; closes them.

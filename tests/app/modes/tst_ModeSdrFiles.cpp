@@ -6,6 +6,7 @@
 #include "IOSignal.h"
 #include "ModeVecAnalysis.h"
 #include "ParamVectorAnalysis.h"
+#include "OpenThroughPanel.h"
 #include "TestEnvironment.h"
 #include "UnitLineEdit.h"
 
@@ -20,18 +21,6 @@
 using namespace ForeignIq;
 
 namespace {
-bool openThroughThePanel(ModeVecAnalysis &mode, const QString &path)
-{
-    QSignalSpy delivered(mode.hub(), &ManagerSignal::sendNewSourceSignal);
-    QSignalSpy stopped(mode.io(), &IOSignal::stopLoad);
-    mode.panel()->openSignal(path);
-    QElapsedTimer clock;
-    clock.start();
-    while (delivered.count() + stopped.count() == 0 && clock.elapsed() < 10000)
-        QTest::qWait(20);
-    return delivered.count() > 0;
-}
-
 const ParamVectorAnalysis *paramOf(ModeVecAnalysis &mode)
 {
     return static_cast<const ParamVectorAnalysis *>(mode.hub()->param());
