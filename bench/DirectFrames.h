@@ -39,7 +39,7 @@ public:
         m_calculate.clearData();
         for (View &view : m_views) {
             const int width = int(view.display->graphic()->plotRect().width());
-            view.display->slotSetData(m_calculate.requestSeries(1, view.kind, width, 1));
+            view.display->slotSetData(m_calculate.requestPlotSeries(1, view.kind, width, 1));
             view.display->graphic()->viewport()->repaint();
         }
     }

@@ -1,6 +1,7 @@
 #include "CalculateDate.h"
 
 #include "ManagerSignal.h"
+#include "SeriesThinning.h"
 #include "UnitPrefix.h"
 
 CalculateDate::CalculateDate(ManagerSignal *hub, QObject *parent) : QObject(parent), m_params(hub)
@@ -21,6 +22,15 @@ QVector<QPointF> CalculateDate::requestSeries(int index, unsigned kind, int widt
     if (index < 1 || index > kSlotCount)
         return {};
     return m_slots[size_t(index - 1)]->series(kind, width, average, block);
+}
+
+QVector<QPointF> CalculateDate::requestPlotSeries(int index, unsigned kind, int width, int average,
+                                                  const IQVector &block)
+{
+    const QVector<QPointF> series = requestSeries(index, kind, width, average, block);
+    if (!isThinning() || !CalculateDateSlot::isLine(kind))
+        return series;
+    return SeriesThinning::thin(series, width);
 }
 
 QVector<QPointF> CalculateDate::fullSeries(int index, unsigned kind) const

@@ -31,6 +31,12 @@ public:
     // so that another plot's spectrum computed meanwhile cannot consume it.
     QVector<QPointF> requestSeries(int index, unsigned kind, int width, int average = 1,
                                    const IQVector &block = IQVector());
+    // The series as a plot `width` pixels wide draws it: a line with more points
+    // than its pixel columns can show comes thinned to their extremes, about two
+    // points a column, whatever its length. Drawing cost then follows the plot's
+    // size, not the block's; the cache and the markers keep every point.
+    QVector<QPointF> requestPlotSeries(int index, unsigned kind, int width, int average = 1,
+                                       const IQVector &block = IQVector());
     // The cached full-resolution series, without computing it.
     QVector<QPointF> fullSeries(int index, unsigned kind) const;
 

@@ -37,6 +37,11 @@ int CalculateDateSlot::cacheIndex(unsigned kind)
     }
 }
 
+bool CalculateDateSlot::isLine(unsigned kind)
+{
+    return kind == KindI || kind == KindQ || kind == KindSpectrum || kind == KindPower || kind == KindErrorVector;
+}
+
 bool CalculateDateSlot::isThinned(unsigned kind, int size) const
 {
     if (!m_params->isThinning())

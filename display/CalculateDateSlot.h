@@ -33,6 +33,10 @@ public:
 
     CalculateDateSlot(CalculateDateParams *params, int number, const AveragedFft *spectrum);
 
+    // A line over x in order (time series, spectrum): min/max thinning keeps what it
+    // shows. Point clouds (vector diagram, constellation) are never thinned.
+    static bool isLine(unsigned kind);
+
     // A copy of the series of `kind`, thinned to `width` pixels where the kind's
     // rule says so. The spectrum is recomputed at every request with `average`
     // segments, from `block` instead of the selection when that is not empty;

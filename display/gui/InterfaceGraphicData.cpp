@@ -38,7 +38,7 @@ void InterfaceGraphicData::compute()
     const int width = plotGeometry().plotSize.width();
     if (width <= 0)
         return;  // not laid out yet: a full-resolution series would swamp the view
-    const QVector<QPointF> series = requestSeries(width);
+    const QVector<QPointF> series = m_calculate->requestPlotSeries(m_signalIndex, m_kind, width, m_average);
     if (series.isEmpty())
         return;
     beforeSend();
