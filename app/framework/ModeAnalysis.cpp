@@ -789,18 +789,28 @@ void ModeAnalysis::setDevice(DeviceSignal *device)
     connect(source, &GuiSourceSetting::sendResetValues, this, &ModeAnalysis::slotResetSourceValues);
     // Edits reach the instrument while it is the source; otherwise they describe the recording.
     connect(source, &GuiSourceSetting::sendSampleRate, this, [this, d](double v) {
-        if (isInstrumentSource())
-            QMetaObject::invokeMethod(d, [d, v] { d->setSourceSampleRate(v); }, Qt::QueuedConnection);
+        if (!isInstrumentSource())
+            return;
+        QMetaObject::invokeMethod(d, [d, v] { d->setSourceSampleRate(v); }, Qt::QueuedConnection);
+        readAfterSettingChange();
     });
     connect(source, &GuiSourceSetting::sendCarrierFreq, this, [this](double v) {
-        if (isInstrumentSource())
-            slotSetDeviceCarrierFreq(v);
+        if (!isInstrumentSource())
+            return;
+        slotSetDeviceCarrierFreq(v);
+        readAfterSettingChange();
     });
     connect(source, &GuiSourceSetting::sendRefLevel, this, [this, d](double v) {
-        if (isInstrumentSource())
-            QMetaObject::invokeMethod(d, [d, v] { d->setSourceRefLevel(v); }, Qt::QueuedConnection);
+        if (!isInstrumentSource())
+            return;
+        QMetaObject::invokeMethod(d, [d, v] { d->setSourceRefLevel(v); }, Qt::QueuedConnection);
+        readAfterSettingChange();
     });
-    connect(source, &GuiSourceSetting::sendNumPts, device, &DeviceSignal::setPoints);
+    connect(source, &GuiSourceSetting::sendNumPts, this, [this](int points) {
+        m_device->setPoints(points);
+        if (isInstrumentSource())
+            readAfterSettingChange();
+    });
     connect(source, &GuiSourceSetting::sendPathCompens, this, [d](const QString &path) {
         QMetaObject::invokeMethod(d, [d, path] { d->slotSetPathCompens(path); }, Qt::QueuedConnection);
     });
@@ -834,7 +844,7 @@ void ModeAnalysis::slotDeviceConnected(bool isConnected)
         source->setConnected(isConnected, isConnected ? m_device->device()->deviceName() : QString());
     QTimer::singleShot(0, this, &ModeAnalysis::fitPanelColumn);
     if (!isConnected) {
-        m_isReadPending = false;
+        m_pendingReads = 0;
         if (isInstrumentSource())
             stopRun();
     } else if (isInstrumentSource() && isVisible()) {
@@ -863,16 +873,23 @@ void ModeAnalysis::requestRead()
 {
     if (!m_device || !m_device->isConnected() || !isInstrumentSource())
         return;
-    m_isReadPending = true;
+    ++m_pendingReads;
     m_device->setManager(&m_hub);
     m_device->slotStartRead();
 }
 
+void ModeAnalysis::readAfterSettingChange()
+{
+    // Queued behind the setting, so the block is taken with it; a run takes it anyway.
+    if (!m_selection.isRunning() && !m_isRunAfterBlock)
+        requestRead();
+}
+
 void ModeAnalysis::slotDeviceBlock()
 {
-    if (!m_isReadPending)
+    if (m_pendingReads == 0)
         return;
-    m_isReadPending = false;
+    --m_pendingReads;
     m_isDeviceInHub = true;
     m_isExternalInHub = false;
     // A block taken with new settings changed the parameter set: the views follow it.

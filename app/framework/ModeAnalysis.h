@@ -205,6 +205,8 @@ private:
     void connectInstrument();
     void startAcquisition();
     void requestRead();
+    // A source setting changed: while connected but not running, one fresh block shows it.
+    void readAfterSettingChange();
     // The hub received a block that this mode asked the instrument for.
     void slotDeviceBlock();
     void slotDeviceConnected(bool isConnected);
@@ -213,7 +215,7 @@ private:
 
     DeviceSignal *m_device = nullptr;  // the main window's
     bool m_isDeviceOverload = false;
-    bool m_isReadPending = false;
+    int m_pendingReads = 0;  // blocks asked for and not yet in the hub
     bool m_isRunAfterBlock = false;
     bool m_isDeviceInHub = false;
     int m_lastBlockLength = 0;

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QtTest>
@@ -23,6 +24,14 @@ namespace {
 constexpr int kWaitMs = 15000;
 
 void enter(QLineEdit *field, const QString &text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+void enter(QSpinBox *field, const QString &text)
 {
     field->setFocus();
     field->selectAll();
@@ -93,6 +102,15 @@ private slots:
         // The first block comes at once and fills the window.
         QTRY_COMPARE_WITH_TIMEOUT(va->hub()->sourceSignal(0).size(), 10000, kWaitMs);
         QTRY_COMPARE_WITH_TIMEOUT(va->calculate()->carrierFreq(), 1e9, kWaitMs);
+
+        // Stopped but connected, the plots still follow an edited setting with a fresh block.
+        enter(va->findChild<QLineEdit *>(QStringLiteral("sourceSet_InputCarrier")), QStringLiteral("1.0001 GHz"));
+        QTRY_COMPARE_WITH_TIMEOUT(va->calculate()->carrierFreq(), 1.0001e9, kWaitMs);
+        enter(va->findChild<QSpinBox *>(QStringLiteral("sourceSet_InputPoints")), QStringLiteral("4000"));
+        QTRY_COMPARE_WITH_TIMEOUT(va->hub()->sourceSignal(0).size(), 4000, kWaitMs);
+        enter(va->findChild<QSpinBox *>(QStringLiteral("sourceSet_InputPoints")), QStringLiteral("10000"));
+        QTRY_COMPARE_WITH_TIMEOUT(va->hub()->sourceSignal(0).size(), 10000, kWaitMs);
+        QVERIFY(!va->hub()->isRun());
 
         // Run: block after block.
         QSignalSpy frames(va->hub(), &ManagerSignal::sendNewSelected);
