@@ -61,6 +61,8 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The modes' hubs go before the acquisition object: no block may reach them then.
+    m_device->stopAcquisition();
     saveProfile(QString());  // the automatic profile
 }
 

@@ -81,6 +81,13 @@ void DeviceSignal::slotSaveStatus(bool connected)
     }
 }
 
+void DeviceSignal::stopAcquisition()
+{
+    m_isReadBlocked = true;
+    m_device->quit();
+    m_device->wait();
+}
+
 void DeviceSignal::setSourceSettings(Params param)
 {
     QMetaObject::invokeMethod(m_device, [d = m_device, param] { d->setSourceSettings(param); }, Qt::QueuedConnection);

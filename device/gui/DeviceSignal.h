@@ -38,6 +38,9 @@ public:
     // The stored settings without connecting (they are applied on connection).
     void setPoints(int points);
     void setExtSync(bool isOn, double hz);
+    // Ends the acquisition thread after the read under way; no read or block follows.
+    // For shutdown, before the hubs that receive the blocks are destroyed.
+    void stopAcquisition();
 
 signals:
     void signalConnect();
