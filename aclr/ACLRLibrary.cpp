@@ -1,27 +1,21 @@
 #include "ACLRLibrary.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-QString &defaultFolder()
-{
-    static QString folder;
-    return folder;
-}
 const QString kFilterType = QStringLiteral("Square");
 }  // namespace
 
 void ACLRLibrary::setDefaultFolder(const QString &folder)
 {
-    defaultFolder() = folder;
+    LibraryLoader::setLibraryFolder(folder);
 }
 
-ACLRLibrary::ACLRLibrary(const QString &folder)
+ACLRLibrary::ACLRLibrary() : m_library(QStringLiteral("aclr_core"), LibraryLoader::ProgramFolder)
 {
     std::memset(static_cast<void *>(m_carriers), 0, sizeof(m_carriers));
     std::memset(static_cast<void *>(m_table), 0, sizeof(m_table));
@@ -30,27 +24,18 @@ ACLRLibrary::ACLRLibrary(const QString &folder)
     m_output.allocatedSize = kACLROutputCapacity;
     m_output.numDimensions = 1;
     m_output.canFreeData = false;
-    QString where = folder.isEmpty() ? defaultFolder() : folder;
-    if (where.isEmpty())
-        where = QCoreApplication::applicationDirPath();
-    m_library.setFileName(QDir(where).filePath(QStringLiteral("aclr_core")));
-    if (!m_library.load()) {
+    if (!m_library.load({QStringLiteral("ACLRMeasurement")})) {
         m_error = QCoreApplication::translate("ACLRLibrary", "The ACLR library aclr_core cannot be loaded: %1")
                       .arg(m_library.errorString());
         return;
     }
-    m_measure = reinterpret_cast<Measurement>(m_library.resolve("ACLRMeasurement"));
-    if (!m_measure)
-        m_error = QCoreApplication::translate("ACLRLibrary", "The ACLR library %1 has no ACLRMeasurement.")
-                      .arg(m_library.fileName());
+    m_measure = m_library.function<Measurement>("ACLRMeasurement");
 }
 
 ACLRLibrary::~ACLRLibrary()
 {
     std::free(m_output.data);
     std::free(m_output.size);
-    if (m_library.isLoaded())
-        m_library.unload();
 }
 
 bool ACLRLibrary::measure(const IQ *samples, int count, const ACLRParameterBlock &block)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "ACLRRecords.h"
+#include "LibraryLoader.h"
 #include "Signal.h"
 
-#include <QLibrary>
 #include <QMetaType>
 #include <QString>
 #include <QVector>
@@ -50,11 +50,10 @@ Q_DECLARE_METATYPE(ACLRResults)
 class ACLRLibrary
 {
 public:
-    // folder: where the library lies; empty for the program's own folder.
-    explicit ACLRLibrary(const QString &folder = QString());
+    ACLRLibrary();
     ~ACLRLibrary();
 
-    // The folder of the library for wrappers made without one (tests point it at the build).
+    // The program's library folder, absolute (tests point it at the build).
     static void setDefaultFolder(const QString &folder);
 
     bool isLoaded() const { return m_measure != nullptr; }
@@ -71,7 +70,7 @@ private:
                                  const int16_t *, const int16_t *, const double *, ACLRCarrierRecord *,
                                  ACLRChannelRecord *, ACLRStatusBlock *, ACLROutputArray *);
 
-    QLibrary m_library;
+    LibraryLoader m_library;
     Measurement m_measure = nullptr;
     QString m_error;
     std::vector<double> m_i, m_q;

@@ -16,7 +16,7 @@ QString number(double value)
 }
 }  // namespace
 
-ParserACLR::ParserACLR(const QString &libraryFolder) : m_library(std::make_unique<ACLRLibrary>(libraryFolder))
+ParserACLR::ParserACLR() : m_library(std::make_unique<ACLRLibrary>())
 {
     qRegisterMetaType<ACLRResults>("ACLRResults");
 }

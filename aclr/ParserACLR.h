@@ -15,8 +15,7 @@ class ParserACLR : public ParserVectorAnalysis
 public:
     static constexpr int kMaxSamples = kACLRMaxSamples;
 
-    // libraryFolder: where aclr_core lies; empty for the program's folder.
-    explicit ParserACLR(const QString &libraryFolder = QString());
+    ParserACLR();
     // The thread ends before the library wrapper goes: a measurement may be under way.
     ~ParserACLR() override;
 

@@ -3,18 +3,11 @@
 #include "ManagerSignal.h"
 #include "ParamDigitalModulation.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QMutexLocker>
 #include <cmath>
 
 namespace {
-QString &libraryFolder()
-{
-    static QString folder;
-    return folder;
-}
-
 // The integer that setSignal takes between the modulation and the filter.
 constexpr int kSetSignalMode = 0;
 }  // namespace
@@ -25,11 +18,15 @@ const char *const ParserDigitalModulation::kExportNames[12] = {
     "getStartPoint",   "getErrorCode",    "getMaxNumOfSymb",  "getEVMvsSymb"};
 
 ParserDigitalModulation::ParserDigitalModulation(const QString &library)
+    : m_library(library.isEmpty() ? QStringLiteral("dm_core") : library, LibraryLoader::ProgramFolder)
 {
     qRegisterMetaType<QVector<int>>("QVectorInt");
     qRegisterMetaType<DataAnalysis>("DataAnalysis");
-    m_library.setFileName(library.isEmpty() ? defaultLibraryPath() : library);
-    m_library.load();
+    QStringList exports;
+    for (const char *name : kExportNames)
+        exports << QLatin1String(name);
+    // Every export optional here: a library lacking some is named with what it lacks.
+    m_library.load({}, exports);
     resolveExports();
 }
 
@@ -43,19 +40,13 @@ ParserDigitalModulation::~ParserDigitalModulation()
 
 void ParserDigitalModulation::setLibraryFolder(const QString &folder)
 {
-    libraryFolder() = folder;
-}
-
-QString ParserDigitalModulation::defaultLibraryPath()
-{
-    const QString folder = libraryFolder().isEmpty() ? QCoreApplication::applicationDirPath() : libraryFolder();
-    return QDir(folder).filePath(QStringLiteral("dm_core"));
+    LibraryLoader::setLibraryFolder(folder);
 }
 
 template <typename Fn>
-static void resolveInto(QLibrary &library, const char *name, Fn &pointer, QStringList &missing)
+static void resolveInto(const LibraryLoader &library, const char *name, Fn &pointer, QStringList &missing)
 {
-    pointer = library.isLoaded() ? reinterpret_cast<Fn>(library.resolve(name)) : nullptr;
+    pointer = library.function<Fn>(name);
     if (!pointer)
         missing << QLatin1String(name);
 }

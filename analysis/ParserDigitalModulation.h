@@ -1,9 +1,9 @@
 #pragma once
 
 #include "DataAnalysis.h"
+#include "LibraryLoader.h"
 #include "ParserSignal.h"
 
-#include <QLibrary>
 #include <QMutex>
 #include <QString>
 #include <QVector>
@@ -37,14 +37,14 @@ public:
     static constexpr double kFrameMarginSymbols = 48.0;
     static constexpr double kFrameClockRoom = 1.01;
 
-    // library: the library's file; empty means "dm_core" in the program's own folder.
+    // library: the bare name of the library in the program's library folder; empty
+    // means "dm_core".
     explicit ParserDigitalModulation(const QString &library = QString());
     ~ParserDigitalModulation() override;
 
-    // The folder the library is looked up in when no file is given (tests point it
-    // at the build's program folder); empty means the program's own folder.
+    // The program's library folder (tests point it at the build's program folder);
+    // only an absolute folder is taken.
     static void setLibraryFolder(const QString &folder);
-    static QString defaultLibraryPath();
 
     int engineType() const override { return 1; }
     void prepareSource() override;
@@ -108,7 +108,7 @@ private:
     void reportError(int code);
     void emitResults();
 
-    QLibrary m_library;
+    LibraryLoader m_library;
     QStringList m_missing;
     SetSignalFn m_setSignal = nullptr;
     AnalysisFn m_analysis = nullptr;

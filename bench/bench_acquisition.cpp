@@ -72,7 +72,7 @@ int main(int argc, char **argv)
 
     const QString library = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("acq_bridge"));
     ModeVecAnalysis mode;
-    DeviceSignal device(&mode, library);
+    DeviceSignal device(&mode, QStringLiteral("acq_bridge"));
     if (!device.canAcquire())
         return std::fprintf(stderr, "bench_acquisition: %s\n", qPrintable(device.device()->libraryError())), 1;
     mode.setDevice(&device);

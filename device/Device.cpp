@@ -16,7 +16,7 @@ void registerDeviceMetaTypes()
     registerSignalMetaTypes();
 }
 
-Device::Device(const QString &libraryName) : m_library(libraryName)
+Device::Device(const QString &libraryName) : m_library(libraryName, LibraryLoader::ProgramFolder)
 {
     registerDeviceMetaTypes();
     m_deviceName = tr("Disconnected");
@@ -38,12 +38,19 @@ Device::~Device()
 
 void Device::resolveExports()
 {
-    if (!m_library.load()) {
+    static const char *const names[] = {"getStatus", "setConnect", "setDisconnect", "setParam", "setNumPts",
+                                        "getDevList", "getParameters", "getError", "getNumPTS", "getData",
+                                        "getCurSampleRate", "setExtSyncState", "setExtSyncFreq"};
+    QStringList exports;
+    for (const char *name : names)
+        exports << QLatin1String(name);
+    // Every export optional here: what is missing is named, and never called.
+    if (!m_library.load({}, exports)) {
         m_libraryError = m_library.errorString();
         return;
     }
     auto resolve = [this](auto &pointer, const char *name) {
-        pointer = reinterpret_cast<std::remove_reference_t<decltype(pointer)>>(m_library.resolve(name));
+        pointer = m_library.function<std::remove_reference_t<decltype(pointer)>>(name);
         if (!pointer)
             m_libraryError += (m_libraryError.isEmpty() ? QString() : QStringLiteral(", ")) + QLatin1String(name);
     };

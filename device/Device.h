@@ -3,10 +3,10 @@
 #include "DeviceData.h"
 #include "DeviceError.h"
 #include "InputCompensation.h"
+#include "LibraryLoader.h"
 #include "Params.h"
 
 #include <QAtomicInt>
-#include <QLibrary>
 #include <QMutex>
 #include <QPointer>
 #include <QThread>
@@ -34,6 +34,7 @@ public:
     static constexpr int kStatusOverload = -12;
     static constexpr int kStatusLost = 404;
 
+    // libraryName: the bare name of the library in the program's library folder.
     explicit Device(const QString &libraryName = QStringLiteral("acq_bridge"));
     ~Device() override;
 
@@ -125,7 +126,7 @@ private:
     void setDeviceName(const QString &name);
     void endRead(bool isNewSettings);
 
-    QLibrary m_library;
+    LibraryLoader m_library;
     QString m_libraryError;
     GetStatus m_getStatus = nullptr;
     SetConnect m_setConnect = nullptr;

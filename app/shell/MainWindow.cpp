@@ -87,7 +87,7 @@ void MainWindow::createModes()
     m_lte = new Mode4G(m_modeArea);
     m_nr = new Mode5G(m_modeArea);
     m_aclr = new ModeACLR(m_modeArea);
-    m_device = new DeviceSignal(this, DeviceSignal::defaultLibraryPath(), this);
+    m_device = new DeviceSignal(this, QStringLiteral("acq_bridge"), this);
     for (ModeAnalysis *mode : modes()) {
         mode->setDevice(m_device);
         mode->hide();

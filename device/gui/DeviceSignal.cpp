@@ -3,17 +3,10 @@
 #include "Device.h"
 #include "GuiDeviceInfo.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QStringList>
 
-QString DeviceSignal::defaultLibraryPath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("acq_bridge"));
-}
-
-DeviceSignal::DeviceSignal(QWidget *window, const QString &libraryPath, QObject *parent)
-    : QObject(parent), m_device(new Device(libraryPath)), m_info(new GuiDeviceInfo(window))
+DeviceSignal::DeviceSignal(QWidget *window, const QString &libraryName, QObject *parent)
+    : QObject(parent), m_device(new Device(libraryName)), m_info(new GuiDeviceInfo(window))
 {
     m_info->setDimmedWindow(window);
     connect(m_device, &Device::isConnected2SA, this, &DeviceSignal::slotSaveStatus);

@@ -17,10 +17,9 @@ class DeviceSignal : public QObject
 {
     Q_OBJECT
 public:
-    // The library in the program's own folder.
-    static QString defaultLibraryPath();
-
-    explicit DeviceSignal(QWidget *window, const QString &libraryPath = defaultLibraryPath(), QObject *parent = nullptr);
+    // libraryName: the bare name of the acquisition library in the program's library folder.
+    explicit DeviceSignal(QWidget *window, const QString &libraryName = QStringLiteral("acq_bridge"),
+                          QObject *parent = nullptr);
     ~DeviceSignal() override;
 
     Device *device() const { return m_device; }

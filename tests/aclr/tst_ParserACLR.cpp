@@ -160,7 +160,9 @@ void tst_ParserACLR::statusSaysWhatWasLeftOut()
 void tst_ParserACLR::missingLibraryLeavesTheTableEmptyWithAMessage()
 {
     ManagerSignal hub(ParamSignal::ModeACLR);
-    ParserACLR engine(m_env.path());
+    ACLRLibrary::setDefaultFolder(m_env.path());
+    ParserACLR engine;
+    ACLRLibrary::setDefaultFolder(qEnvironmentVariable("TW_TEST_BIN_DIR"));
     QVERIFY(!engine.isLibraryLoaded());
     engine.setManager(&hub);
     hub.slotSetSignal(Signal(IQVector(5000, IQ(0.5, 0.5))), QStringLiteral("t.owv"));

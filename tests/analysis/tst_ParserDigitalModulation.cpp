@@ -10,9 +10,21 @@
 #include <cmath>
 
 namespace {
-QString fakePath(const char *kind)
+QString fakeName(const char *kind)
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/fake_dm_") + QLatin1String(kind);
+    return QStringLiteral("fake_dm_") + QLatin1String(kind);
+}
+
+QString testFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+// The engine loads its library by bare name from the program's library folder.
+QString nameInFolder(const QString &name, const QString &folder)
+{
+    ParserDigitalModulation::setLibraryFolder(folder);
+    return name;
 }
 
 IQVector ramp(int n)
@@ -23,7 +35,7 @@ IQVector ramp(int n)
     return s;
 }
 
-// A hub of mode 1 with an engine on a given library file.
+// A hub of mode 1 with an engine on a given library in a given folder.
 struct Rig
 {
     ManagerSignal hub{ParamSignal::ModeDM};
@@ -31,7 +43,8 @@ struct Rig
     QLibrary control;
     const FakeDmState *state = nullptr;
 
-    explicit Rig(const QString &library) : engine(library), control(library)
+    explicit Rig(const QString &library, const QString &folder = testFolder())
+        : engine(nameInFolder(library, folder)), control(QDir(folder).filePath(library))
     {
         engine.setManager(&hub);
         if (control.load()) {
@@ -75,12 +88,12 @@ private slots:
 
 void tst_ParserDigitalModulation::initTestCase()
 {
-    QVERIFY2(QLibrary(fakePath("full")).load(), "the stand-in library is built beside the test");
+    QVERIFY2(QLibrary(QDir(testFolder()).filePath(fakeName("full"))).load(), "the stand-in library is built beside the test");
 }
 
 void tst_ParserDigitalModulation::absentLibraryIsNeverCalled()
 {
-    Rig rig(fakePath("absent"));
+    Rig rig(fakeName("absent"));
     QVERIFY(!rig.engine.isAvailable());
     QVERIFY(rig.engine.unavailableText().startsWith(QLatin1String("Demodulation is unavailable: the library")));
     QVERIFY(rig.engine.unavailableText().contains(QLatin1String("could not be loaded")));
@@ -95,11 +108,16 @@ void tst_ParserDigitalModulation::absentLibraryIsNeverCalled()
     QCOMPARE(data.count(), 0);
     rig.engine.setAveraging(true);
     QCOMPARE(rig.engine.getOversampling(), 1);
+    // A name with a folder in it is refused though the file is there: the library
+    // comes from the program's folder alone.
+    ParserDigitalModulation byPath(QDir(testFolder()).filePath(fakeName("full")));
+    QVERIFY(!byPath.isAvailable());
+    QVERIFY(byPath.unavailableText().contains(QLatin1String("only a bare library name")));
 }
 
 void tst_ParserDigitalModulation::missingExportsAreNamedAndNeverCalled()
 {
-    Rig rig(fakePath("partial"));
+    Rig rig(fakeName("partial"));
     QVERIFY(rig.state);
     QVERIFY(!rig.engine.isAvailable());
     QCOMPARE(rig.engine.missingExports(), (QStringList{"analysis", "getErrorCode"}));
@@ -117,7 +135,7 @@ void tst_ParserDigitalModulation::missingExportsAreNamedAndNeverCalled()
 
 void tst_ParserDigitalModulation::newSourceGivesTheWholeFirstLayerAndItsLimit()
 {
-    Rig rig(fakePath("full"));
+    Rig rig(fakeName("full"));
     QVERIFY(rig.engine.isAvailable());
     QVERIFY(QMetaType::type("QVectorInt") != QMetaType::UnknownType);
     QVERIFY(QMetaType::type("DataAnalysis") != QMetaType::UnknownType);
@@ -142,7 +160,7 @@ void tst_ParserDigitalModulation::newSourceGivesTheWholeFirstLayerAndItsLimit()
 
 void tst_ParserDigitalModulation::windowsAreCutFromTheRecordingAndGivenOnce()
 {
-    Rig rig(fakePath("full"));
+    Rig rig(fakeName("full"));
     rig.answer(0, 5000);
     rig.param()->parseText(QStringLiteral("{CLOCK:4 MHz}{SYMBOLRATE:1 MHz}"), false);
     rig.load(ramp(40000));
@@ -174,7 +192,7 @@ void tst_ParserDigitalModulation::windowsAreCutFromTheRecordingAndGivenOnce()
 
 void tst_ParserDigitalModulation::resultsReachSignalsAndTheParameterSet()
 {
-    Rig rig(fakePath("full"));
+    Rig rig(fakeName("full"));
     rig.answer(0, 5000);
     rig.load(ramp(40000));
     QSignalSpy data(&rig.engine, &ParserDigitalModulation::sendData);
@@ -211,7 +229,7 @@ void tst_ParserDigitalModulation::errorCodesGiveTheirMessages()
     QFETCH(int, code);
     QFETCH(QString, message);
     QFETCH(bool, isNewLimit);
-    Rig rig(fakePath("full"));
+    Rig rig(fakeName("full"));
     rig.answer(0, 5000);
     rig.load(ramp(40000));
     // Code 0 with an empty result: the fake fails only for a non-zero code, so ask for none.
@@ -231,7 +249,7 @@ void tst_ParserDigitalModulation::errorCodesGiveTheirMessages()
 
 void tst_ParserDigitalModulation::aRepeatedErrorIsReportedOnce()
 {
-    Rig rig(fakePath("full"));
+    Rig rig(fakeName("full"));
     rig.answer(0, 5000);
     rig.load(ramp(40000));
     rig.answer(2, 5000);
@@ -248,7 +266,7 @@ void tst_ParserDigitalModulation::aRepeatedErrorIsReportedOnce()
 
 void tst_ParserDigitalModulation::averagingRestartsTheLibraryAverage()
 {
-    Rig rig(fakePath("full"));
+    Rig rig(fakeName("full"));
     rig.answer(0, 5000);
     rig.load(ramp(40000));
     const int before = rig.state->setAverageCalls;
@@ -280,8 +298,7 @@ void tst_ParserDigitalModulation::realReceiverMeasuresSixteenQam()
     signal.impairments.phase = 1.1;
     signal.impairments.startSymbols = 0.37;
     signal.generate();
-    Rig rig(qEnvironmentVariable("TW_TEST_BIN_DIR", QCoreApplication::applicationDirPath() + QStringLiteral("/../../bin"))
-            + QStringLiteral("/dm_core"));
+    Rig rig(QStringLiteral("dm_core"), qEnvironmentVariable("TW_TEST_BIN_DIR"));
     QVERIFY2(rig.engine.isAvailable(), qPrintable(rig.engine.unavailableText()));
     rig.param()->parseText(QStringLiteral("{MODULATION:QAM16}{CLOCK:6 MHz}{SYMBOLRATE:1 MHz}{FILTER:Root Nyquist}"
                                           "{FPARAMETER:0.35}"),

@@ -3,6 +3,7 @@
 // reaches the signal hub.
 #include "AveragedFft.h"
 #include "Device.h"
+#include "LibraryLoader.h"
 #include "ManagerSignal.h"
 #include "ParamSignal.h"
 #include "ParamVectorAnalysis.h"
@@ -15,10 +16,6 @@
 #include <memory>
 
 namespace {
-QString libraryPath(const char *name)
-{
-    return QDir(QString::fromLocal8Bit(qgetenv("TW_TEST_BIN_DIR"))).filePath(QString::fromLatin1(name));
-}
 
 // Runs fn in the device's thread and waits for it.
 template <typename Fn>
@@ -73,11 +70,12 @@ class tst_Device : public QObject
     }
 
 private slots:
+    void initTestCase() { QVERIFY(LibraryLoader::setLibraryFolder(qEnvironmentVariable("TW_TEST_BIN_DIR"))); }
     void init()
     {
         qunsetenv("ACQ_SIM_SCENE");
         m_hub = std::make_unique<ManagerSignal>(ParamSignal::ModeVA);
-        m_device = std::make_unique<Device>(libraryPath("acq_bridge"));
+        m_device = std::make_unique<Device>(QStringLiteral("acq_bridge"));
         m_device->setManager(m_hub.get());
         QVERIFY2(m_device->canAcquire(), qPrintable(m_device->libraryError()));
     }
@@ -261,8 +259,9 @@ private slots:
 
     void aLibraryWithoutExportsOffersNothing()
     {
-        for (const QString &path : {libraryPath("acq_bridge_noexports"), libraryPath("no_such_library")}) {
-            Device device(path);
+        const QString byPath = QDir(qEnvironmentVariable("TW_TEST_BIN_DIR")).filePath(QStringLiteral("acq_bridge"));
+        for (const QString &name : {QStringLiteral("acq_bridge_noexports"), QStringLiteral("no_such_library"), byPath}) {
+            Device device(name);
             QVERIFY(!device.canAcquire());
             QVERIFY(!device.libraryError().isEmpty());
             QSignalSpy anything(&device, &Device::sendDeviceList);
