@@ -20,6 +20,9 @@ public:
 
     virtual int engineType() const { return 0; }
     virtual void prepareSource() {}
+    // In the hub's thread, before a pass is asked for: an engine copies the parameters
+    // it reads during its passes, since the set itself is the hub thread's alone.
+    virtual void captureSettings() {}
     virtual IQVector parseLayer(int num, int layer);
     virtual void setFrameLength(int num) { Q_UNUSED(num) }
     virtual void advanceFrame() {}

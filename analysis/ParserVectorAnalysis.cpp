@@ -21,10 +21,24 @@ ParserVectorAnalysis::ParserVectorAnalysis()
     m_progress.setStages(kStages);
 }
 
-int ParserVectorAnalysis::decimation() const
+void ParserVectorAnalysis::captureSettings()
 {
-    const auto *param = dynamic_cast<const ParamVectorAnalysis *>(m_hub->param());
-    return param ? param->analysisValue(QStringLiteral("Decimation")).toInt() : 1;
+    const auto *param = m_hub ? dynamic_cast<const ParamVectorAnalysis *>(m_hub->param()) : nullptr;
+    if (!param)
+        return;
+    Settings taken;
+    taken.sampleRate = param->sourceSampleRate();
+    taken.shift = UnitText::toDouble(param->analysisValue(QStringLiteral("Freq")));
+    taken.gainDb = UnitText::toDouble(param->analysisValue(QStringLiteral("Gain")));
+    taken.decimation = param->analysisValue(QStringLiteral("Decimation")).toInt();
+    QMutexLocker lock(&m_settingsMutex);
+    m_settings = taken;
+}
+
+ParserVectorAnalysis::Settings ParserVectorAnalysis::settings() const
+{
+    QMutexLocker lock(&m_settingsMutex);
+    return m_settings;
 }
 
 int ParserVectorAnalysis::firstLayerLength() const
@@ -35,6 +49,7 @@ int ParserVectorAnalysis::firstLayerLength() const
 void ParserVectorAnalysis::prepareSource()
 {
     // Runs in the hub's thread: the engine's own thread applies it at its next pass.
+    captureSettings();
     m_isNewSource = true;
 }
 
@@ -65,7 +80,7 @@ void ParserVectorAnalysis::setFrameLength(int num)
     m_lastFrameStart = m_position.load();
     if (!m_corrected.isEmpty())
         return;
-    const int d = decimation();
+    const int d = settings().decimation;
     if (d > 1)
         m_frameLength = (num + kFrameMarginSamples) * d;
     if (firstLayerLength() < m_frameLength) {
@@ -102,13 +117,10 @@ IQVector ParserVectorAnalysis::correctSignal(const IQVector &samples, bool first
 {
     if (first)
         m_progress.reset();
-    const auto *param = dynamic_cast<const ParamVectorAnalysis *>(m_hub->param());
-    const double fs = param ? param->sourceSampleRate() : 1.0;
-    const double f = param ? UnitText::toDouble(param->analysisValue(QStringLiteral("Freq"))) : 0.0;
-    const double gainDb = param ? UnitText::toDouble(param->analysisValue(QStringLiteral("Gain"))) : 0.0;
-    const double gain = std::pow(10.0, gainDb / 20.0);
+    const Settings taken = settings();
+    const double gain = std::pow(10.0, taken.gainDb / 20.0);
     IQVector y(samples.size());
-    const double step = fs > 0.0 ? 2.0 * kPi * f / fs : 0.0;
+    const double step = taken.sampleRate > 0.0 ? 2.0 * kPi * taken.shift / taken.sampleRate : 0.0;
     for (int n = 0; n < samples.size(); ++n) {
         if ((n & 0xFFFF) == 0 && isStopped())
             return IQVector();
@@ -117,7 +129,7 @@ IQVector ParserVectorAnalysis::correctSignal(const IQVector &samples, bool first
     }
     if (first)
         m_progress.nextStage();
-    const int d = decimation();
+    const int d = taken.decimation;
     if (d <= 1)
         return y;
     FilterChain filter;  // one per call: layers are corrected in parallel

@@ -2,6 +2,7 @@
 
 #include "ParserSignal.h"
 
+#include <QMutex>
 #include <QVector>
 #include <atomic>
 
@@ -15,8 +16,19 @@ public:
     ParserVectorAnalysis();
 
     int engineType() const override { return 2; }
+    // What a pass reads of the parameter set: copied in the hub's thread, read in the engine's.
+    struct Settings
+    {
+        double sampleRate = 1.0;  // "CLOCK", Hz
+        double shift = 0.0;       // "Freq", Hz
+        double gainDb = 0.0;      // "Gain"
+        int decimation = 1;       // "Decimation"
+    };
+
     // A new recording starts at its first frame, without a stored correction.
     void prepareSource() override;
+    void captureSettings() override;
+    Settings settings() const;
     IQVector parseLayer(int num, int layer) override;
     void setFrameLength(int num) override;
     void advanceFrame() override;
@@ -44,9 +56,11 @@ public slots:
     void slotCorrectionAllSignal(bool isAll);
 
 private:
-    int decimation() const;
     void applyNewSource();
     int firstLayerLength() const;
+
+    mutable QMutex m_settingsMutex;
+    Settings m_settings;  // guarded by m_settingsMutex
 
     QVector<IQVector> m_corrected;
     bool m_isBlocked = false;

@@ -334,6 +334,7 @@ void ModeAnalysis::analyseWindow(int start, int length)
     if (length != m_hub.sizeSelection())
         m_hub.slotChangeSizeSelection(length, true);
     m_isFramePending = true;
+    m_engine->captureSettings();
     QMetaObject::invokeMethod(m_engine.get(), [engine = m_engine.get(), start, length] {
         engine->slotParseWindow(start, length);
     }, Qt::QueuedConnection);

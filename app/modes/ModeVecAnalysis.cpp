@@ -58,6 +58,7 @@ void ModeVecAnalysis::connectPanel()
         vaPanel()->getParams();
     });
     connect(panel, &GuiParserVecAnalysis::sendCorrectAll, this, [this](bool isAll) {
+        vaEngine()->captureSettings();
         QMetaObject::invokeMethod(vaEngine(), [engine = vaEngine(), isAll] { engine->slotCorrectionAllSignal(isAll); },
                                   Qt::QueuedConnection);
     });

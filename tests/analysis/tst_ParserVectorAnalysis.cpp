@@ -47,9 +47,17 @@ struct Bench
         hub.slotSetSignal(Signal(samples), QStringLiteral("t.owv"));
         param()->setSourceValue(QStringLiteral("CLOCK"), QStringLiteral("8 kHz"));
     }
+    // As the mode does: the settings are copied in this (the hub's) thread first.
     void pass(int num, bool isNext = true)
     {
+        engine.captureSettings();
         QMetaObject::invokeMethod(&engine, [this, num, isNext] { engine.slotParser(num, isNext); },
+                                  Qt::BlockingQueuedConnection);
+    }
+    void correctAll(bool isAll)
+    {
+        engine.captureSettings();
+        QMetaObject::invokeMethod(&engine, [this, isAll] { engine.slotCorrectionAllSignal(isAll); },
                                   Qt::BlockingQueuedConnection);
     }
 };
@@ -67,6 +75,7 @@ private slots:
     void wholeSignalCorrectionReplacesFrameCorrection();
     void blockedEngineGivesEmptyFrames();
     void wholeSignalProgressEndsAtHundred();
+    void settingsEditedDuringPassesReachTheNextPass();
 };
 
 void tst_ParserVectorAnalysis::framesWalkTheRecordingAndWrapAtItsEnd()
@@ -139,13 +148,13 @@ void tst_ParserVectorAnalysis::wholeSignalCorrectionReplacesFrameCorrection()
     Bench b(tone(256, 0.0));
     b.param()->setAnalysisValue(QStringLiteral("Freq"), QStringLiteral("2 kHz"));
     QSignalSpy done(&b.engine, &ParserVectorAnalysis::finishAllCorrection);
-    QMetaObject::invokeMethod(&b.engine, [&] { b.engine.slotCorrectionAllSignal(true); }, Qt::BlockingQueuedConnection);
+    b.correctAll(true);
     QCOMPARE(done.count(), 1);
     QVERIFY(b.engine.hasCorrectedLayers());
     b.param()->setAnalysisValue(QStringLiteral("Freq"), QStringLiteral("0 kHz"));  // the stored correction holds
     b.pass(64);
     QCOMPARE(peakFrequency(b.hub.readySignal(0).samples()), 0.25);
-    QMetaObject::invokeMethod(&b.engine, [&] { b.engine.slotCorrectionAllSignal(false); }, Qt::BlockingQueuedConnection);
+    b.correctAll(false);
     QVERIFY(!b.engine.hasCorrectedLayers());
 }
 
@@ -163,7 +172,7 @@ void tst_ParserVectorAnalysis::wholeSignalProgressEndsAtHundred()
     b.param()->setAnalysisValue(QStringLiteral("Decimation"), QStringLiteral("4"));
     QList<int> percents;
     connect(&b.engine, &ParserSignal::sendProgress, this, [&](int p) { percents.append(p); }, Qt::DirectConnection);
-    QMetaObject::invokeMethod(&b.engine, [&] { b.engine.slotCorrectionAllSignal(true); }, Qt::BlockingQueuedConnection);
+    b.correctAll(true);
     QVERIFY(percents.size() > 3);
     for (int i = 0; i < percents.size(); ++i) {
         QVERIFY2(percents.at(i) <= 100, qPrintable(QString::number(percents.at(i))));
@@ -171,6 +180,28 @@ void tst_ParserVectorAnalysis::wholeSignalProgressEndsAtHundred()
             QVERIFY2(percents.at(i) >= percents.at(i - 1), "progress went backwards");
     }
     QCOMPARE(percents.last(), 100);
+}
+
+void tst_ParserVectorAnalysis::settingsEditedDuringPassesReachTheNextPass()
+{
+    // The panel edits the set while passes run in the engine's thread: each pass works
+    // on the copy taken when it was asked for (ThreadSanitizer watches this one).
+    Bench b(tone(4096, 0.0));
+    QSignalSpy ready(&b.hub, &ManagerSignal::sendNewSignal);
+    const int passes = 40;
+    for (int i = 0; i < passes; ++i) {
+        b.param()->setAnalysisValue(QStringLiteral("Freq"), QStringLiteral("%1 Hz").arg(i * 10));
+        b.param()->setAnalysisValue(QStringLiteral("Decimation"), QString::number(1 + i % 3));
+        b.engine.captureSettings();
+        QMetaObject::invokeMethod(&b.engine, [&b] { b.engine.slotParseWindow(0, 64); }, Qt::QueuedConnection);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(ready.count(), passes, 20000);
+    // A pass asked for after the burst works with the latest edit.
+    b.param()->setAnalysisValue(QStringLiteral("Decimation"), QStringLiteral("1"));
+    b.param()->setAnalysisValue(QStringLiteral("Freq"), QStringLiteral("1 kHz"));
+    b.pass(256);
+    QCOMPARE(b.engine.settings().decimation, 1);
+    QCOMPARE(peakFrequency(b.hub.readySignal(0).samples()), 1.0 / 8);
 }
 
 QTEST_GUILESS_MAIN(tst_ParserVectorAnalysis)
