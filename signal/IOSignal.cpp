@@ -4,6 +4,7 @@
 #include "ManagerSignal.h"
 #include "MemoryBudget.h"
 #include "ParamSignal.h"
+#include "ParamVectorAnalysis.h"
 #include "SampleCodec.h"
 #include "SigmfArchive.h"
 #include "SigmfMeta.h"
@@ -483,8 +484,9 @@ void IOSignal::takeRates(double rate, double frequency)
         text += QStringLiteral("{CLOCK:%1}{SampleRate:%1}{Decimation:1}").arg(value);
         m_readInformation.setTag(QStringLiteral("CLOCK"), value);
     }
-    const QString centre = UnitText::format(frequency, QStringLiteral("Hz"));
-    text += QStringLiteral("{FREQUENCY:%1}{Freq:%1}").arg(centre);
+    // The centre frequency belongs to the recording; "Freq" is the user's frequency
+    // shift, which a newly opened recording leaves as it was.
+    text += QStringLiteral("{FREQUENCY:%1}").arg(UnitText::format(frequency, QStringLiteral("Hz")));
     m_hub->param()->parseText(text, false);
 }
 
@@ -859,6 +861,20 @@ bool IOSignal::writeFrames(QIODevice &file, const QVector<Signal *> &records, co
     return true;
 }
 
+bool IOSignal::recordingCentre(double &frequency) const
+{
+    // A vector-analysis set keeps the recording's own centre beside the user's shift;
+    // other sets (and a recording that gave none) have only the header's frequency.
+    if (const auto *va = dynamic_cast<const ParamVectorAnalysis *>(m_hub->param())) {
+        frequency = va->sourceFrequency();
+        if (frequency != 0.0 && std::isfinite(frequency))
+            return true;
+    }
+    const TagScanner shortText(m_hub->param()->text(ParamSignal::FormShort).toUtf8());
+    const QString text = shortText.value("FREQUENCY:");
+    return !text.isNull() && UnitText::read(text, frequency);
+}
+
 SigmfMeta IOSignal::sigmfMeta(const QVector<Signal *> &records, const SampleFormat &format) const
 {
     SigmfMeta meta;
@@ -875,9 +891,7 @@ SigmfMeta IOSignal::sigmfMeta(const QVector<Signal *> &records, const SampleForm
     const QDateTime taken = QDateTime::fromString(information.tag(QStringLiteral("DATE")), Qt::ISODateWithMs);
     capture.datetime = taken.isValid() ? information.tag(QStringLiteral("DATE"))
                                        : QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-    const TagScanner shortText(m_hub->param()->text(ParamSignal::FormShort).toUtf8());
-    const QString frequency = shortText.value("FREQUENCY:");
-    capture.hasFrequency = !frequency.isNull() && UnitText::read(frequency, capture.frequency);
+    capture.hasFrequency = recordingCentre(capture.frequency);
     meta.captures = {capture};
     for (const SignalAnnotation &annotation : information.annotations()) {
         if (annotation.start < records.first()->size())

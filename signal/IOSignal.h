@@ -130,6 +130,8 @@ private:
     bool writeOne(const QString &path, const QVector<Signal *> &records);
     bool writeSigmf(const QString &path, const QVector<Signal *> &records);
     SigmfMeta sigmfMeta(const QVector<Signal *> &records, const SampleFormat &format) const;
+    // The centre frequency a written recording carries.
+    bool recordingCentre(double &frequency) const;
     // Interleaves the records as channels, slice by slice, into the file (and the hash).
     bool writeFrames(QIODevice &file, const QVector<Signal *> &records, const SampleFormat &format,
                      QCryptographicHash *hash) const;

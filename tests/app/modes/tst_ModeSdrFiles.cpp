@@ -43,6 +43,7 @@ private slots:
     void rawFileOpensWithTheAnsweredRates();
     void sigmfRecordingOpensWithItsRatesAndAnnotations();
     void saveAsWritesTheChosenFormatWithItsSuffix();
+    void recordingCentreLeavesTheFrequencyShiftAlone();
 
 private:
     TestEnvironment m_env;
@@ -181,6 +182,28 @@ void tst_ModeSdrFiles::saveAsWritesTheChosenFormatWithItsSuffix()
     QCOMPARE(again.hub()->sourceSignal(0).samples().first(), IQ(0.25, -0.5));
     QCOMPARE(paramOf(again)->sourceFrequency(), 162e6);
     QCOMPARE(again.hub()->fileInformation().annotations().size(), 1);
+}
+
+// The centre frequency of an SDR recording is the recording's; the analysis's frequency
+// shift stays the user's. Taken as a shift, 433.92 MHz at 2 MS/s would move every tone
+// by an aliased 80 kHz.
+void tst_ModeSdrFiles::recordingCentreLeavesTheFrequencyShiftAlone()
+{
+    const QString path = m_env.filePath(QStringLiteral("fob_2MSps_433.92MHz.cf32"));
+    std::vector<std::pair<double, double>> tone;
+    for (int n = 0; n < 4000; ++n)  // +100 kHz at 2 MS/s: 1/20 of a turn per sample
+        tone.emplace_back(0.5 * std::cos(2 * M_PI * n / 20.0), 0.5 * std::sin(2 * M_PI * n / 20.0));
+    QVERIFY(writeFile(path, pairs('f', 32, false, tone)));
+    ModeVecAnalysis mode;
+    QVERIFY(openThroughThePanel(mode, path));
+    QCOMPARE(paramOf(mode)->sourceFrequency(), 433.92e6);
+    QCOMPARE(paramOf(mode)->analysisValue(QStringLiteral("Freq")), QStringLiteral("0 MHz"));
+    QTRY_VERIFY_WITH_TIMEOUT(mode.hub()->readySignal(0).size() > 100, 10000);
+    const IQVector ready = mode.hub()->readySignal(0).samples();
+    const IQVector source = mode.hub()->sourceSignal(0).samples();
+    for (int n = 1; n < 100; ++n)  // the phase still turns by 1/20 of a turn per sample
+        QVERIFY2(std::abs(std::arg(ready.at(n) / ready.at(n - 1)) - 2 * M_PI / 20.0) < 1e-4, qPrintable(QString::number(n)));
+    QVERIFY(std::abs(ready.first() - source.first()) < 1e-6);
 }
 
 QTEST_MAIN(tst_ModeSdrFiles)
