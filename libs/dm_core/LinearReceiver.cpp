@@ -42,8 +42,12 @@ void LinearReceiver::configure(const DmSettings &settings)
     const bool filterChanged = !m_configured || settings.pulse != m_settings.pulse
         || settings.rollOff() != m_settings.rollOff() || settings.samplesPerSymbol() != m_settings.samplesPerSymbol();
     m_settings = settings;
-    if (filterChanged)
+    if (filterChanged) {
         m_filter.design(settings, kHalfSpanSymbols);
+        m_interpolate = m_interpolator.design(m_filter.bandEdge());
+        if (m_interpolate)
+            m_convolver.setTaps(m_filter.sampleAlignedTaps());
+    }
     m_constellation.build(settings.modulationId);
     m_configured = true;
 }
@@ -81,6 +85,20 @@ void LinearReceiver::derotate(double radiansPerSample)
             phasor *= step;
         }
     }
+}
+
+void LinearReceiver::filterDerotated()
+{
+    if (m_interpolate)
+        m_convolver.apply(m_re2.data(), m_im2.data(), int(m_re2.size()), m_yRe, m_yIm);
+}
+
+// The matched-filter output of the derotated input at input position t.
+LinearReceiver::Complex LinearReceiver::matchedAt(double t) const
+{
+    const int size = int(m_re2.size());
+    return m_interpolate ? m_interpolator.at(m_yRe.data(), m_yIm.data(), size, t)
+                         : m_filter.at(m_re2.data(), m_im2.data(), size, t);
 }
 
 bool LinearReceiver::acquireTiming(int count, Timing &timing)
@@ -123,19 +141,14 @@ bool LinearReceiver::acquireTiming(int count, Timing &timing)
     return estimate.valid && timing.period > 0.5 * sps && timing.period < 2 * sps;
 }
 
-// Samples at the symbol instants (perSymbol 1) or at every half symbol (perSymbol 2),
-// from the derotated input once it exists, from the input itself before.
+// Samples at the symbol instants (perSymbol 1) or at every half symbol (perSymbol 2).
 void LinearReceiver::sampleSymbols(const Timing &timing, int count, int perSymbol)
 {
-    const bool derotated = !m_re2.empty();
-    const double *re = derotated ? m_re2.data() : m_re.data();
-    const double *im = derotated ? m_im2.data() : m_im.data();
-    const int size = int(m_re.size());
     const int points = count * perSymbol + (perSymbol == 2 ? 2 : 0); // the offset branch reads one symbol more
     m_samples.resize(size_t(points));
 #pragma omp parallel for schedule(static)
     for (int k = 0; k < points; ++k)
-        m_samples[size_t(k)] = m_filter.at(re, im, size, timing.first + k * timing.period / perSymbol);
+        m_samples[size_t(k)] = matchedAt(timing.first + k * timing.period / perSymbol);
 }
 
 // The matched-filter output at the output oversampling on the final timing; its every
@@ -143,13 +156,12 @@ void LinearReceiver::sampleSymbols(const Timing &timing, int count, int perSymbo
 // signal share one filtering pass.
 void LinearReceiver::filterOutputGrid(const Timing &timing, int count, int oversampling)
 {
-    const int size = int(m_re.size());
     const int points = count * oversampling;
     const double step = timing.period / oversampling;
     m_outputGrid.resize(size_t(points));
 #pragma omp parallel for schedule(static)
     for (int j = 0; j < points; ++j)
-        m_outputGrid[size_t(j)] = m_filter.at(m_re2.data(), m_im2.data(), size, timing.first + j * step);
+        m_outputGrid[size_t(j)] = matchedAt(timing.first + j * step);
     m_samples.resize(size_t(count));
     for (int k = 0; k < count; ++k)
         m_samples[size_t(k)] = m_outputGrid[size_t(k) * size_t(oversampling)];
@@ -280,10 +292,7 @@ bool LinearReceiver::refineTiming(Timing &timing)
 {
     constexpr int kBlockSymbols = 128;
     const int count = int(m_ideal.size());
-    const int size = int(m_re.size());
     const double delta = 0.05 * timing.period;
-    // The short acquisition filter is enough to find the peak, at a quarter of the cost.
-    const int limit = int(std::ceil(kAcquisitionSpanSymbols * m_settings.samplesPerSymbol()));
     double sx = 0, sy = 0, sxx = 0, sxy = 0, weight = 0;
     for (int start = 0; start < count; start += kBlockSymbols) {
         const int end = std::min(count, start + kBlockSymbols);
@@ -291,9 +300,9 @@ bool LinearReceiver::refineTiming(Timing &timing)
         for (int k = start; k < end; ++k) {
             const double t = timing.first + k * timing.period;
             const Complex expected = m_model.signal * m_carrierTurn[size_t(k)] * m_ideal[size_t(k)];
-            const Complex early = m_filter.at(m_re2.data(), m_im2.data(), size, t - delta, limit);
-            const Complex onTime = m_filter.at(m_re2.data(), m_im2.data(), size, t, limit);
-            const Complex late = m_filter.at(m_re2.data(), m_im2.data(), size, t + delta, limit);
+            const Complex early = matchedAt(t - delta);
+            const Complex onTime = matchedAt(t);
+            const Complex late = matchedAt(t + delta);
             slope += (std::conj(expected) * (late - early)).real();
             curvature += (std::conj(expected) * (late - 2.0 * onTime + early)).real();
         }
@@ -392,10 +401,9 @@ void LinearReceiver::symbolValues(QVector<int> &symbols) const
 LinearReceiver::Complex LinearReceiver::offsetComposite(double t, double period, const Carrier &carrier,
                                                         double firstInstant) const
 {
-    const int size = int(m_re.size());
     const double half = (t - firstInstant) / (period / 2);
-    const Complex i = m_filter.at(m_re2.data(), m_im2.data(), size, t) * std::polar(1.0, -(carrier.phase + carrier.perSymbol * half));
-    const Complex q = m_filter.at(m_re2.data(), m_im2.data(), size, t + period / 2)
+    const Complex i = matchedAt(t) * std::polar(1.0, -(carrier.phase + carrier.perSymbol * half));
+    const Complex q = matchedAt(t + period / 2)
         * std::polar(1.0, -(carrier.phase + carrier.perSymbol * (half + 1)));
     return {i.real(), q.imag()};
 }
@@ -464,6 +472,7 @@ int LinearReceiver::run(const QVector<Complex> &input, int count, int outputOver
         carrier.coarse = m_carrier.coarseFrequency(m_samples, m_constellation.symmetryOrder()) / timing.period;
     }
     derotate(carrier.coarse);
+    filterDerotated();
     sampleSymbols(timing, count, offset ? 2 : 1);
     int parity = 0;
     int halfShift = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BlockConvolver.h"
 #include "CarrierEstimator.h"
 #include "Constellation.h"
 #include "DmResult.h"
@@ -7,6 +8,7 @@
 #include "ErrorStatistics.h"
 #include "ReceiveFilter.h"
 #include "Rotator.h"
+#include "SampleInterpolator.h"
 #include "SymbolTiming.h"
 
 #include <complex>
@@ -16,7 +18,9 @@
 //  1. matched filter on a 4-per-symbol acquisition grid; symbol timing and clock error
 //     from the line at the symbol rate;
 //  2. symbol samples; coarse carrier offset by the power law; the input is turned back
-//     by it and filtered again, so that the matched filter sees the carrier it expects;
+//     by it and filtered again, so that the matched filter sees the carrier it expects
+//     (on an oversampled signal once at every input sample by FFT blocks, and between
+//     the samples by a short interpolator);
 //  3. fine carrier phase and frequency from block-wise power-law phases, then decisions
 //     and a data-aided fit, twice;
 //  4. impairment fit and error statistics; the corrected signal for display.
@@ -49,6 +53,8 @@ private:
 
     void splitInput(const QVector<Complex> &input);
     void derotate(double radiansPerSample);
+    void filterDerotated();
+    Complex matchedAt(double t) const;
     bool acquireTiming(int count, Timing &timing);
     void sampleSymbols(const Timing &timing, int count, int perSymbol);
     void nearestGridSymbols(const Timing &timing, int count);
@@ -72,12 +78,16 @@ private:
     bool m_configured = false;
     ReceiveFilter m_filter;
     Constellation m_constellation;
+    BlockConvolver m_convolver;
+    SampleInterpolator m_interpolator;
+    bool m_interpolate = false; // the matched filter runs by FFT blocks, the instants are interpolated
     SymbolTiming m_timing;
     CarrierEstimator m_carrier;
 
     // Work buffers, kept between analyses.
     std::vector<double> m_re, m_im;       // input, I and Q apart
     std::vector<double> m_re2, m_im2;     // input with the coarse carrier offset removed
+    std::vector<double> m_yRe, m_yIm;     // its matched-filter output at every input sample
     std::vector<Complex> m_grid;          // acquisition grid
     std::vector<double> m_gridPower;
     std::vector<Complex> m_gridSquare;

@@ -15,6 +15,14 @@ constexpr int kMaxPhases = 512;
 // symbol rates, so that its Blackman transition does not touch the signal band.
 constexpr double kLowpassMargin = 0.25;
 
+// Raised-cosine, Gaussian and unfiltered signals are already free of (or not designed
+// against) intersymbol interference: they get a flat lowpass over the signal band.
+double lowpassCutoff(const DmSettings &settings)
+{
+    return (settings.pulse == DmSettings::Pulse::RaisedCosine ? (1.0 + settings.rollOff()) / 2.0 : 1.0)
+        + kLowpassMargin;
+}
+
 double blackman(double t, double halfSpan)
 {
     const double x = (t / halfSpan + 1.0) / 2.0; // 0 … 1 across the span
@@ -36,6 +44,16 @@ double rootRaisedCosineLimit(double beta)
     return beta / std::sqrt(2.0) * ((1.0 + 2.0 / M_PI) * std::sin(a) + (1.0 - 2.0 / M_PI) * std::cos(a));
 }
 
+// Highest frequency of the receive filter's passband and transition, in symbol rates:
+// the roll-off band of the Nyquist pulses; for the lowpass, its cutoff and the half
+// width of its Blackman transition (about 5.5 over the span).
+double bandEdgeSymbols(const DmSettings &settings, int halfSpanSymbols)
+{
+    if (settings.pulse == DmSettings::Pulse::RootRaisedCosine)
+        return (1.0 + settings.rollOff()) / 2.0;
+    return lowpassCutoff(settings) + 2.75 / (2.0 * halfSpanSymbols);
+}
+
 } // namespace
 
 std::vector<double> ReceiveFilter::prototype(const DmSettings &settings, int gridTaps, double gridOversampling) const
@@ -53,10 +71,7 @@ std::vector<double> ReceiveFilter::prototype(const DmSettings &settings, int gri
         }
         return h;
     }
-    // Raised-cosine, Gaussian and unfiltered signals are already free of (or not
-    // designed against) intersymbol interference: a flat lowpass over the signal band.
-    const double cutoff = (settings.pulse == DmSettings::Pulse::RaisedCosine ? (1.0 + settings.rollOff()) / 2.0 : 1.0)
-        + kLowpassMargin;
+    const double cutoff = lowpassCutoff(settings);
     for (int k = 0; k < gridTaps; ++k) {
         const double t = -halfSpan + k / gridOversampling;
         h[size_t(k)] = 2.0 * cutoff * sinc(2.0 * cutoff * t) * blackman(t, halfSpan);
@@ -67,52 +82,12 @@ std::vector<double> ReceiveFilter::prototype(const DmSettings &settings, int gri
 void ReceiveFilter::design(const DmSettings &settings, int halfSpanSymbols)
 {
     const double sps = settings.samplesPerSymbol();
-    m_phases = std::clamp(int(std::ceil(kGridPointsPerSymbol / sps)), 8, kMaxPhases);
-    m_halfTaps = int(std::ceil(halfSpanSymbols * sps));
-    m_rowLength = 2 * m_halfTaps + 1;
-    // Grid index k of time (k − (halfTaps+1)·phases)/(sps·phases): row p, tap i (input
-    // offset m = i − halfTaps) reads the pulse at (p/phases − m)/sps.
-    const int gridTaps = 2 * (m_halfTaps + 1) * m_phases;
-    const std::vector<double> h = prototype(settings, gridTaps, sps * m_phases);
-    m_rows.assign(size_t(m_phases) * size_t(m_rowLength), 0.0);
-    for (int p = 0; p < m_phases; ++p) {
-        for (int i = 0; i < m_rowLength; ++i) {
-            const int m = i - m_halfTaps;
-            const int k = p - m * m_phases + (m_halfTaps + 1) * m_phases;
-            m_rows[size_t(p) * size_t(m_rowLength) + size_t(i)] = h[size_t(k)];
-        }
-    }
+    const int phases = std::clamp(int(std::ceil(kGridPointsPerSymbol / sps)), 8, kMaxPhases);
+    const int halfTaps = int(std::ceil(halfSpanSymbols * sps));
+    const int gridTaps = 2 * (halfTaps + 1) * phases;
+    m_table.build(prototype(settings, gridTaps, sps * phases), phases, halfTaps);
     m_dcGain = 0.0;
-    for (int i = 0; i < m_rowLength; ++i)
-        m_dcGain += m_rows[size_t(i)];
-}
-
-std::complex<double> ReceiveFilter::at(const double *re, const double *im, int size, double t, int limitTaps) const
-{
-    int centre = int(std::floor(t));
-    int phase = int(std::lround((t - centre) * m_phases));
-    if (phase == m_phases) {
-        phase = 0;
-        ++centre;
-    }
-    const int half = std::min(limitTaps, m_halfTaps);
-    int first = centre - half;
-    int last = centre + half; // inclusive
-    const double *row = m_rows.data() + size_t(phase) * size_t(m_rowLength) + (m_halfTaps - half);
-    // Near the ends only the part of the window inside the signal contributes.
-    const int skipped = std::max(0, -first);
-    last = std::min(last, size - 1);
-    first += skipped;
-    row += skipped;
-    const int count = last - first + 1;
-    double sumRe = 0.0;
-    double sumIm = 0.0;
-    const double *xr = re + first;
-    const double *xi = im + first;
-#pragma omp simd reduction(+ : sumRe, sumIm)
-    for (int i = 0; i < count; ++i) {
-        sumRe += xr[i] * row[i];
-        sumIm += xi[i] * row[i];
-    }
-    return {sumRe, sumIm};
+    for (double tap : m_table.row(0))
+        m_dcGain += tap;
+    m_bandEdge = bandEdgeSymbols(settings, halfSpanSymbols) / sps;
 }

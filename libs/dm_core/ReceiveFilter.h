@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DmSettings.h"
+#include "PolyphaseTable.h"
 
 #include <complex>
 #include <vector>
@@ -18,24 +19,29 @@ public:
     // Filter output at input position t (in samples). The input is given as separate I
     // and Q arrays so that the dot products vectorise. Only the central ±limitTaps taps
     // are used when limitTaps is smaller than halfTaps() (a cheaper acquisition filter).
-    std::complex<double> at(const double *re, const double *im, int size, double t, int limitTaps) const;
+    std::complex<double> at(const double *re, const double *im, int size, double t, int limitTaps) const
+    {
+        return m_table.at(re, im, size, t, limitTaps);
+    }
     std::complex<double> at(const double *re, const double *im, int size, double t) const
     {
-        return at(re, im, size, t, m_halfTaps);
+        return m_table.at(re, im, size, t);
     }
+    // The taps of an output that falls on an input sample (2·halfTaps() + 1 of them).
+    std::vector<double> sampleAlignedTaps() const { return m_table.row(0); }
+    // Highest frequency the filter passes, in cycles per input sample.
+    double bandEdge() const { return m_bandEdge; }
 
     // Output for a constant input of 1 (the sum of the taps).
     double dcGain() const { return m_dcGain; }
 
     // Input samples on each side of an output that the filter reads.
-    int halfTaps() const { return m_halfTaps; }
+    int halfTaps() const { return m_table.halfTaps(); }
 
 private:
     std::vector<double> prototype(const DmSettings &settings, int gridTaps, double gridOversampling) const;
 
-    int m_phases = 1;
-    int m_halfTaps = 0;
-    int m_rowLength = 1;
+    PolyphaseTable m_table;
     double m_dcGain = 1.0;
-    std::vector<double> m_rows;
+    double m_bandEdge = 0.5;
 };
