@@ -584,6 +584,97 @@
     </message>
 </context>
 <context>
+    <name>GuiParserDM</name>
+    <message>
+        <source>None</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Nyquist</source>
+        <translation>Найквист</translation>
+    </message>
+    <message>
+        <source>Root Nyquist</source>
+        <translation>Корень из Найквиста</translation>
+    </message>
+    <message>
+        <source>Gaussian</source>
+        <translation>Гауссов</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Прямоугольный</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>Lowpass</source>
+        <translation>ФНЧ</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Модуляция</translation>
+    </message>
+    <message>
+        <source>Symbol Coding</source>
+        <translation>Кодирование символов</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Filter Parameter (α, BT)</source>
+        <translation>Параметр фильтра (α, BT)</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Символьная скорость</translation>
+    </message>
+    <message>
+        <source>Average the statistics</source>
+        <translation>Усреднять статистику</translation>
+    </message>
+    <message>
+        <source>Choose the modulation in the menu</source>
+        <translation>Выбрать модуляцию в меню</translation>
+    </message>
+    <message>
+        <source>Choose the symbol coding in the menu</source>
+        <translation>Выбрать кодирование символов в меню</translation>
+    </message>
+    <message>
+        <source>Choose the filter in the menu</source>
+        <translation>Выбрать фильтр в меню</translation>
+    </message>
+    <message>
+        <source>Demodulation</source>
+        <translation>Демодуляция</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>The demodulator is told only the modulation&apos;s name, not this table: it decides QAM User symbols against the built-in eight points.</source>
+        <translation>Демодулятор получает только название модуляции, но не эту таблицу: символы QAM User он определяет по встроенным восьми точкам.</translation>
+    </message>
+    <message>
+        <source>The demodulator is told only the modulation&apos;s name, not this table: it demodulates FSK User as eight evenly spaced frequencies.</source>
+        <translation>Демодулятор получает только название модуляции, но не эту таблицу: FSK User он демодулирует как восемь равноотстоящих частот.</translation>
+    </message>
+    <message>
+        <source>The demodulator is told only the filter&apos;s name, not these coefficients: for the User filter it uses a plain lowpass over the signal band.</source>
+        <translation>Демодулятор получает только название фильтра, но не эти коэффициенты: для пользовательского фильтра он применяет простой ФНЧ по полосе сигнала.</translation>
+    </message>
+    <message>
+        <source>EVM %1 % (peak %2 %), MER %3 dB, frequency error %4 Hz, symbol rate %5 Hz</source>
+        <translation>EVM %1 % (пик %2 %), MER %3 дБ, ошибка частоты %4 Гц, символьная скорость %5 Гц</translation>
+    </message>
+</context>
+<context>
     <name>GuiParserPending</name>
     <message>
         <source>The %1 analysis is not available yet. This mode shows the recording&apos;s time, power and spectrum views and its file information only.</source>

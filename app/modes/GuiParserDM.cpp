@@ -88,11 +88,16 @@ GuiParserDM::GuiParserDM(QWidget *parent)
       m_symbolRate(new UnitLineEdit(QStringLiteral("1 MHz"), kMinSymbolRate, kMaxSymbolRate)),
       m_average(new QCheckBox), m_butModulationMenu(new QToolButton), m_butCodingMenu(new QToolButton),
       m_butFilterMenu(new QToolButton), m_userTable(new IQ_Table), m_fskTable(new FSK_IQ_Table),
-      m_userFilter(new UserFilter), m_status(new QLabel(this))
+      m_userFilter(new UserFilter), m_userTableNotice(new QLabel(this)), m_userFilterNotice(new QLabel(this)),
+      m_status(new QLabel(this))
 {
     m_notice->setObjectName(QStringLiteral("lblDemodulationUnavailable"));
     m_notice->setWordWrap(true);
     m_notice->hide();
+    m_userTableNotice->setObjectName(QStringLiteral("dmSet_LblUserTableNotice"));
+    m_userFilterNotice->setObjectName(QStringLiteral("dmSet_LblUserFilterNotice"));
+    for (QLabel *notice : {m_userTableNotice, m_userFilterNotice})
+        notice->setWordWrap(true);
     m_status->setObjectName(QStringLiteral("lblDemodulationStatus"));
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -102,7 +107,8 @@ GuiParserDM::GuiParserDM(QWidget *parent)
     layout->addWidget(fileRow());
     layout->addWidget(m_notice);
     layout->addWidget(m_demodBox);
-    for (QWidget *table : std::initializer_list<QWidget *>{m_userTable, m_fskTable, m_userFilter})
+    for (QWidget *table : std::initializer_list<QWidget *>{m_userTableNotice, m_userTable, m_fskTable,
+                                                             m_userFilterNotice, m_userFilter})
         layout->addWidget(table);
     layout->addWidget(m_sourceBox);
     layout->addWidget(m_status);
@@ -197,6 +203,7 @@ void GuiParserDM::retranslate()
             m_filter->addItem(tr(name), QLatin1String(name));
     }
     selectData(m_filter, chosenFilter.isEmpty() ? ParamDigitalModulation::kNoFilter : chosenFilter);
+    showTables();
     refreshStatus();
 }
 
@@ -238,9 +245,31 @@ void GuiParserDM::fillCoding()
 void GuiParserDM::showTables()
 {
     const int id = modulationId(modulation());
+    const bool userFilter = filter() == QLatin1String("User");
     m_userTable->setVisible(id == ModQAMUser);
     m_fskTable->setVisible(id == ModFSKUser);
-    m_userFilter->setVisible(filter() == QLatin1String("User"));
+    m_userFilter->setVisible(userFilter);
+    if (id == ModQAMUser) {
+        m_userTableNotice->setText(tr("The demodulator is told only the modulation's name, not this table: "
+                                      "it decides QAM User symbols against the built-in eight points."));
+    } else if (id == ModFSKUser) {
+        m_userTableNotice->setText(tr("The demodulator is told only the modulation's name, not this table: "
+                                      "it demodulates FSK User as eight evenly spaced frequencies."));
+    }
+    m_userTableNotice->setVisible(id == ModQAMUser || id == ModFSKUser);
+    m_userFilterNotice->setText(tr("The demodulator is told only the filter's name, not these coefficients: "
+                                   "for the User filter it uses a plain lowpass over the signal band."));
+    m_userFilterNotice->setVisible(userFilter);
+}
+
+QString GuiParserDM::userTableNoticeText() const
+{
+    return m_userTableNotice->isHidden() ? QString() : m_userTableNotice->text();
+}
+
+QString GuiParserDM::userFilterNoticeText() const
+{
+    return m_userFilterNotice->isHidden() ? QString() : m_userFilterNotice->text();
 }
 
 void GuiParserDM::setModulation(const QString &name)

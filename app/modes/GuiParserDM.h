@@ -38,6 +38,9 @@ public:
     IQ_Table *userTable() const { return m_userTable; }
     FSK_IQ_Table *fskTable() const { return m_fskTable; }
     UserFilter *userFilter() const { return m_userFilter; }
+    // What the demodulator does instead of the shown user table or user filter; empty when neither shows.
+    QString userTableNoticeText() const;
+    QString userFilterNoticeText() const;
 
 signals:
     // The panel's button asks the menu to show one of its pages ("Level_PSK", "Level_encoding" ...).
@@ -82,6 +85,10 @@ private:
     IQ_Table *m_userTable;
     FSK_IQ_Table *m_fskTable;
     UserFilter *m_userFilter;
+    // The demodulation library is told only the scheme's and the filter's names, so
+    // these say plainly beside the editors that it does not demodulate with their content.
+    QLabel *m_userTableNotice;
+    QLabel *m_userFilterNotice;
     QLabel *m_status;
     // The status line is rebuilt in a new language from what it shows.
     bool m_hasStatistics = false;

@@ -202,16 +202,25 @@ void tst_ModeDM::codingFollowsTheSchemeAndTablesFollowTheChoice()
     choose(modulation, QStringLiteral("8PSK EDGE"));
     QCOMPARE(coding->count(), 1);
     QVERIFY(!panel->userTable()->isVisible() && !panel->fskTable()->isVisible());
+    QVERIFY(panel->userTableNoticeText().isEmpty());
+    // The library is given names only: beside each user editor the panel says what
+    // the demodulator uses instead of its content.
     choose(modulation, QStringLiteral("QAM User"));
     QVERIFY(panel->userTable()->isVisible());
+    QVERIFY2(panel->userTableNoticeText().contains(QStringLiteral("built-in eight points")),
+             qPrintable(panel->userTableNoticeText()));
     choose(modulation, QStringLiteral("FSK User"));
     QVERIFY(panel->fskTable()->isVisible() && !panel->userTable()->isVisible());
+    QVERIFY2(panel->userTableNoticeText().contains(QStringLiteral("FSK User")), qPrintable(panel->userTableNoticeText()));
+    QVERIFY(panel->userFilterNoticeText().isEmpty());
     mode.setFilter(QStringLiteral("User"));
     QVERIFY(panel->userFilter()->isVisible());
+    QVERIFY2(panel->userFilterNoticeText().contains(QStringLiteral("lowpass")), qPrintable(panel->userFilterNoticeText()));
     // The menu's name of the root-raised-cosine is the stored one in the set.
     mode.setFilter(QStringLiteral("R.Nyquist"));
     QCOMPARE(mode.dmParam()->filter(), QStringLiteral("Root Nyquist"));
     QVERIFY(!panel->userFilter()->isVisible());
+    QVERIFY(panel->userFilterNoticeText().isEmpty());
     // A family from the menu keeps a member and picks the family's first choice otherwise.
     QSignalSpy level(&mode, &ModeDM::sendOpenMenuLevel);
     mode.setModulation(QStringLiteral("Level_QAM"));
