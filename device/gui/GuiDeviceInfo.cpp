@@ -8,6 +8,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+namespace {
+constexpr int kAddressColumn = 2;
+}
+
 GuiDeviceInfo::GuiDeviceInfo(QWidget *parent)
     : QDialog(parent), m_table(new QTableWidget(0, 4, this)), m_status(new QLabel(this)),
       m_butRefresh(new QPushButton(this)), m_butChoose(new QPushButton(this)), m_butClose(new QPushButton(this))
@@ -18,7 +22,9 @@ GuiDeviceInfo::GuiDeviceInfo(QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    // The address, the longest text, takes what the other columns leave of the table's width.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(kAddressColumn, QHeaderView::Stretch);
     m_butRefresh->setObjectName(QStringLiteral("deviceInfoButRefresh"));
     m_butChoose->setObjectName(QStringLiteral("deviceInfoButChoose"));
     m_butChoose->setDefault(true);
@@ -84,7 +90,6 @@ void GuiDeviceInfo::showDeviceData(std::vector<DeviceData> list)
         for (int column = 0; column < 4; ++column)
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
     }
-    m_table->resizeColumnsToContents();
     if (!m_list.empty())
         m_table->setCurrentCell(std::min(chosen, int(m_list.size()) - 1), 0);
     m_butChoose->setEnabled(!m_list.empty());
