@@ -1,5 +1,7 @@
 #include "ErrorSummaryHistory.h"
 
+#include "PowerOffset.h"
+
 #include <QMutexLocker>
 #include <algorithm>
 #include <cmath>
@@ -21,7 +23,7 @@ double shown(H::Scale scale, double mean, double p0)
     switch (scale) {
     case H::AmplitudeDb: return 20.0 * std::log10(mean);
     case H::PowerDb: return 10.0 * std::log10(mean);
-    case H::LevelDbm: return p0 - 20.0 * std::log10(mean);
+    case H::LevelDbm: return PowerOffset::levelDbm(mean, p0);
     default: return mean;
     }
 }
@@ -113,16 +115,5 @@ QMap<QString, double> ErrorSummaryHistory::averages(int n, double p0) const
 double ErrorSummaryHistory::currentValue(const Row &row, const DataAnalysis &data, double p0)
 {
     const double value = data.*row.field;
-    return row.scale == LevelDbm ? p0 - 20.0 * std::log10(value) : value;
-}
-
-double ErrorSummaryHistory::powerOffset(const QString &modulation)
-{
-    static const QMap<QString, double> offsets{
-        {QStringLiteral("QAM16"), 0.4574880501},    {QStringLiteral("QAM32"), -0.96910013},
-        {QStringLiteral("QAM64"), -0.6693231266},   {QStringLiteral("QAM128"), -1.6896953076},
-        {QStringLiteral("QAM256"), -3.1940903023},  {QStringLiteral("QAM512"), -2.0494860742},
-        {QStringLiteral("QAM1024"), -1.489291418},
-    };
-    return offsets.value(modulation.toUpper(), 0.0);
+    return row.scale == LevelDbm ? PowerOffset::levelDbm(value, p0) : value;
 }

@@ -52,11 +52,9 @@ public:
     // without an average and an empty history are missing from the map.
     QMap<QString, double> averages(int n, double p0) const;
 
-    // The value a row shows for a current analysis (only "Power" differs from the field).
+    // The value a row shows for a current analysis (only "Power" differs from the field;
+    // p0 is PowerOffset::offsetDb of the scheme).
     static double currentValue(const Row &row, const DataAnalysis &data, double p0);
-    // P0 in dB by modulation name (upper case compared): the mean power of the
-    // peak-normalised QAM constellation; 0 for every other scheme.
-    static double powerOffset(const QString &modulation);
 
 private:
     ErrorSummaryHistory() = default;

@@ -19,7 +19,12 @@ double PowerOffset::offsetDb(const QString &modulation)
 
 double PowerOffset::powerDbm(double factor, const QString &modulation)
 {
+    return levelDbm(factor, offsetDb(modulation));
+}
+
+double PowerOffset::levelDbm(double factor, double p0)
+{
     if (!(factor > 0.0) || !std::isfinite(factor))
         return kLowestDbm;
-    return offsetDb(modulation) - 20.0 * std::log10(factor);
+    return p0 - 20.0 * std::log10(factor);
 }

@@ -11,4 +11,6 @@ namespace PowerOffset {
 double offsetDb(const QString &modulation);
 // The shown power in dBm; −200 for a factor that is not positive.
 double powerDbm(double factor, const QString &modulation);
+// The same with the offset p0 (dB) already chosen.
+double levelDbm(double factor, double p0);
 }  // namespace PowerOffset

@@ -1,6 +1,7 @@
 #include "GuiErrorData.h"
 
 #include "ErrorSummaryHistory.h"
+#include "PowerOffset.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -73,7 +74,7 @@ void GuiErrorData::changeEvent(QEvent *event)
 
 void GuiErrorData::setModulation(const QString &name)
 {
-    m_powerOffset = History::powerOffset(name);
+    m_powerOffset = PowerOffset::offsetDb(name);
 }
 
 void GuiErrorData::setData(const DataAnalysis &data)

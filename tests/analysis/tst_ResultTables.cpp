@@ -4,6 +4,7 @@
 #include "ErrorSummaryHistory.h"
 #include "Modulation.h"
 #include "ModulationCatalogue.h"
+#include "PowerOffset.h"
 #include "TransferBinary.h"
 #include "TransferHex.h"
 #include "TransferNumber.h"
@@ -117,7 +118,7 @@ private slots:
         b.power = 1.5;
         history.add(a);
         history.add(b);
-        const double p0 = ErrorSummaryHistory::powerOffset(QStringLiteral("qam16"));
+        const double p0 = PowerOffset::offsetDb(QStringLiteral("qam16"));
         const QMap<QString, double> avg = history.averages(2, p0);
         QVERIFY(std::abs(avg.value(QStringLiteral("SNR")) - 10.0 * std::log10(55.0)) < 1e-12);
         QVERIFY(std::abs(avg.value(QStringLiteral("EVM")) - 20.0 * std::log10(5.5)) < 1e-12);
@@ -133,8 +134,8 @@ private slots:
     void powerOffsetIsTheMeanPowerOfThePeakNormalisedQam()
     {
         // The offsets are given to 10 digits of a rounded table: 10·log10(10/9) to 2e-4 dB.
-        QCOMPARE(ErrorSummaryHistory::powerOffset(QStringLiteral("QAM16")), 0.4574880501);
-        QVERIFY(std::abs(ErrorSummaryHistory::powerOffset(QStringLiteral("QAM16")) - 10.0 * std::log10(10.0 / 9.0)) < 2e-4);
+        QCOMPARE(PowerOffset::offsetDb(QStringLiteral("QAM16")), 0.4574880501);
+        QVERIFY(std::abs(PowerOffset::offsetDb(QStringLiteral("QAM16")) - 10.0 * std::log10(10.0 / 9.0)) < 2e-4);
         // The catalogue's own QAM16 points have that mean power.
         const auto qam16 = createModulation(QStringLiteral("QAM16"));
         QVector<int> all;
@@ -143,9 +144,9 @@ private slots:
         double meanPower = 0.0;
         for (const IQ &p : qam16->modulate(all))
             meanPower += std::norm(p) / 16.0;
-        QVERIFY(std::abs(ErrorSummaryHistory::powerOffset(QStringLiteral("QAM16")) - 10.0 * std::log10(meanPower)) < 2e-4);
-        QCOMPARE(ErrorSummaryHistory::powerOffset(QStringLiteral("QPSK")), 0.0);
-        QCOMPARE(ErrorSummaryHistory::powerOffset(QStringLiteral("qam64")), -0.6693231266);
+        QVERIFY(std::abs(PowerOffset::offsetDb(QStringLiteral("QAM16")) - 10.0 * std::log10(meanPower)) < 2e-4);
+        QCOMPARE(PowerOffset::offsetDb(QStringLiteral("QPSK")), 0.0);
+        QCOMPARE(PowerOffset::offsetDb(QStringLiteral("qam64")), -0.6693231266);
     }
 
     void rowsAreTheTwelveInDisplayOrderWithTheirUnits()
