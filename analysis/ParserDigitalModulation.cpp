@@ -204,18 +204,21 @@ IQVector ParserDigitalModulation::parseLayer(int num, int layer)
     m_lastReportedError = kNothingReported;
     m_lastOversampling = m_getOversampling ? std::max(1, m_getOversampling()) : 1;
     m_lastTime4Sampling = m_getTime4Sampling ? std::max(0, m_getTime4Sampling()) : 0;
-    emitResults();
+    emitResults(settings);
     return result;
 }
 
-void ParserDigitalModulation::emitResults()
+void ParserDigitalModulation::emitResults(const Settings &settings)
 {
     if (m_getEVMvsSymb) {
         if (ParamDigitalModulation *param = dmParam())
             param->setEvmVector(m_getEVMvsSymb());
     }
+    const DataAnalysis current = m_getCurrStatistic ? m_getCurrStatistic() : DataAnalysis();
+    const double symbolRate = current.symbolRate > 0.0 ? current.symbolRate : settings.symbolRate;
+    m_lastFrameRate = m_lastOversampling * symbolRate;
     if (m_getCurrStatistic)
-        emit sendData(m_getCurrStatistic());
+        emit sendData(current);
     if (m_isAveraging && m_getAverStatistic)
         emit sendAverData(m_getAverStatistic());
     if (m_getDemodSymbols)

@@ -71,6 +71,9 @@ public:
     // Samples per symbol and first symbol index of the last analysed frame.
     int lastOversampling() const { return m_lastOversampling; }
     int lastTime4Sampling() const { return m_lastTime4Sampling; }
+    // The sample rate of the last corrected frame: its samples per symbol on the
+    // symbol clock the receiver found (the recording's rate plays no part).
+    double lastFrameRate() const { return m_lastFrameRate; }
     // The largest symbol count the whole recording allows, as last announced.
     int maxSymbols() const { return m_maxSymbols; }
 
@@ -106,7 +109,7 @@ private:
     // Samples a frame of num symbols needs at the current rates.
     int frameSamples(int num, const Settings &settings) const;
     void reportError(int code);
-    void emitResults();
+    void emitResults(const Settings &settings);
 
     LibraryLoader m_library;
     QStringList m_missing;
@@ -140,5 +143,6 @@ private:
     std::atomic<int> m_lastFrameStart{0};
     std::atomic<int> m_lastOversampling{1};
     std::atomic<int> m_lastTime4Sampling{0};
+    std::atomic<double> m_lastFrameRate{0.0};
     std::atomic<int> m_maxSymbols{0};
 };

@@ -4,6 +4,8 @@
 #include "SeriesThinning.h"
 #include "UnitPrefix.h"
 
+#include <cmath>
+
 CalculateDate::CalculateDate(ManagerSignal *hub, QObject *parent) : QObject(parent), m_params(hub)
 {
     for (int i = 1; i <= kSlotCount; ++i)
@@ -43,9 +45,18 @@ QVector<QPointF> CalculateDate::fullSeries(int index, unsigned kind) const
 void CalculateDate::updateParams()
 {
     const ParamSignal *param = hub()->param();
-    const double sampleRate = param->sampleRate();
+    const double sampleRate = m_frameRate > 0.0 ? m_frameRate : param->sampleRate();
     m_params.setSignalInfo(sampleRate, param->mode());
     m_params.setUnitFactor(UnitPrefix::large(m_params.carrierFreq() + sampleRate / 2.0).factor);
+}
+
+void CalculateDate::setFrameRate(double hz)
+{
+    const double rate = hz > 0.0 && std::isfinite(hz) ? hz : 0.0;
+    if (rate == m_frameRate)
+        return;
+    m_frameRate = rate;
+    updateParams();
 }
 
 void CalculateDate::setCarrierFreq(double value)

@@ -60,6 +60,10 @@ public slots:
     // Re-reads the hub's sample rate and mode and picks the frequency unit from
     // carrier + Fs/2.
     void updateParams();
+    // The rate of the frames an analysis hands the hub when it resamples them (the
+    // demodulator's corrected signal runs at its own samples per symbol times the
+    // symbol rate); 0 returns to the recording's rate. Frequency axes follow it.
+    void setFrameRate(double hz);
     void setCarrierFreq(double value);
     void clearData(int type);
     void clearData();
@@ -67,6 +71,7 @@ public slots:
 private:
     CalculateDateParams m_params;
     AveragedFft m_spectrum;
+    double m_frameRate = 0.0;
     std::vector<std::unique_ptr<CalculateDateSlot>> m_slots;  // slot i at i - 1
 
     Q_DISABLE_COPY(CalculateDate)

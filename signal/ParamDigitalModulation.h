@@ -31,6 +31,9 @@ public:
     void readHeader(const TagScanner &header) override;
     void setItems(const QStringList &items) override;
     QStringList replaceUnusableValues() override;
+    // The modulation-domain views read the scheme analysed and its per-symbol EVM.
+    QString modulationName() const override { return modulation(); }
+    QVector<double> symbolErrors() const override { return evmVector(); }
 
     double symbolRate() const;
     double frequency() const;

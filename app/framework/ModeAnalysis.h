@@ -140,6 +140,8 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    // A warning box over the mode that closes with OK and does not block.
+    void showMessage(const QString &title, const QString &text);
     // Called by the subclass constructor once its panel and engine exist.
     void assemble(GuiParserSignal *panel, std::unique_ptr<ParserSignal> engine);
     void setViewLength(int samples);
@@ -165,7 +167,6 @@ private:
     void selectNewFrame();
     // Sizes the panel's column to the panel's captions and fields.
     void fitPanelColumn();
-    void showMessage(const QString &title, const QString &text);
     int countReportingViews() const;
     void refreshSelectionBar();
     void slotRestoredSignal();

@@ -65,7 +65,7 @@ QWidget *ModeGraphics::create(GraphicCatalogue::Kind kind, GraphicSignal *host)
         return container;
     }
     if (m_widgetCreators.contains(kind)) {
-        layout->addWidget(m_widgetCreators.value(kind)(container));
+        layout->addWidget(m_widgetCreators.value(kind)(host, container));
         return container;
     }
     DisplayGraphicSignal *view = createView(kind, host, container);

@@ -32,8 +32,9 @@ public:
     // it follows its frame's settings and layers), in place of the common one.
     using ViewCreator = std::function<DisplayGraphicSignal *(GraphicSignal *host, QWidget *container)>;
     void setViewCreator(GraphicCatalogue::Kind kind, ViewCreator creator);
-    // A mode's own widget (a table) for a kind, shown as it is.
-    using WidgetCreator = std::function<QWidget *(QWidget *container)>;
+    // A mode's own widget (a table) for a kind, shown as it is; it may follow its
+    // frame's settings (averaging, number format) through host.
+    using WidgetCreator = std::function<QWidget *(GraphicSignal *host, QWidget *container)>;
     void setWidgetCreator(GraphicCatalogue::Kind kind, WidgetCreator creator);
 
 private:

@@ -19,7 +19,7 @@ ModeACLR::ModeACLR(QWidget *parent) : ModeAnalysis(ParamACLR::registerSet(), par
         view->setResults(m_results);
         return view;
     });
-    graphics()->setWidgetCreator(GraphicCatalogue::KindResult, [this](QWidget *container) {
+    graphics()->setWidgetCreator(GraphicCatalogue::KindResult, [this](GraphicSignal *, QWidget *container) {
         auto *table = new GuiACLRResult(container);
         connect(this, &ModeACLR::sendResults, table, [table](const ACLRResults &results) { table->setRows(results.rows); });
         table->setRows(m_results.rows);

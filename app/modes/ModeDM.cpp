@@ -1,20 +1,28 @@
 #include "ModeDM.h"
 
 #include "CalculateDate.h"
+#include "ErrorSummaryHistory.h"
+#include "GraphicSignal.h"
+#include "GuiErrorData.h"
 #include "GuiParserDM.h"
+#include "GuiSymbolData.h"
+#include "Modulation.h"
 #include "ModulationCatalogue.h"
+#include "ModeGraphics.h"
 #include "ParamDigitalModulation.h"
 #include "ParserDigitalModulation.h"
 #include "RebornControllerGraphic.h"
 #include "SignalInformation.h"
 
 #include <limits>
+#include <memory>
 
 const QString ModeDM::kGrid = QStringLiteral(
     "{GRID:Distribution(2,2) Spectrum(1,1) Error_Summary_Data(1,1) Vector_Diagram(1,1) Symbol_Data(1,1)}");
 
 ModeDM::ModeDM(QWidget *parent) : ModeAnalysis(ParamSignal::ModeDM, parent)
 {
+    registerTables();
     auto engine = std::make_unique<ParserDigitalModulation>();
     const QString unavailable = engine->unavailableText();
     assemble(new GuiParserDM, std::move(engine));
@@ -51,22 +59,100 @@ void ModeDM::connectPanel()
         emit sendModulation(modulation());
     });
     connect(panel, &GuiParserDM::sendOpenMenuLevel, this, &ModeDM::sendOpenMenuLevel);
-    connect(panel, &GuiParserDM::sendAveraging, this, [this](bool isOn) { dmEngine()->setAveraging(isOn); });
+    connect(panel, &GuiParserDM::sendAveraging, this, &ModeDM::setAveraging);
+}
+
+void ModeDM::setAveraging(bool isOn)
+{
+    m_isAveraging = isOn;
+    dmEngine()->setAveraging(isOn);
+    // Averages start afresh with the receiver's own.
+    ErrorSummaryHistory::instance().clear();
+    emit sendAveragingChanged(isOn);
 }
 
 void ModeDM::connectResults()
 {
-    ParserDigitalModulation *engine = dmEngine();
-    // Result views of the grid (error summary, symbols, EVM) connect to the engine
-    // through ModeGraphics::engine(); the panel's status line and the display
-    // calculator's symbol strobe follow every analysis here.
-    connect(engine, &ParserDigitalModulation::sendData, this, [this](const DataAnalysis &data) {
-        calculate()->setStrobe(dmEngine()->lastTime4Sampling(), dmEngine()->lastOversampling());
-        dmPanel()->showStatistics(data);
-    });
+    auto *engine = static_cast<ParserDigitalModulation *>(graphics()->engine());
+    // The panel's status line, the display calculator's symbol strobe and the error
+    // summaries follow every analysis; the EVM view reads the set's per-symbol EVM.
+    connect(engine, &ParserDigitalModulation::sendData, this, &ModeDM::takeStatistics);
+    connect(engine, &ParserDigitalModulation::sendDemodSymbols, this,
+            [this](const QVector<int> &symbols) { m_lastSymbols = symbols; });
+    // A new recording or new settings start the averages afresh.
+    connect(hub(), &ManagerSignal::sendNewSourceSignal, this, [] { ErrorSummaryHistory::instance().clear(); });
+    connect(panel(), &GuiParserSignal::signalChangeParams, this, [] { ErrorSummaryHistory::instance().clear(); });
     connect(engine, &ParserSignal::sendError, dmPanel(), &GuiParserDM::showError);
     connect(engine, &ParserSignal::sendProgress, dmPanel(), &GuiParserSignal::setProgress);
     connect(engine, &ParserDigitalModulation::sendMaxSymbols, this, &ModeDM::slotMaxSymbols);
+}
+
+void ModeDM::takeStatistics(const DataAnalysis &data)
+{
+    calculate()->setStrobe(dmEngine()->lastTime4Sampling(), dmEngine()->lastOversampling());
+    calculate()->setFrameRate(dmEngine()->lastFrameRate());
+    dmPanel()->showStatistics(data);
+    m_lastStatistics = data;
+    m_hasStatistics = true;
+    // One entry per analysis, however many error summaries show it.
+    ErrorSummaryHistory::instance().add(data);
+    emit sendStatistics(data);
+}
+
+void ModeDM::registerTables()
+{
+    graphics()->setWidgetCreator(GraphicCatalogue::KindErrorSummaryData,
+                                 [this](GraphicSignal *host, QWidget *container) { return createErrorSummary(host, container); });
+    graphics()->setWidgetCreator(GraphicCatalogue::KindSymbolData,
+                                 [this](GraphicSignal *host, QWidget *container) { return createSymbolTable(host, container); });
+}
+
+GuiErrorData *ModeDM::createErrorSummary(GraphicSignal *host, QWidget *container)
+{
+    auto *table = new GuiErrorData(container);
+    // The frame's averaging count, when it asks for more than one analysis, else the
+    // panel's averaging with the default count.
+    auto frameCount = std::make_shared<int>(1);
+    auto applyCount = [this, table, frameCount] {
+        table->setAverage(*frameCount > 1 ? *frameCount : (m_isAveraging ? kDefaultAverage : 0));
+    };
+    connect(host, &GraphicSignal::signalSetAverage, table, [frameCount, applyCount](int count) {
+        *frameCount = count;
+        applyCount();
+    });
+    connect(this, &ModeDM::sendAveragingChanged, table, applyCount);
+    connect(this, &ModeDM::sendStatistics, table, [this, table](const DataAnalysis &data) {
+        table->setModulation(modulation());
+        table->setData(data);
+        table->setDataAver();
+    });
+    table->setModulation(modulation());
+    if (m_isAveraging)
+        applyCount();
+    if (m_hasStatistics) {
+        table->setData(m_lastStatistics);
+        table->setDataAver();
+    }
+    return table;
+}
+
+GuiSymbolData *ModeDM::createSymbolTable(GraphicSignal *host, QWidget *container)
+{
+    auto *table = new GuiSymbolData(container);
+    connect(host, &GraphicSignal::signalSetFormat, table, &GuiSymbolData::setFormat);
+    connect(table, &GuiSymbolData::sendMessage, this, &ModeDM::showMessage);
+    connect(dmEngine(), &ParserDigitalModulation::sendDemodSymbols, table, [this, table](const QVector<int> &symbols) {
+        table->setBitsPerSymbol(bitsPerSymbol());
+        table->setData(symbols);
+    });
+    table->setBitsPerSymbol(bitsPerSymbol());
+    table->setData(m_lastSymbols);
+    return table;
+}
+
+int ModeDM::bitsPerSymbol() const
+{
+    return createModulation(modulation())->bitsPerSymbol();
 }
 
 // The display calculator follows the recording's carrier and the set's rates.

@@ -3,7 +3,10 @@
 #include "DataAnalysis.h"
 #include "ModeAnalysis.h"
 
+class GraphicSignal;
+class GuiErrorData;
 class GuiParserDM;
+class GuiSymbolData;
 class ParamDigitalModulation;
 class ParserDigitalModulation;
 
@@ -16,6 +19,9 @@ class ModeDM : public ModeAnalysis
     Q_OBJECT
 public:
     static const QString kGrid;
+    // Analyses averaged by the error summary when the panel's averaging is on and
+    // the frame asks for no particular number.
+    static constexpr int kDefaultAverage = 10;
 
     explicit ModeDM(QWidget *parent = nullptr);
 
@@ -33,12 +39,17 @@ public:
     QString modulation() const;
     // The modulation the menu's family entry picks when the current one is of another family.
     static QString familyDefault(const QString &level);
+    bool isAveraging() const { return m_isAveraging; }
 
 signals:
     // The modulation changed (the main window marks its family in the menu).
     void sendModulation(QString modulation);
     // The panel asks the menu to show one of its pages.
     void sendOpenMenuLevel(QString level);
+    // The statistics of an analysis, after they entered the averaging history (GUI thread).
+    void sendStatistics(DataAnalysis data);
+    // The panel's averaging was switched.
+    void sendAveragingChanged(bool isOn);
 
 public slots:
     // A catalogue name, or a family's menu page ("Level_PSK") from the menu's family entries.
@@ -57,9 +68,21 @@ protected:
     bool isFrameOverloaded() const override;
 
 private:
-    // Statistics, symbols and errors of the engine reach the panel and the display calculator.
+    // Statistics, symbols and errors of the engine reach the panel, the display
+    // calculator and the result tables of the frames.
     void connectResults();
+    void takeStatistics(const DataAnalysis &data);
+    // The result tables the frames build for the error summary and the symbols.
+    void registerTables();
+    GuiErrorData *createErrorSummary(GraphicSignal *host, QWidget *container);
+    GuiSymbolData *createSymbolTable(GraphicSignal *host, QWidget *container);
+    int bitsPerSymbol() const;
+    void setAveraging(bool isOn);
     void applyChoice();
 
     int m_maxSymbols = 0;
+    bool m_isAveraging = false;
+    bool m_hasStatistics = false;
+    DataAnalysis m_lastStatistics;
+    QVector<int> m_lastSymbols;
 };

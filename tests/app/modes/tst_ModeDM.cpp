@@ -2,13 +2,17 @@
 // panel, the scheme, filter and symbol rate chosen there, the run bar counting symbols,
 // play walking the recording, and the receiver's figures on the panel.
 #include "CalculateDate.h"
+#include "DisplayConstellationDiagramm.h"
+#include "DisplayEvm.h"
 #include "DisplayGraphicSignal.h"
 #include "FSK_IQ_Table.h"
 #include "Graphic.h"
 #include "IQ_Table.h"
 #include "UserFilter.h"
 #include "DmTestSignal.h"
+#include "GuiErrorData.h"
 #include "GuiParserDM.h"
+#include "GuiSymbolData.h"
 #include "LayoutFrames.h"
 #include "ManagerSignal.h"
 #include "ModeDM.h"
@@ -18,13 +22,18 @@
 #include "RecordingFile.h"
 #include "SelectionBarView.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -72,6 +81,25 @@ void choose(QComboBox *combo, const QString &data)
 {
     combo->setCurrentIndex(combo->findData(data));
 }
+
+QVector<QPointF> pointsOf(QXYSeries *series)
+{
+    return series->pointsVector();
+}
+
+// Opens the widget's context menu and picks its first entry, as a user would.
+void pickFirstMenuEntry(QWidget *widget)
+{
+    QTimer::singleShot(200, widget, [] {
+        if (QWidget *menu = QApplication::activePopupWidget()) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    const QPoint at(widget->width() / 2, widget->height() / 2);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+}
 }  // namespace
 
 class tst_ModeDM : public QObject
@@ -84,10 +112,14 @@ private slots:
     void codingFollowsTheSchemeAndTablesFollowTheChoice();
     void profileKeepsTheModulation();
     void missingLibraryIsSaidPlainly();
+    void resultViewsFollowPlay();
+    void spectrumRunsAtTheCorrectedSignalsRate();
 
 private:
     bool open(ModeDM &mode, const QString &path);
     void setUpQam16(ModeDM &mode);
+    // The scheme, root-raised-cosine 0.35 and 1 MHz chosen in the panel.
+    void setUpScheme(ModeDM &mode, const QString &modulation);
 
     TestEnvironment m_env;
     QString m_qam16;
@@ -109,8 +141,13 @@ bool tst_ModeDM::open(ModeDM &mode, const QString &path)
 
 void tst_ModeDM::setUpQam16(ModeDM &mode)
 {
+    setUpScheme(mode, QStringLiteral("QAM16"));
+}
+
+void tst_ModeDM::setUpScheme(ModeDM &mode, const QString &modulation)
+{
     GuiParserDM *panel = mode.dmPanel();
-    choose(child<QComboBox>(panel, "dmSet_ComboModulation"), QStringLiteral("QAM16"));
+    choose(child<QComboBox>(panel, "dmSet_ComboModulation"), modulation);
     choose(child<QComboBox>(panel, "dmSet_ComboFilter"), QStringLiteral("Root Nyquist"));
     child<QDoubleSpinBox>(panel, "dmSet_SpinFilterParameter")->setValue(0.35);
     auto *rate = child<QLineEdit>(panel, "dmSet_InputSymbolRate");
@@ -266,6 +303,134 @@ void tst_ModeDM::missingLibraryIsSaidPlainly()
     child<QToolButton>(mode.control(), "butRunSingle")->click();
     QTest::qWait(300);
     QCOMPARE(errors.count(), 0);
+}
+
+void tst_ModeDM::resultViewsFollowPlay()
+{
+    ModeDM mode;
+    mode.resize(1600, 1000);
+    mode.show();
+    // The default grid with the constellation and the error vector beside it.
+    QVERIFY(mode.frames()->setGrid(QStringLiteral(
+        "{GRID:Distribution(3,3) Spectrum(1,1) Error_Summary_Data(1,1) Vector_Diagram(1,1) Symbol_Data(1,1) "
+        "Constellation_Diagram(1,1) Error_Vector_Time(1,1)}")));
+    QVERIFY(open(mode, m_qam16));
+    setUpQam16(mode);
+    auto *summary = mode.findChild<GuiErrorData *>();
+    auto *symbolTable = mode.findChild<GuiSymbolData *>();
+    auto *constellation = mode.findChild<DisplayConstellationDiagramm *>();
+    auto *evmView = mode.findChild<DisplayEvm *>();
+    QVERIFY(summary && symbolTable && constellation && evmView);
+    QVERIFY(!summary->label(QStringLiteral("Aver"))->isVisible());
+
+    // Averaging on in the panel shows the averaged column; play fills it.
+    child<QCheckBox>(mode.dmPanel(), "dmSet_CheckAverage")->setChecked(true);
+    QVERIFY(summary->label(QStringLiteral("Aver"))->isVisible());
+    QVERIFY(summary->label(QStringLiteral("EVMA"))->isVisible());
+    QSignalSpy data(mode.dmEngine(), &ParserDigitalModulation::sendData);
+    QSignalSpy symbols(mode.dmEngine(), &ParserDigitalModulation::sendDemodSymbols);
+    child<QToolButton>(mode.control(), "butRunCont")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(data.count() >= 4, kLoadMs);
+    child<QToolButton>(mode.control(), "butStop")->click();
+    QTest::qWait(500);
+    QVERIFY(summary->label(QStringLiteral("EVMA"))->text() != QLatin1String("- -"));
+    QCOMPARE(summary->label(QStringLiteral("EVM PeakA"))->text(), QStringLiteral("- -"));
+    const DataAnalysis last = data.last().first().value<DataAnalysis>();
+    QCOMPARE(summary->label(QStringLiteral("EVM"))->text(), QString::number(last.evm, 'f', 3));
+
+    // 16 tight clusters, each on its reference point.
+    const QVector<QPointF> reference = pointsOf(constellation->referenceSeries());
+    QCOMPARE(reference.size(), 16);
+    QVector<int> hits(16, 0);
+    double sumSquares = 0.0;
+    const QVector<QPointF> strobes = pointsOf(constellation->pointSeries());
+    QVERIFY2(strobes.size() >= 1000, qPrintable(QString::number(strobes.size())));
+    for (const QPointF &p : strobes) {
+        int nearest = 0;
+        for (int r = 1; r < 16; ++r) {
+            if (QLineF(p, reference.at(r)).length() < QLineF(p, reference.at(nearest)).length())
+                nearest = r;
+        }
+        const double distance = QLineF(p, reference.at(nearest)).length();
+        QVERIFY2(distance < 0.15, qPrintable(QStringLiteral("(%1, %2)").arg(p.x()).arg(p.y())));
+        sumSquares += distance * distance;
+        ++hits[nearest];
+    }
+    QVERIFY(std::sqrt(sumSquares / strobes.size()) < 0.05);
+    for (int count : hits)
+        QVERIFY2(count > strobes.size() / 40, qPrintable(QString::number(count)));
+
+    // The error vector per symbol, its RMS the summary's EVM; one point per symbol of the window.
+    QTRY_VERIFY(evmView->lineSeries()->count() == 2000);
+    const QVector<QPointF> evm = pointsOf(evmView->lineSeries());
+    double squares = 0.0;
+    for (const QPointF &p : evm)
+        squares += p.y() * p.y();
+    QVERIFY2(std::abs(std::sqrt(squares / evm.size()) - last.evm) < 0.01 * last.evm,
+             qPrintable(QStringLiteral("%1 against %2").arg(std::sqrt(squares / evm.size())).arg(last.evm)));
+    QCOMPARE(evm.last().x(), 1999.0);
+
+    // The symbol table saves the engine's symbols through its menu.
+    const QString path = m_env.filePath(QStringLiteral("symbols.txt"));
+    symbolTable->setFileChooser([path](QWidget *) { return path; });
+    pickFirstMenuEntry(symbolTable);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList saved = QString::fromUtf8(file.readAll()).split(QLatin1Char(' '));
+    const QVector<int> decided = symbols.last().first().value<QVector<int>>();
+    QCOMPARE(saved.size(), decided.size());
+    for (int k = 0; k < decided.size(); ++k)
+        QCOMPARE(saved.at(k).toInt(), decided.at(k));
+}
+
+void tst_ModeDM::spectrumRunsAtTheCorrectedSignalsRate()
+{
+    // QPSK at 40 samples per symbol: the receiver hands back 32 per symbol, so the
+    // corrected signal runs at 32 MHz, not at the recording's 40 MHz.
+    DmTestSignal signal;
+    signal.modulation = QStringLiteral("QPSK");
+    signal.samplesPerSymbol = 40.0;
+    signal.symbols = 2600;
+    signal.impairments.snrDb = 40.0;
+    signal.generate();
+    normalisePeak(signal.iq);
+    const QString path = writeRecording(m_env, QStringLiteral("qpsk40.owv"), QStringLiteral("40 MHz"),
+                                        QStringLiteral("2 GHz"), signal.iq);
+    ModeDM mode;
+    mode.resize(1400, 900);
+    mode.show();
+    QVERIFY(open(mode, path));
+    QSignalSpy data(mode.dmEngine(), &ParserDigitalModulation::sendData);
+    setUpScheme(mode, QStringLiteral("QPSK"));
+    QTRY_VERIFY_WITH_TIMEOUT(!data.isEmpty() && std::abs(data.last().first().value<DataAnalysis>().symbolRate - 1e6) < 100,
+                             kLoadMs);
+    QTest::qWait(300);
+    QCOMPARE(mode.dmEngine()->lastOversampling(), 32);
+    QVERIFY(std::abs(mode.calculate()->sampleRate() - 32e6) < 32 * 100.0);
+    // The matched filter leaves a raised cosine: 6 dB down at half the symbol rate either side of the carrier.
+    const QVector<QPointF> spectrum = mode.calculate()->requestSeries(1, CalculateDateSlot::KindSpectrum, 1 << 20, 16);
+    QVERIFY(spectrum.size() > 1000);
+    const double unit = mode.calculate()->unitFactor();
+    const double carrier = 2e9;
+    QVector<double> flat;
+    for (const QPointF &p : spectrum) {
+        if (std::abs(p.x() * unit - carrier) < 0.25e6)
+            flat.append(p.y());
+    }
+    QVERIFY(!flat.isEmpty());
+    std::sort(flat.begin(), flat.end());
+    const double top = flat.at(flat.size() / 2);
+    double lower = carrier, upper = carrier;
+    for (const QPointF &p : spectrum) {
+        if (p.y() >= top - 6.0) {
+            lower = std::min(lower, p.x() * unit);
+            upper = std::max(upper, p.x() * unit);
+        }
+    }
+    // Read on the recording's clock the edges would lie 25 % further out.
+    const QString edges = QStringLiteral("%1 and %2 Hz").arg(lower - carrier).arg(upper - carrier);
+    QVERIFY2(std::abs(upper - carrier - 0.5e6) < 60e3 && std::abs(carrier - lower - 0.5e6) < 60e3, qPrintable(edges));
+    QVERIFY2(std::abs(upper + lower - 2.0 * carrier) < 20e3, qPrintable(edges));
 }
 
 QTEST_MAIN(tst_ModeDM)
