@@ -50,6 +50,7 @@ private slots:
     void startMovesIntoTheRecording();
     void badRequestsSayWhy_data();
     void badRequestsSayWhy();
+    void renderDrawsTheDemodulatedWindow();
 
 private:
     TestEnvironment m_env;
@@ -168,6 +169,43 @@ void tst_DemodCommand::badRequestsSayWhy()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errorLines.join(QLatin1Char('\n')).contains(message), qPrintable(run.errorLines.join(QLatin1Char('\n'))));
     QVERIFY(run.out.isEmpty());
+}
+
+// The PNG's size from its header (IHDR: width and height, big-endian, at byte 16).
+QSize pngSize(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(24);
+    if (head.size() < 24 || !head.startsWith("\x89PNG"))
+        return {};
+    const auto word = [&head](int at) {
+        return int((uchar(head[at]) << 24) | (uchar(head[at + 1]) << 16) | (uchar(head[at + 2]) << 8) | uchar(head[at + 3]));
+    };
+    return QSize(word(16), word(20));
+}
+
+void tst_DemodCommand::renderDrawsTheDemodulatedWindow()
+{
+    const QStringList demod{"--modulation", "QAM16", "--symbol-rate", "1 MHz", "--sample-rate", "5 MHz",
+                            "--filter", "Root Nyquist", "--alpha", "0.25", "--symbols", "800", "--start", "5000"};
+    for (const char *view : {"evm", "vector", "constellation", "spectrum"}) {
+        const QString png = m_env.filePath(QStringLiteral("%1.png").arg(QLatin1String(view)));
+        const CliRun run = runCli(QStringList{"render", m_qamPath, "--view", view, "--size", "640x400", "--png", png} + demod);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.errorLines.join(QLatin1Char('\n'))));
+        QCOMPARE(pngSize(png), QSize(640, 400));
+    }
+    // The error-vector view needs a demodulation; its options are read as demod reads them.
+    const QString png = m_env.filePath(QStringLiteral("bad.png"));
+    CliRun run = runCli({"render", m_qamPath, "--view", "evm", "--png", png});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.errorLines.join(QLatin1Char('\n')).contains(QLatin1String("--symbol-rate are required")));
+    run = runCli({"render", m_qamPath, "--view", "evm", "--png", png, "--modulation", "QPSK", "--symbol-rate=1e6",
+                  "--symbols", "0"});
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.errorLines.join(QLatin1Char('\n')).contains(QLatin1String("bad --symbols: 0")));
+    QVERIFY(!QFile::exists(png));
 }
 
 QTEST_GUILESS_MAIN(tst_DemodCommand)

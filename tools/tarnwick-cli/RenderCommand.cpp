@@ -1,9 +1,11 @@
 #include "RenderCommand.h"
 
 #include "CalculateDate.h"
+#include "CliDemodulation.h"
 #include "CliDisplayRequest.h"
 #include "CliRecording.h"
 #include "DisplayConstellationDiagramm.h"
+#include "DisplayEvm.h"
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
@@ -26,7 +28,9 @@ namespace {
 constexpr int kQuietMs = 400;        // no new frame for this long: the view has settled
 constexpr int kTimeoutMs = 30000;
 constexpr int kMinWindow = 16;       // shortest spectrogram window, in samples
-const QStringList kViews{"i", "q", "power", "spectrum", "spectrogram", "vector", "constellation"};
+const QStringList kViews{"i", "q", "power", "spectrum", "spectrogram", "vector", "constellation", "evm"};
+// Views of a demodulation's results alone.
+const QStringList kDemodViews{"evm"};
 
 int usageError(const QString &reason)
 {
@@ -51,6 +55,8 @@ std::unique_ptr<DisplayGraphicSignal> makeView(const QString &name, ManagerSigna
         return std::make_unique<DisplayVectorDiagramm>(hub, calculate, layer);
     if (name == QLatin1String("constellation"))
         return std::make_unique<DisplayConstellationDiagramm>(hub, calculate, layer);
+    if (name == QLatin1String("evm"))
+        return std::make_unique<DisplayEvm>(hub, calculate, layer);
     return nullptr;
 }
 
@@ -115,9 +121,16 @@ bool savePng(const QPixmap &pixmap, const QString &path)
 
 int RenderCommand::run(const QStringList &args)
 {
+    // With a symbol rate (and always for the error-vector view) the window is
+    // demodulated and the views show the corrected frame, as the DM mode does.
+    const bool isDemod = CliDemodulation::isRequested(args) || args.contains(QStringLiteral("evm"));
+    CliDemodulation demodulation;
+    QStringList rest = args;
+    if (isDemod && !demodulation.take(rest))
+        return usageError(demodulation.error());
     CliDisplayRequest request;
     QString file, viewName, png, modulation, sizeText = QStringLiteral("900x500");
-    if (!request.parse(args, {{"--view", &viewName}, {"--png", &png}, {"--size", &sizeText}, {"--modulation", &modulation}},
+    if (!request.parse(rest, {{"--view", &viewName}, {"--png", &png}, {"--size", &sizeText}, {"--modulation", &modulation}},
                        file))
         return usageError(request.error());
     if (file.isEmpty() || png.isEmpty() || viewName.isEmpty())
@@ -133,9 +146,19 @@ int RenderCommand::run(const QStringList &args)
         return std::fprintf(stderr, "tarnwick-cli: error: %s\n", qPrintable(recording.error())), 1;
     if (!request.apply(recording))
         return usageError(request.error());
-    ManagerSignal &hub = recording.hub();
+    if (isDemod && !demodulation.run(recording)) {
+        if (demodulation.isUsageError())
+            return usageError(demodulation.error());
+        return std::fprintf(stderr, "tarnwick-cli: error: %s\n", qPrintable(demodulation.error())), 1;
+    }
+    ManagerSignal &hub = isDemod ? demodulation.hub() : recording.hub();
     CalculateDate calculate(&hub);
     calculate.setCarrierFreq(request.carrier());
+    if (isDemod) {
+        modulation = demodulation.modulation();
+        calculate.setStrobe(demodulation.time4Sampling(), demodulation.oversampling());
+        calculate.setFrameRate(demodulation.frameRate());
+    }
     std::unique_ptr<DisplayGraphicSignal> view = makeView(viewName, &hub, &calculate, request.layer());
     if (auto *spectrum = qobject_cast<DisplaySpectrum *>(view.get()))
         spectrum->slotSetAverageSpectrum(request.average());
