@@ -161,6 +161,8 @@ void ModeDM::firstModeHook()
     calculate()->setCarrierFreq(dmParam()->frequency());
     calculate()->updateParams();
     hub()->refreshParamText();
+    // The views follow the scheme (ideal points) and rates at once, not only with the next frame.
+    emit hub()->sendChangeMainParam();
 }
 
 void ModeDM::takeSignalParams()

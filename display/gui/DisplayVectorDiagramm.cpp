@@ -83,8 +83,9 @@ void DisplayVectorDiagramm::switchEnabledGraphic()
 
 void DisplayVectorDiagramm::updateAxes()
 {
+    // A set that names no scheme (vector analysis) leaves the points given by hand.
     const QString name = hub()->param()->modulationName();
-    if (name != m_modulation)
+    if (!name.isEmpty() && name != m_modulation)
         setModulation(name);
 }
 
@@ -138,6 +139,8 @@ void DisplayVectorDiagramm::fitRange(const QVector<QPointF> &data)
 
 void DisplayVectorDiagramm::slotSetData(const QVector<QPointF> &data)
 {
+    // The ideal points of the scheme these samples were analysed with.
+    updateAxes();
     const QVector<QPointF> shown = data.size() > maxPoints() ? data.mid(0, maxPoints()) : data;
     signalSeries()->replace(shown);
     // The range is fitted to I and Q together, never to Q alone; the frame's "Auto"
