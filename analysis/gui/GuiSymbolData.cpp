@@ -66,7 +66,8 @@ void GuiSymbolData::repaintTable()
     const QFontMetrics metrics(font);
     // One symbol's cell: the widest text the format gives, and a blank.
     const int widest = std::max(1, m_format.bitsPerSymbol >= 31 ? 31 : (1 << m_format.bitsPerSymbol) - 1);
-    const int cell = metrics.horizontalAdvance(m_transfer->toText(m_format, widest) + QLatin1Char(' '));
+    const int blank = metrics.horizontalAdvance(QLatin1Char(' '));
+    const int cell = metrics.horizontalAdvance(m_transfer->toText(m_format, widest)) + blank;
     const int rows = size.height() / kRowHeight;
     const int onPage = std::max(0, (rows - 1) * (size.width() - kPageMargin) / std::max(1, cell));
     m_indexWidth = onPage < kMaxSmallIndex + 1 ? kIndexWidth : kWideIndexWidth;
@@ -80,7 +81,9 @@ void GuiSymbolData::repaintTable()
         const int behind = std::min(m_data.size(), first + perRow);
         for (int k = first; k < behind; ++k) {
             const QString text = m_transfer->toText(m_format, m_data.at(k));
-            painter.drawText(kLeftPad + m_indexWidth + (k - first) * cell, y - metrics.descent(), text);
+            // Right-aligned in its cell, so that decimal columns line up as in a table.
+            const int right = kLeftPad + m_indexWidth + (k - first + 1) * cell - blank;
+            painter.drawText(right - metrics.horizontalAdvance(text), y - metrics.descent(), text);
             row += text + (k + 1 < behind ? QStringLiteral(" ") : QString());
         }
         m_rows.append(row);
