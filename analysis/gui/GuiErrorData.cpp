@@ -80,10 +80,26 @@ void GuiErrorData::setModulation(const QString &name)
 void GuiErrorData::setData(const DataAnalysis &data)
 {
     ++m_analysesSeen;
-    if (!isVisible())
-        return;
+    m_lastData = data;
+    m_hasData = true;
+    if (isVisible())
+        showCurrent();
+}
+
+void GuiErrorData::showCurrent()
+{
     for (const History::Row &row : History::rows())
-        label(QString::fromLatin1(row.name))->setText(formatted(History::currentValue(row, data, m_powerOffset)));
+        label(QString::fromLatin1(row.name))->setText(formatted(History::currentValue(row, m_lastData, m_powerOffset)));
+}
+
+void GuiErrorData::showEvent(QShowEvent *event)
+{
+    // A summary shown after the analysis (a frame switched to it while stopped) shows its figures at once.
+    GuiInfoBase::showEvent(event);
+    if (m_hasData)
+        showCurrent();
+    if (m_isAverShown)
+        setDataAver();
 }
 
 void GuiErrorData::addDataAver(const DataAnalysis &data)

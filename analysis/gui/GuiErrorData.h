@@ -43,10 +43,14 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void retranslate();
+    void showCurrent();
 
+    DataAnalysis m_lastData;
+    bool m_hasData = false;
     double m_powerOffset = 0.0;
     int m_averageLength = 0;
     int m_analysesSeen = 0;

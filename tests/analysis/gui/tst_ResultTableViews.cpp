@@ -58,11 +58,14 @@ private slots:
                  QString::number(0.4574880501 + 20.0 * std::log10(2.0), 'f', 3));
     }
 
-    void hiddenSummaryLeavesItsLabelsAlone()
+    void hiddenSummaryLeavesItsLabelsAloneUntilShown()
     {
         GuiErrorData summary;
         summary.setData(analysisWith(2.5, 1.0));
         QCOMPARE(summary.label(QStringLiteral("EVM"))->text(), QStringLiteral("- -"));
+        // Shown later (a frame switched to it while play is stopped): the last analysis at once.
+        summary.show();
+        QCOMPARE(summary.label(QStringLiteral("EVM"))->text(), QStringLiteral("2.500"));
     }
 
     void averagedColumnFollowsTheFrameAveraging()
