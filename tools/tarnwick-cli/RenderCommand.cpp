@@ -32,6 +32,13 @@ const QStringList kViews{"i", "q", "power", "spectrum", "spectrogram", "vector",
 // Views of a demodulation's results alone.
 const QStringList kDemodViews{"evm"};
 
+// The value of --view, before the options are parsed.
+QString viewAsked(const QStringList &args)
+{
+    const int at = args.indexOf(QStringLiteral("--view"));
+    return at >= 0 ? args.value(at + 1) : QString();
+}
+
 int usageError(const QString &reason)
 {
     std::fprintf(stderr, "tarnwick-cli: error: %s (see tarnwick-cli --help)\n", qPrintable(reason));
@@ -123,7 +130,7 @@ int RenderCommand::run(const QStringList &args)
 {
     // With a symbol rate (and always for the error-vector view) the window is
     // demodulated and the views show the corrected frame, as the DM mode does.
-    const bool isDemod = CliDemodulation::isRequested(args) || args.contains(QStringLiteral("evm"));
+    const bool isDemod = CliDemodulation::isRequested(args) || kDemodViews.contains(viewAsked(args));
     CliDemodulation demodulation;
     QStringList rest = args;
     if (isDemod && !demodulation.take(rest))
