@@ -2,6 +2,60 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>ACLRLibrary</name>
+    <message>
+        <source>The ACLR library aclr_core cannot be loaded: %1</source>
+        <translation>Библиотеку ACLR aclr_core не удаётся загрузить: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ACLRSettingForm</name>
+    <message>
+        <source>Adjacent Offset</source>
+        <translation>Отстройка соседнего</translation>
+    </message>
+    <message>
+        <source>Adjacent Bandwidth</source>
+        <translation>Полоса соседнего</translation>
+    </message>
+    <message>
+        <source>Alternate Offset</source>
+        <translation>Отстройка второго</translation>
+    </message>
+    <message>
+        <source>Alternate Bandwidth</source>
+        <translation>Полоса второго</translation>
+    </message>
+    <message>
+        <source>Carrier Bandwidth</source>
+        <translation>Полоса несущей</translation>
+    </message>
+    <message>
+        <source>CC%1 Offset</source>
+        <translation>Отстройка CC%1</translation>
+    </message>
+    <message>
+        <source>CC%1 Bandwidth</source>
+        <translation>Полоса CC%1</translation>
+    </message>
+    <message>
+        <source>CC%1 Spacing</source>
+        <translation>Разнос поднесущих CC%1</translation>
+    </message>
+    <message>
+        <source>Channel Bandwidth</source>
+        <translation>Ширина канала</translation>
+    </message>
+    <message>
+        <source>Subcarrier Spacing</source>
+        <translation>Разнос поднесущих</translation>
+    </message>
+    <message>
+        <source>Carrier Offset</source>
+        <translation>Отстройка несущей</translation>
+    </message>
+</context>
+<context>
     <name>Device</name>
     <message>
         <source>Disconnected</source>
@@ -20,9 +74,38 @@
         <translation>, переподключитесь к прибору и уменьшите количество запрашиваемых точек.</translation>
     </message>
     <message>
-        <location filename="../device/Device.cpp" line="1"/>
         <source>The compensation file %1 cannot be used: %2</source>
         <translation>Файл компенсации %1 нельзя использовать: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayConstellationDiagramm</name>
+    <message>
+        <source>Constellation Diagram</source>
+        <translation>Созвездие</translation>
+    </message>
+    <message>
+        <source>I - channel (V)</source>
+        <translation>Канал I (В)</translation>
+    </message>
+    <message>
+        <source>Q - channel (V)</source>
+        <translation>Канал Q (В)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayEvm</name>
+    <message>
+        <source>Error Vector Time</source>
+        <translation>Вектор ошибки от времени</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Символы</translation>
+    </message>
+    <message>
+        <source>Evm (%)</source>
+        <translation>EVM (%)</translation>
     </message>
 </context>
 <context>
@@ -181,6 +264,44 @@
     <message>
         <source>Frequency (%1Hz)</source>
         <translation>Частота (%1Гц)</translation>
+    </message>
+</context>
+<context>
+    <name>DisplaySpectrumACLR</name>
+    <message>
+        <source>outside band</source>
+        <translation>вне полосы</translation>
+    </message>
+    <message>
+        <source>%1 dBm</source>
+        <translation>%1 дБм</translation>
+    </message>
+    <message>
+        <source>%1 dBc</source>
+        <translation>%1 дБн</translation>
+    </message>
+</context>
+<context>
+    <name>DisplayVectorDiagramm</name>
+    <message>
+        <source>Vector Diagram</source>
+        <translation>Векторная диаграмма</translation>
+    </message>
+    <message>
+        <source>I - channel (V)</source>
+        <translation>Канал I (В)</translation>
+    </message>
+    <message>
+        <source>Q - channel (V)</source>
+        <translation>Канал Q (В)</translation>
+    </message>
+    <message>
+        <source>Show Only Reference Points</source>
+        <translation>Только опорные точки</translation>
+    </message>
+    <message>
+        <source>Show Full Mode</source>
+        <translation>Полный режим</translation>
     </message>
 </context>
 <context>
@@ -463,6 +584,49 @@
     </message>
 </context>
 <context>
+    <name>GuiACLRResult</name>
+    <message>
+        <source>outside band</source>
+        <translation>вне полосы</translation>
+    </message>
+    <message>
+        <source>Hz</source>
+        <translation>Гц</translation>
+    </message>
+    <message>
+        <source>Square</source>
+        <translation>Прямоугольный</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Freq. Offset</source>
+        <translation>Отстройка</translation>
+    </message>
+    <message>
+        <source>Bandwidth</source>
+        <translation>Полоса</translation>
+    </message>
+    <message>
+        <source>Filter Type</source>
+        <translation>Тип фильтра</translation>
+    </message>
+    <message>
+        <source>Ref. Carrier</source>
+        <translation>Опорная несущая</translation>
+    </message>
+    <message>
+        <source>ACP (dBc)</source>
+        <translation>ACP (дБн)</translation>
+    </message>
+    <message>
+        <source>ACP (dBm)</source>
+        <translation>ACP (дБм)</translation>
+    </message>
+</context>
+<context>
     <name>GuiAnalysisSetting</name>
     <message>
         <source>Correct the whole signal at once</source>
@@ -479,6 +643,33 @@
     <message>
         <source>Decimation</source>
         <translation>Децимация</translation>
+    </message>
+</context>
+<context>
+    <name>GuiConfigACLR</name>
+    <message>
+        <source>Config</source>
+        <translation>Стандарт</translation>
+    </message>
+    <message>
+        <source>Adjacent channels of the standard</source>
+        <translation>Соседние каналы по стандарту</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Свои</translation>
+    </message>
+    <message>
+        <source>Adjacent channels given here</source>
+        <translation>Соседние каналы, заданные здесь</translation>
+    </message>
+    <message>
+        <source>Carrier Config</source>
+        <translation>Несущие</translation>
+    </message>
+    <message>
+        <source>Carriers: %1</source>
+        <translation>Несущие: %1</translation>
     </message>
 </context>
 <context>
@@ -537,6 +728,73 @@
     </message>
 </context>
 <context>
+    <name>GuiErrorData</name>
+    <message>
+        <source>Parameters</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>Curr</source>
+        <translation>Тек.</translation>
+    </message>
+    <message>
+        <source>Aver</source>
+        <translation>Сред.</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Ед.</translation>
+    </message>
+    <message>
+        <source>EVM</source>
+        <translation>EVM</translation>
+    </message>
+    <message>
+        <source>EVM Peak</source>
+        <translation>Пик EVM</translation>
+    </message>
+    <message>
+        <source>Magnitude Error</source>
+        <translation>Ошибка амплитуды</translation>
+    </message>
+    <message>
+        <source>Phase Error</source>
+        <translation>Ошибка фазы</translation>
+    </message>
+    <message>
+        <source>Frequency Error</source>
+        <translation>Ошибка частоты</translation>
+    </message>
+    <message>
+        <source>MER</source>
+        <translation>MER</translation>
+    </message>
+    <message>
+        <source>IQ Offset</source>
+        <translation>Смещение IQ</translation>
+    </message>
+    <message>
+        <source>Gain Imbalance</source>
+        <translation>Дисбаланс усиления</translation>
+    </message>
+    <message>
+        <source>Quadrature Error</source>
+        <translation>Ошибка квадратуры</translation>
+    </message>
+    <message>
+        <source>SNR</source>
+        <translation>ОСШ</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Символьная скорость</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <translation>Мощность</translation>
+    </message>
+</context>
+<context>
     <name>GuiMenuMarkerData</name>
     <message>
         <source>Select Signal</source>
@@ -581,6 +839,21 @@
     <message>
         <source>+ RMS</source>
         <translation>+ СКЗ</translation>
+    </message>
+</context>
+<context>
+    <name>GuiParserACLR</name>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>ACLR Settings</source>
+        <translation>Настройки ACLR</translation>
+    </message>
+    <message>
+        <source>Measurement: %1</source>
+        <translation>Измерение: %1</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1146,25 @@
     </message>
 </context>
 <context>
+    <name>GuiSymbolData</name>
+    <message>
+        <source>Save Symbols</source>
+        <translation>Сохранить символы</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;CSV files (*.csv);;All files (*)</source>
+        <translation>Текстовые файлы (*.txt);;Файлы CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Не удаётся записать %1: %2</translation>
+    </message>
+    <message>
+        <source>Save Symbols...</source>
+        <translation>Сохранить символы...</translation>
+    </message>
+</context>
+<context>
     <name>IOSignal</name>
     <message>
         <source>Layers of different lengths cannot be written to one file.</source>
@@ -1045,6 +1337,26 @@
     <message>
         <source>%1 reaches sample %2, behind the %3 samples of the data: the data file is shorter than its metadata says; the annotation is cut at the end.</source>
         <translation>%1 доходит до отсчёта %2, за пределами %3 отсчётов данных: файл данных короче, чем сказано в метаданных; аннотация обрезана по концу.</translation>
+    </message>
+    <message>
+        <source>%1 samples need %2 of memory, but only %3 are free: the recording is not read.</source>
+        <translation>Для %1 отсчётов нужно %2 памяти, а свободно лишь %3: запись не прочитана.</translation>
+    </message>
+    <message>
+        <source>the header names %1 layers; a recording holds at most %2.</source>
+        <translation>число слоёв в заголовке: %1; в записи их может быть не более %2.</translation>
+    </message>
+    <message>
+        <source>the metadata names %1 channels; a recording holds at most %2.</source>
+        <translation>число каналов в метаданных: %1; в записи слоёв может быть не более %2.</translation>
+    </message>
+    <message>
+        <source>A recording holds at most %1 layers.</source>
+        <translation>Наибольшее число слоёв в записи: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1 (%2); nothing was changed.</source>
+        <translation>Не удаётся записать файл %1 (%2); ничего не изменено.</translation>
     </message>
 </context>
 <context>
@@ -1289,14 +1601,6 @@ A workstation for the analysis of IQ recordings.</source>
         <source>5G NR</source>
         <translation>5G NR</translation>
     </message>
-    <message>
-        <source>ACLR</source>
-        <translation>ACLR</translation>
-    </message>
-    <message>
-        <source>digital modulation</source>
-        <translation>цифровой модуляции</translation>
-    </message>
 </context>
 <context>
     <name>ParamSignal</name>
@@ -1307,6 +1611,60 @@ A workstation for the analysis of IQ recordings.</source>
     <message>
         <source>%1 &quot;%2&quot; is not a frequency; %3 is used instead.</source>
         <translation>%1 «%2» не является частотой; вместо неё используется %3.</translation>
+    </message>
+</context>
+<context>
+    <name>ParserACLR</name>
+    <message>
+        <source>The window holds %1 samples: the first %2 are measured.</source>
+        <translation>В окне %1 отсчётов: измеряются первые %2.</translation>
+    </message>
+    <message>
+        <source>The window is too short for a spectrum: nothing is measured.</source>
+        <translation>Окно слишком коротко для спектра: измерения нет.</translation>
+    </message>
+    <message>
+        <source>The carrier settings do not describe a channel of the standard: nothing is measured.</source>
+        <translation>Настройки несущей не описывают канал стандарта: измерения нет.</translation>
+    </message>
+    <message>
+        <source>The FFTW library is missing: nothing is measured.</source>
+        <translation>Нет библиотеки FFTW: измерения нет.</translation>
+    </message>
+    <message>
+        <source>Outside the recorded band, not measured: %1.</source>
+        <translation>Вне записанной полосы, не измерены: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ParserDigitalModulation</name>
+    <message>
+        <source>Demodulation is unavailable: the library %1 could not be loaded (%2).</source>
+        <translation>Демодуляция недоступна: не удаётся загрузить библиотеку %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Demodulation is unavailable: the library %1 lacks %2.</source>
+        <translation>Демодуляция недоступна: в библиотеке %1 нет %2.</translation>
+    </message>
+    <message>
+        <source>Error Signal. Change File.</source>
+        <translation>Ошибочный сигнал. Смените файл.</translation>
+    </message>
+    <message>
+        <source>High Symbol Rate. Reduce.</source>
+        <translation>Слишком высокая символьная скорость. Уменьшите её.</translation>
+    </message>
+    <message>
+        <source>Sample rate lower than Symbol rate.</source>
+        <translation>Частота дискретизации ниже символьной скорости.</translation>
+    </message>
+    <message>
+        <source>Too short signal. Change signal.</source>
+        <translation>Слишком короткий сигнал. Смените сигнал.</translation>
+    </message>
+    <message>
+        <source>Unknow Error.</source>
+        <translation>Неизвестная ошибка.</translation>
     </message>
 </context>
 <context>
@@ -2159,326 +2517,6 @@ Modulation</source>
     <message>
         <source>Default Theme</source>
         <translation>Классическая тема</translation>
-    </message>
-</context>
-<context>
-    <name>DisplayConstellationDiagramm</name>
-    <message>
-        <source>Constellation Diagram</source>
-        <translation>Созвездие</translation>
-    </message>
-    <message>
-        <source>I - channel (V)</source>
-        <translation>Канал I (В)</translation>
-    </message>
-    <message>
-        <source>Q - channel (V)</source>
-        <translation>Канал Q (В)</translation>
-    </message>
-</context>
-<context>
-    <name>DisplayEvm</name>
-    <message>
-        <source>Error Vector Time</source>
-        <translation>Вектор ошибки от времени</translation>
-    </message>
-    <message>
-        <source>Symbols</source>
-        <translation>Символы</translation>
-    </message>
-    <message>
-        <source>Evm (%)</source>
-        <translation>EVM (%)</translation>
-    </message>
-</context>
-<context>
-    <name>DisplayVectorDiagramm</name>
-    <message>
-        <source>Vector Diagram</source>
-        <translation>Векторная диаграмма</translation>
-    </message>
-    <message>
-        <source>I - channel (V)</source>
-        <translation>Канал I (В)</translation>
-    </message>
-    <message>
-        <source>Q - channel (V)</source>
-        <translation>Канал Q (В)</translation>
-    </message>
-    <message>
-        <source>Show Only Reference Points</source>
-        <translation>Только опорные точки</translation>
-    </message>
-    <message>
-        <source>Show Full Mode</source>
-        <translation>Полный режим</translation>
-    </message>
-</context>
-<context>
-    <name>GuiErrorData</name>
-    <message>
-        <source>Parameters</source>
-        <translation>Параметры</translation>
-    </message>
-    <message>
-        <source>Curr</source>
-        <translation>Тек.</translation>
-    </message>
-    <message>
-        <source>Aver</source>
-        <translation>Сред.</translation>
-    </message>
-    <message>
-        <source>Unit</source>
-        <translation>Ед.</translation>
-    </message>
-    <message>
-        <source>EVM</source>
-        <translation>EVM</translation>
-    </message>
-    <message>
-        <source>EVM Peak</source>
-        <translation>Пик EVM</translation>
-    </message>
-    <message>
-        <source>Magnitude Error</source>
-        <translation>Ошибка амплитуды</translation>
-    </message>
-    <message>
-        <source>Phase Error</source>
-        <translation>Ошибка фазы</translation>
-    </message>
-    <message>
-        <source>Frequency Error</source>
-        <translation>Ошибка частоты</translation>
-    </message>
-    <message>
-        <source>MER</source>
-        <translation>MER</translation>
-    </message>
-    <message>
-        <source>IQ Offset</source>
-        <translation>Смещение IQ</translation>
-    </message>
-    <message>
-        <source>Gain Imbalance</source>
-        <translation>Дисбаланс усиления</translation>
-    </message>
-    <message>
-        <source>Quadrature Error</source>
-        <translation>Ошибка квадратуры</translation>
-    </message>
-    <message>
-        <source>SNR</source>
-        <translation>ОСШ</translation>
-    </message>
-    <message>
-        <source>Symbol Rate</source>
-        <translation>Символьная скорость</translation>
-    </message>
-    <message>
-        <source>Power</source>
-        <translation>Мощность</translation>
-    </message>
-</context>
-<context>
-    <name>GuiSymbolData</name>
-    <message>
-        <source>Save Symbols</source>
-        <translation>Сохранить символы</translation>
-    </message>
-    <message>
-        <source>Text files (*.txt);;CSV files (*.csv);;All files (*)</source>
-        <translation>Текстовые файлы (*.txt);;Файлы CSV (*.csv);;Все файлы (*)</translation>
-    </message>
-    <message>
-        <source>Cannot write %1: %2</source>
-        <translation>Не удаётся записать %1: %2</translation>
-    </message>
-    <message>
-        <source>Save Symbols...</source>
-        <translation>Сохранить символы...</translation>
-    </message>
-</context>
-<context>
-    <name>ACLRLibrary</name>
-    <message>
-        <source>The ACLR library aclr_core cannot be loaded: %1</source>
-        <translation>Библиотеку ACLR aclr_core не удаётся загрузить: %1</translation>
-    </message>
-    <message>
-        <source>The ACLR library %1 has no ACLRMeasurement.</source>
-        <translation>В библиотеке ACLR %1 нет функции ACLRMeasurement.</translation>
-    </message>
-</context>
-<context>
-    <name>ACLRSettingForm</name>
-    <message>
-        <source>Adjacent Offset</source>
-        <translation>Отстройка соседнего</translation>
-    </message>
-    <message>
-        <source>Adjacent Bandwidth</source>
-        <translation>Полоса соседнего</translation>
-    </message>
-    <message>
-        <source>Alternate Offset</source>
-        <translation>Отстройка второго</translation>
-    </message>
-    <message>
-        <source>Alternate Bandwidth</source>
-        <translation>Полоса второго</translation>
-    </message>
-    <message>
-        <source>Carrier Bandwidth</source>
-        <translation>Полоса несущей</translation>
-    </message>
-    <message>
-        <source>CC%1 Offset</source>
-        <translation>Отстройка CC%1</translation>
-    </message>
-    <message>
-        <source>CC%1 Bandwidth</source>
-        <translation>Полоса CC%1</translation>
-    </message>
-    <message>
-        <source>CC%1 Spacing</source>
-        <translation>Разнос поднесущих CC%1</translation>
-    </message>
-    <message>
-        <source>Channel Bandwidth</source>
-        <translation>Ширина канала</translation>
-    </message>
-    <message>
-        <source>Subcarrier Spacing</source>
-        <translation>Разнос поднесущих</translation>
-    </message>
-    <message>
-        <source>Carrier Offset</source>
-        <translation>Отстройка несущей</translation>
-    </message>
-</context>
-<context>
-    <name>DisplaySpectrumACLR</name>
-    <message>
-        <source>outside band</source>
-        <translation>вне полосы</translation>
-    </message>
-    <message>
-        <source>%1 dBm</source>
-        <translation>%1 дБм</translation>
-    </message>
-    <message>
-        <source>%1 dBc</source>
-        <translation>%1 дБн</translation>
-    </message>
-</context>
-<context>
-    <name>GuiACLRResult</name>
-    <message>
-        <source>outside band</source>
-        <translation>вне полосы</translation>
-    </message>
-    <message>
-        <source>Hz</source>
-        <translation>Гц</translation>
-    </message>
-    <message>
-        <source>Square</source>
-        <translation>Прямоугольный</translation>
-    </message>
-    <message>
-        <source>Channel</source>
-        <translation>Канал</translation>
-    </message>
-    <message>
-        <source>Freq. Offset</source>
-        <translation>Отстройка</translation>
-    </message>
-    <message>
-        <source>Bandwidth</source>
-        <translation>Полоса</translation>
-    </message>
-    <message>
-        <source>Filter Type</source>
-        <translation>Тип фильтра</translation>
-    </message>
-    <message>
-        <source>Ref. Carrier</source>
-        <translation>Опорная несущая</translation>
-    </message>
-    <message>
-        <source>ACP (dBc)</source>
-        <translation>ACP (дБн)</translation>
-    </message>
-    <message>
-        <source>ACP (dBm)</source>
-        <translation>ACP (дБм)</translation>
-    </message>
-</context>
-<context>
-    <name>GuiConfigACLR</name>
-    <message>
-        <source>Config</source>
-        <translation>Стандарт</translation>
-    </message>
-    <message>
-        <source>Adjacent channels of the standard</source>
-        <translation>Соседние каналы по стандарту</translation>
-    </message>
-    <message>
-        <source>Custom</source>
-        <translation>Свои</translation>
-    </message>
-    <message>
-        <source>Adjacent channels given here</source>
-        <translation>Соседние каналы, заданные здесь</translation>
-    </message>
-    <message>
-        <source>Carrier Config</source>
-        <translation>Несущие</translation>
-    </message>
-    <message>
-        <source>Carriers: %1</source>
-        <translation>Несущие: %1</translation>
-    </message>
-</context>
-<context>
-    <name>GuiParserACLR</name>
-    <message>
-        <source>Source</source>
-        <translation>Источник</translation>
-    </message>
-    <message>
-        <source>ACLR Settings</source>
-        <translation>Настройки ACLR</translation>
-    </message>
-    <message>
-        <source>Measurement: %1</source>
-        <translation>Измерение: %1</translation>
-    </message>
-</context>
-<context>
-    <name>ParserACLR</name>
-    <message>
-        <source>The window holds %1 samples: the first %2 are measured.</source>
-        <translation>В окне %1 отсчётов: измеряются первые %2.</translation>
-    </message>
-    <message>
-        <source>The window is too short for a spectrum: nothing is measured.</source>
-        <translation>Окно слишком коротко для спектра: измерения нет.</translation>
-    </message>
-    <message>
-        <source>The carrier settings do not describe a channel of the standard: nothing is measured.</source>
-        <translation>Настройки несущей не описывают канал стандарта: измерения нет.</translation>
-    </message>
-    <message>
-        <source>The FFTW library is missing: nothing is measured.</source>
-        <translation>Нет библиотеки FFTW: измерения нет.</translation>
-    </message>
-    <message>
-        <source>Outside the recorded band, not measured: %1.</source>
-        <translation>Вне записанной полосы, не измерены: %1.</translation>
     </message>
 </context>
 </TS>
