@@ -276,7 +276,7 @@ void VerticalMenu::buildLevels()
                 row->addWidget(user, 1);
                 column->insertLayout(at, row);
                 m_companions.insert(user, radio);
-                connect(radio, &QRadioButton::clicked, this, [this, user, radio] {
+                connect(radio, &QRadioButton::clicked, this, [user, radio] {
                     radio->setChecked(user->isChecked());
                     if (user->isEnabled())
                         user->click();
