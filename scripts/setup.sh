@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12 packages), builds, then runs:
-#   scripts/setup.sh run    the workstation on its built-in demo recording
-#   scripts/setup.sh test   the whole test suite
+#   scripts/setup.sh run           the workstation (release build) on its built-in demo recording
+#   scripts/setup.sh test          the checked run: the whole suite under AddressSanitizer +
+#                                  UndefinedBehaviorSanitizer, every parser fuzzed briefly, the
+#                                  threaded tests under ThreadSanitizer (scripts/sanitize.sh ci)
+#   scripts/setup.sh test-release  the whole suite on the release build
 # Idempotent: installed packages and an existing build folder are reused.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -26,22 +29,31 @@ fi
 
 # Paths relative to the checkout, so that a fresh clone (as CI makes) reuses the cache.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
-if [ ! -f "$build_dir/build.ninja" ]; then
-    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
-fi
-cmake --build "$build_dir" -j "$(nproc)"
+release_build() {
+    if [ ! -f "$build_dir/build.ninja" ]; then
+        cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+    fi
+    cmake --build "$build_dir" -j "$(nproc)"
+}
 
 case "$action" in
 run)
+    release_build
     exec "$build_dir/bin/tarnwick-studio" "${@:2}"
     ;;
 test)
+    # The checked builds replace the release build here: one build of the program
+    # less, and the suite runs where memory and thread faults show.
+    exec bash scripts/sanitize.sh ci
+    ;;
+test-release)
+    release_build
     export QT_QPA_PLATFORM=offscreen
     cd "$build_dir"
     exec ctest --output-on-failure -j "$(nproc)" --timeout 300
     ;;
 *)
-    echo "usage: scripts/setup.sh run|test" >&2
+    echo "usage: scripts/setup.sh run|test|test-release" >&2
     exit 2
     ;;
 esac
