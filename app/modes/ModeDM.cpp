@@ -14,6 +14,7 @@
 #include "RebornControllerGraphic.h"
 #include "SignalInformation.h"
 
+#include <QEvent>
 #include <limits>
 #include <memory>
 
@@ -29,6 +30,13 @@ ModeDM::ModeDM(QWidget *parent) : ModeAnalysis(ParamSignal::ModeDM, parent)
     dmPanel()->setUnavailable(unavailable);
     control()->setUnit(RebornControllerGraphic::Symbols);
     connectResults();
+}
+
+void ModeDM::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        dmPanel()->setUnavailable(dmEngine()->unavailableText());
+    ModeAnalysis::changeEvent(event);
 }
 
 GuiParserDM *ModeDM::dmPanel() const

@@ -60,6 +60,8 @@ public slots:
     void slotMaxSymbols(int max);
 
 protected:
+    // The panel's notice of a missing library is the engine's text: said again in the new language.
+    void changeEvent(QEvent *event) override;
     void takeSignalParams() override;
     int windowLimit() const override;
     // The whole corrected frame: its length follows the symbol count and the oversampling.
