@@ -46,11 +46,12 @@ configure() {  # DIR SANITIZERS [extra cmake args]
         -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=8 "$@" >/dev/null
 }
 
+exec 3>&1  # stage times reach the run's own output, whatever a stage's output goes to
 timed() {  # NAME COMMAND...: runs the command and says how long it took
     local name="$1" start=$SECONDS rc=0
     shift
     "$@" || rc=$?
-    echo "sanitizers: $name: $(( SECONDS - start )) s$([ $rc -eq 0 ] || echo ", FAILED ($rc)")"
+    echo "sanitizers: $name: $(( SECONDS - start )) s$([ $rc -eq 0 ] || echo ", FAILED ($rc)")" >&3
     return $rc
 }
 
