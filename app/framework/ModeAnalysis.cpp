@@ -15,6 +15,7 @@
 #include "RebornControllerGraphic.h"
 #include "SelectionBarView.h"
 #include "SizeHints.h"
+#include "TagScanner.h"
 #include "UnitText.h"
 #include "WaitLoop.h"
 
@@ -52,6 +53,13 @@ QString withoutRecordingItems(QString text)
 {
     static const QRegularExpression recordingItems(QStringLiteral("\\{(CLOCK|FREQUENCY|POWER):[^}]*\\}"));
     return text.remove(recordingItems);
+}
+
+void takeHeader(ParamSignal *param, const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        param->prepareFromFile(path, TagScanner::fromFile(file));
 }
 }  // namespace
 
@@ -443,8 +451,13 @@ void ModeAnalysis::openDemoFile(int n)
 
 QString ModeAnalysis::profileText()
 {
-    return QStringLiteral("{PathSignal:%1}").arg(m_io.getFileReg()) + m_hub.param()->text(ParamSignal::FormProfile)
-           + m_frames->gridText() + QStringLiteral("{LengthView:%1}").arg(viewLength());
+    // While the instrument or another mode fills the hub, the set's clock, carrier and
+    // level are theirs: the remembered recording then comes back with its own.
+    QString params = m_hub.param()->text(ParamSignal::FormProfile);
+    if (m_isDeviceInHub || m_isExternalInHub)
+        params = withoutRecordingItems(params);
+    return QStringLiteral("{PathSignal:%1}").arg(m_io.getFileReg()) + params + m_frames->gridText()
+           + QStringLiteral("{LengthView:%1}").arg(viewLength());
 }
 
 bool ModeAnalysis::restoreProfile(const QString &text)
@@ -462,7 +475,12 @@ bool ModeAnalysis::restoreProfile(const QString &text)
     if (!path.isEmpty() && QFile::exists(path)) {
         // The profile's rates describe its own file: they are taken only together with it,
         // and the file becomes the mode's remembered one, so that both are saved together.
-        readAgain(path, [hub = &m_hub, text, path](IOSignal *io) {
+        // A profile saved while the instrument filled the hub holds no rates of the
+        // file: its header gives them, as when it was first opened.
+        const bool hasFileRates = withoutRecordingItems(text) != text;
+        readAgain(path, [hub = &m_hub, text, path, hasFileRates](IOSignal *io) {
+            if (!hasFileRates)
+                takeHeader(hub->param(), path);
             hub->param()->parseText(text, false);
             io->defineFormatRead(text);
             io->writeRegFile(path);

@@ -7,7 +7,10 @@
 #include "GuiDeviceInfo.h"
 #include "MainWindow.h"
 #include "ModeVecAnalysis.h"
+#include "OpenThroughPanel.h"
+#include "ParamVectorAnalysis.h"
 #include "ProfileStore.h"
+#include "RecordingFile.h"
 #include "ShellResources.h"
 #include "TestEnvironment.h"
 
@@ -146,6 +149,39 @@ private slots:
         QCOMPARE(store.deviceText().split(QLatin1Char(' ')).mid(0, 5),
                  QStringList({QStringLiteral("1000300000"), QStringLiteral("1000000"), QStringLiteral("0"),
                               QStringLiteral("1"), QStringLiteral("10000")}));
+    }
+
+    // A profile saved while the analyser fills the hub still brings the remembered
+    // recording back at the rates of its own header, not at the instrument's.
+    void profileKeepsTheRecordingsRatesBesideTheInstrument()
+    {
+        const QString path = writeRecording(m_env, QStringLiteral("taken.owv"), QStringLiteral("1 MHz"),
+                                            QStringLiteral("1 GHz"), IQVector(5000, IQ(0.1, 0.0)));
+        QVERIFY(!path.isEmpty());
+        MainWindow window;
+        window.resize(1600, 900);
+        window.show();
+        ModeVecAnalysis *va = window.modeVecAnalysis();
+        QTRY_COMPARE(window.currentMode(), static_cast<ModeAnalysis *>(va));
+        QVERIFY(openThroughThePanel(*va, path));
+        QTest::keyClick(va->findChild<QComboBox *>(QStringLiteral("sourceSet_ComboSource")), Qt::Key_Down);
+        enter(va->findChild<QLineEdit *>(QStringLiteral("sourceSet_InputSampleRate")), QStringLiteral("2 MHz"));
+        enter(va->findChild<QLineEdit *>(QStringLiteral("sourceSet_InputCarrier")), QStringLiteral("1.0002 GHz"));
+        connectThroughTheList(window, va);
+        QTRY_COMPARE_WITH_TIMEOUT(va->hub()->sourceSignal(0).size(), 10000, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(va->calculate()->carrierFreq(), 1.0002e9, kWaitMs);
+
+        window.saveProfile(m_env.filePath(QStringLiteral("mixed.xml")));
+        ProfileStore store;
+        QCOMPARE(store.load(m_env.filePath(QStringLiteral("mixed.xml"))), ProfileStore::Loaded);
+        ModeVecAnalysis restored;
+        QSignalSpy delivered(restored.hub(), &ManagerSignal::sendNewSourceSignal);
+        QVERIFY(restored.restoreProfile(store.modeText(restored.mode())));
+        QVERIFY(delivered.wait(kWaitMs));
+        QCOMPARE(restored.hub()->sourceSignal(0).size(), 5000);
+        const auto *param = static_cast<const ParamVectorAnalysis *>(restored.hub()->param());
+        QCOMPARE(param->sourceSampleRate(), 1e6);
+        QCOMPARE(param->sourceFrequency(), 1e9);
     }
 
     // Closing the program while blocks stream in: the acquisition thread ends before
