@@ -97,17 +97,24 @@ ParamDigitalModulation *ParserDigitalModulation::dmParam() const
     return m_hub ? dynamic_cast<ParamDigitalModulation *>(m_hub->param()) : nullptr;
 }
 
+void ParserDigitalModulation::captureSettings()
+{
+    Settings taken;
+    if (const ParamDigitalModulation *param = dmParam()) {
+        taken.modulation = param->modulation();
+        taken.filter = param->filter();
+        taken.filterParameter = param->filterParameter();
+        taken.sampleRate = param->sampleRate();
+        taken.symbolRate = param->symbolRate();
+    }
+    QMutexLocker lock(&m_settingsMutex);
+    m_settings = taken;
+}
+
 ParserDigitalModulation::Settings ParserDigitalModulation::readSettings() const
 {
-    Settings settings;
-    if (const ParamDigitalModulation *param = dmParam()) {
-        settings.modulation = param->modulation();
-        settings.filter = param->filter();
-        settings.filterParameter = param->filterParameter();
-        settings.sampleRate = param->sampleRate();
-        settings.symbolRate = param->symbolRate();
-    }
-    return settings;
+    QMutexLocker lock(&m_settingsMutex);
+    return m_settings;
 }
 
 void ParserDigitalModulation::giveSignal(const IQVector &samples, const Settings &settings)
@@ -132,6 +139,7 @@ void ParserDigitalModulation::prepareSource()
 {
     // No pass may go on with the old recording.
     m_progress.stop();
+    captureSettings();
     if (m_hub && m_hub->countSourceSignals() > 0) {
         QMutexLocker lock(&m_libraryMutex);
         takeRecording(readSettings());

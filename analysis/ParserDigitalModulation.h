@@ -49,6 +49,8 @@ public:
     int engineType() const override { return 1; }
     void prepareSource() override;
     IQVector parseLayer(int num, int layer) override;
+    // In the hub's thread, before a pass: the parameter set is never read from the engine's.
+    void captureSettings() override;
     void setFrameLength(int num) override;
     void advanceFrame() override;
     void rewindFrame() override;
@@ -101,8 +103,11 @@ private:
     };
 
     void resolveExports();
+    // The engine's thread reads only this copy, taken in the hub's thread.
     Settings readSettings() const;
     ParamDigitalModulation *dmParam() const;
+    mutable QMutex m_settingsMutex;
+    Settings m_settings;  // guarded by m_settingsMutex
     // Gives the library the whole first layer and announces how many symbols it allows.
     void takeRecording(const Settings &settings);
     void giveSignal(const IQVector &samples, const Settings &settings);

@@ -62,6 +62,7 @@ struct Rig
     void load(const IQVector &samples) { hub.slotSetSignal(Signal(samples), QStringLiteral("t.owv")); }
     void window(int start, int symbols)
     {
+        engine.captureSettings();  // as the mode does before each pass
         QMetaObject::invokeMethod(&engine, [this, start, symbols] { engine.slotParseWindow(start, symbols); },
                                   Qt::BlockingQueuedConnection);
     }

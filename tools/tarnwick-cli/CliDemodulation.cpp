@@ -138,6 +138,7 @@ bool CliDemodulation::run(CliRecording &recording)
     m_hub.slotSetSignal(recording.hub().sourceSignals(), QStringLiteral("demod"), true);
     const int symbols = m_symbolCount > 0 ? m_symbolCount : std::max(1, std::min(kDefaultSymbols, maxSymbols));
     const int start = m_start;
+    engine.captureSettings();
     QMetaObject::invokeMethod(&engine, [&engine, start, symbols] { engine.slotParseWindow(start, symbols); },
                               Qt::BlockingQueuedConnection);
     QObject::disconnect(&engine, nullptr, &m_hub, nullptr);
