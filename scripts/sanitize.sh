@@ -34,7 +34,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$suppressi
 export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:suppressions=$suppressions/tsan.supp"
 
 # The threaded tests: hub, engines, display pipeline and workers, play.
-tsan_tests=(tst_ManagerSignal tst_IOSignal tst_ParserSignal tst_ParserVectorAnalysis tst_CalculateDate
+tsan_tests=(tst_ManagerSignal tst_IOSignal tst_ParserSignal tst_ParserVectorAnalysis tst_ParserDigitalModulation tst_CalculateDate
             tst_AveragedFft tst_DisplayViews tst_Renderers tst_SimpleEngine tst_RunControl tst_SelectionSignal)
 
 configure() {  # DIR SANITIZERS [extra cmake args]

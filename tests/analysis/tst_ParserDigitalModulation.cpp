@@ -83,6 +83,7 @@ private slots:
     void errorCodesGiveTheirMessages();
     void aRepeatedErrorIsReportedOnce();
     void averagingRestartsTheLibraryAverage();
+    void settingsEditedDuringPassesReachTheNextPass();
     void realReceiverMeasuresSixteenQam();
 
 };
@@ -282,6 +283,31 @@ void tst_ParserDigitalModulation::averagingRestartsTheLibraryAverage()
     QCOMPARE(rig.state->setAverageCalls, before + 1);
     rig.window(500, 100);
     QCOMPARE(aver.count(), 1);
+}
+
+void tst_ParserDigitalModulation::settingsEditedDuringPassesReachTheNextPass()
+{
+    // The panel edits the set while passes run in the engine's thread: each pass works
+    // on the copy taken when it was asked for (ThreadSanitizer watches this one).
+    Rig rig(fakeName("full"));
+    rig.answer(0, 5000);
+    rig.param()->parseText(QStringLiteral("{CLOCK:4 MHz}{SYMBOLRATE:1 MHz}"), false);
+    rig.load(ramp(40000));
+    QSignalSpy data(&rig.engine, &ParserDigitalModulation::sendData);
+    const int passes = 40;
+    const QStringList schemes{QStringLiteral("QPSK"), QStringLiteral("8PSK"), QStringLiteral("QAM16")};
+    for (int i = 0; i < passes; ++i) {
+        rig.param()->setModulation(schemes.at(i % schemes.size()));
+        rig.engine.captureSettings();
+        QMetaObject::invokeMethod(&rig.engine, [&rig, i] { rig.engine.slotParseWindow(i * 10, 100); },
+                                  Qt::QueuedConnection);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(data.count(), passes, 20000);
+    QCOMPARE(rig.state->lastModulation, schemes.at((passes - 1) % schemes.size()));
+    // An edit after the burst reaches the next pass asked for.
+    rig.param()->setModulation(QStringLiteral("QAM64"));
+    rig.window(0, 100);
+    QCOMPARE(rig.state->lastModulation, QStringLiteral("QAM64"));
 }
 
 void tst_ParserDigitalModulation::realReceiverMeasuresSixteenQam()
