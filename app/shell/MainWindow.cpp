@@ -369,12 +369,12 @@ void MainWindow::openProfile(QString path)
 
 void MainWindow::openAtStart(const StartRequest &request)
 {
-    if (request.file.isEmpty() && request.demo < 0) {
-        if (!m_isVecAnalysisFileRestored)
-            m_va->openDemoFile(0);
+    const bool isAsked = !request.file.isEmpty() || request.demo >= 0;
+    // A recording the profile brought back stays; --play alone plays the built-in demo.
+    if (!isAsked && m_isVecAnalysisFileRestored)
         return;
-    }
-    switchOnVecAnalysis();
+    if (isAsked)
+        switchOnVecAnalysis();
     if (request.isPlay) {
         // Only the recording asked for plays by itself, not the ones the user opens later.
         ModeVecAnalysis *va = m_va;

@@ -265,6 +265,16 @@ void tst_Restart::playAskedAtStartPlaysThatRecordingOnly()
     QVERIFY(loaded.wait(kLoadMs));
     QTest::qWait(MainWindow::kPlayAfterLoadMs + 300);
     QVERIFY(!va->selection()->isRunning());
+
+    // --play alone plays the built-in demo that a first start opens.
+    MainWindow fresh;
+    fresh.show();
+    MainWindow::StartRequest playOnly;
+    playOnly.isPlay = true;
+    fresh.openAtStart(playOnly);
+    QTRY_VERIFY_WITH_TIMEOUT(fresh.modeVecAnalysis()->selection()->isRunning(), kLoadMs);
+    QVERIFY(fresh.modeVecAnalysis()->hub()->sourceSignal(0).size() > 0);
+    fresh.modeVecAnalysis()->stopRun();
 }
 
 void tst_Restart::sessionInEachModeComesBack_data()
