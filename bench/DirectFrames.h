@@ -5,7 +5,7 @@
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
 
@@ -23,7 +23,7 @@ public:
         m_calculate.setCarrierFreq(0.0);
         m_views.push_back({std::make_unique<DisplayITime>(&hub, &m_calculate), CalculateDateSlot::KindI});
         m_views.push_back({std::make_unique<DisplayQTime>(&hub, &m_calculate), CalculateDateSlot::KindQ});
-        m_views.push_back({std::make_unique<DisplaySpectrum>(&hub, &m_calculate), CalculateDateSlot::KindSpectrum});
+        m_views.push_back({std::make_unique<DisplayFrequency>(&hub, &m_calculate), CalculateDateSlot::KindSpectrum});
         m_views.push_back({std::make_unique<DisplayPowerDiagram>(&hub, &m_calculate), CalculateDateSlot::KindPower});
         for (View &view : m_views) {
             view.display->graphic()->resize(viewSize);

@@ -17,7 +17,7 @@
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "GuiParserSignal.h"
 #include "IOSignal.h"
@@ -74,7 +74,7 @@ void addMarkers(ModeVecAnalysis &mode)
     for (DisplayGraphicSignal *view : mode.findChildren<DisplayGraphicSignal *>()) {
         MarkersInfo *markers = view->markers();
         markers->addMarker(view->axisX()->min())->setMode(MarkerMath::ModeMaximum);
-        if (qobject_cast<DisplaySpectrum *>(view)) {
+        if (qobject_cast<DisplayFrequency *>(view)) {
             markers->setChannelPower(true);
             markers->setModeOBW(true);
             markers->setRms(true);

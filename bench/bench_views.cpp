@@ -10,7 +10,7 @@
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
 
@@ -67,7 +67,7 @@ int main(int argc, char **argv)
     calculate.setCarrierFreq(1e9);
 
     struct Entry { const char *name; std::unique_ptr<DisplayGraphicSignal> view; unsigned kind; };
-    Entry entries[] = {{"spectrum", std::make_unique<DisplaySpectrum>(&hub, &calculate), CalculateDateSlot::KindSpectrum},
+    Entry entries[] = {{"spectrum", std::make_unique<DisplayFrequency>(&hub, &calculate), CalculateDateSlot::KindSpectrum},
                        {"I", std::make_unique<DisplayITime>(&hub, &calculate), CalculateDateSlot::KindI},
                        {"Q", std::make_unique<DisplayQTime>(&hub, &calculate), CalculateDateSlot::KindQ},
                        {"power", std::make_unique<DisplayPowerDiagram>(&hub, &calculate), CalculateDateSlot::KindPower}};

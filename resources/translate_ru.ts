@@ -240,7 +240,7 @@
     </message>
 </context>
 <context>
-    <name>DisplaySpectrum</name>
+    <name>DisplayFrequency</name>
     <message>
         <source>Spectrum</source>
         <translation>Спектр</translation>
@@ -267,7 +267,7 @@
     </message>
 </context>
 <context>
-    <name>DisplaySpectrumACLR</name>
+    <name>DisplayFrequencyACLR</name>
     <message>
         <source>outside band</source>
         <translation>вне полосы</translation>

@@ -8,7 +8,7 @@
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
 #include "DisplayWaterfall.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "GraphicSignal.h"
 #include "ManagerSignal.h"
@@ -97,9 +97,9 @@ DisplayGraphicSignal *ModeGraphics::createView(GraphicCatalogue::Kind kind, Grap
     }
     if (host->effect() == GraphicCatalogue::EffectSpectrogram)
         return new DisplayWaterfall(m_hub, m_calculate, kFirstLayer, container);
-    auto *spectrum = new DisplaySpectrum(m_hub, m_calculate, kFirstLayer, container);
-    QObject::connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplaySpectrum::slotSetAverageSpectrum);
-    QObject::connect(spectrum, &DisplaySpectrum::sendMaxAverage, host, &GraphicSignal::signalMaxAverage);
+    auto *spectrum = new DisplayFrequency(m_hub, m_calculate, kFirstLayer, container);
+    QObject::connect(host, &GraphicSignal::signalSendAverSpectrum, spectrum, &DisplayFrequency::slotSetAverageSpectrum);
+    QObject::connect(spectrum, &DisplayFrequency::sendMaxAverage, host, &GraphicSignal::signalMaxAverage);
     spectrum->slotFormAVG();
     return spectrum;
 }

@@ -1,7 +1,7 @@
 #include "ModeACLR.h"
 
 #include "CalculateDate.h"
-#include "DisplaySpectrumACLR.h"
+#include "DisplayFrequencyACLR.h"
 #include "GraphicSignal.h"
 #include "GuiACLRResult.h"
 #include "GuiParserACLR.h"
@@ -14,8 +14,8 @@ const QString ModeACLR::kGrid = QStringLiteral("{GRID:Distribution(1,1) Spectrum
 ModeACLR::ModeACLR(QWidget *parent) : ModeAnalysis(ParamACLR::registerSet(), parent)
 {
     graphics()->setViewCreator(GraphicCatalogue::KindSpectrum, [this](GraphicSignal *, QWidget *container) {
-        auto *view = new DisplaySpectrumACLR(hub(), calculate(), 1, container);
-        connect(this, &ModeACLR::sendResults, view, &DisplaySpectrumACLR::setResults);
+        auto *view = new DisplayFrequencyACLR(hub(), calculate(), 1, container);
+        connect(this, &ModeACLR::sendResults, view, &DisplayFrequencyACLR::setResults);
         view->setResults(m_results);
         return view;
     });

@@ -10,7 +10,7 @@
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
 #include "DisplayWaterfall.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "DisplayVectorDiagramm.h"
 #include "Graphic.h"
 #include "Spectrogram.h"
@@ -55,7 +55,7 @@ std::unique_ptr<DisplayGraphicSignal> makeView(const QString &name, ManagerSigna
     if (name == QLatin1String("power"))
         return std::make_unique<DisplayPowerDiagram>(hub, calculate, layer);
     if (name == QLatin1String("spectrum"))
-        return std::make_unique<DisplaySpectrum>(hub, calculate, layer);
+        return std::make_unique<DisplayFrequency>(hub, calculate, layer);
     if (name == QLatin1String("spectrogram"))
         return std::make_unique<DisplayWaterfall>(hub, calculate, layer);
     if (name == QLatin1String("vector"))
@@ -167,7 +167,7 @@ int RenderCommand::run(const QStringList &args)
         calculate.setFrameRate(demodulation.frameRate());
     }
     std::unique_ptr<DisplayGraphicSignal> view = makeView(viewName, &hub, &calculate, request.layer());
-    if (auto *spectrum = qobject_cast<DisplaySpectrum *>(view.get()))
+    if (auto *spectrum = qobject_cast<DisplayFrequency *>(view.get()))
         spectrum->slotSetAverageSpectrum(request.average());
     if (auto *diagram = qobject_cast<DisplayVectorDiagramm *>(view.get())) {
         if (!modulation.isEmpty() && DisplayVectorDiagramm::referencePoints(modulation).isEmpty())

@@ -7,7 +7,7 @@
 #include "MarkersInfo.h"
 #include "DisplayWaterfall.h"
 #include "Graphic.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "FrameGraphicSignal.h"
 #include "autoLimitOY.h"
 #include "GuiParserVecAnalysis.h"
@@ -289,14 +289,14 @@ void tst_ModeVecAnalysis::frameSettingsReachTheView()
     QVERIFY(mode.frames()->setGrid(QStringLiteral("{GRID:Distribution(1) Spectrum(1,1)}")));
     GraphicSignal *graphic = mode.frames()->frames().first()->graphic();
     emit graphic->signalSetColor(QColor(Qt::red));
-    auto *spectrum = graphic->findChild<DisplaySpectrum *>();
+    auto *spectrum = graphic->findChild<DisplayFrequency *>();
     QVERIFY(spectrum);
     QCOMPARE(spectrum->lineSeries()->pen().color(), QColor(Qt::red));
     emit graphic->signalSendAutoMax(false);
     QVERIFY(!spectrum->autoLimit()->isAutoMax());
     graphic->setEffect(QStringLiteral("Spectrogram"));
     QVERIFY(graphic->findChild<DisplayWaterfall *>());
-    QVERIFY(!graphic->findChild<DisplaySpectrum *>());
+    QVERIFY(!graphic->findChild<DisplayFrequency *>());
     QCOMPARE(mode.frames()->gridText(), QStringLiteral("{GRID:Distribution(1) Spectrum(1,1) }"));
 }
 
@@ -336,7 +336,7 @@ void tst_ModeVecAnalysis::changingAGraphicInANewGridWithAMarkerShown()
     mode.resize(1280, 720);
     mode.show();
     QVERIFY(QTest::qWaitForWindowExposed(&mode));
-    auto *spectrum = viewIn<DisplaySpectrum>(mode.frames()->frames().at(0));
+    auto *spectrum = viewIn<DisplayFrequency>(mode.frames()->frames().at(0));
     QVERIFY(spectrum);
     chooseFromPlotMenu(spectrum, QStringLiteral("Add Marker"));
     QCOMPARE(spectrum->markers()->markers().size(), 1);
@@ -363,7 +363,7 @@ void tst_ModeVecAnalysis::framesThatStayKeepTheirMarkersAndEffect()
     QVERIFY(QTest::qWaitForWindowExposed(&mode));
     FrameGraphicSignal *first = mode.frames()->frames().at(0);
     FrameGraphicSignal *second = mode.frames()->frames().at(1);
-    auto *spectrum = viewIn<DisplaySpectrum>(first);
+    auto *spectrum = viewIn<DisplayFrequency>(first);
     chooseFromPlotMenu(spectrum, QStringLiteral("Add Marker"));
     spectrum->markers()->panel()->butChannelPower()->click();
     QCOMPARE(spectrum->markers()->markers().size(), 2);
@@ -376,7 +376,7 @@ void tst_ModeVecAnalysis::framesThatStayKeepTheirMarkersAndEffect()
     for (const QPair<int, int> &grid : {qMakePair(2, 1), qMakePair(2, 2), qMakePair(1, 2)}) {
         chooseGrid(mode, grid.first, grid.second);
         QCOMPARE(mode.frames()->distribution(), QVector<int>(grid.first, grid.second));
-        QCOMPARE(viewIn<DisplaySpectrum>(mode.frames()->frames().at(0)), spectrum);
+        QCOMPARE(viewIn<DisplayFrequency>(mode.frames()->frames().at(0)), spectrum);
         QCOMPARE(spectrum->markers()->markers().size(), 2);
         QVERIFY(spectrum->markers()->isChannelPower());
         QVERIFY(viewIn<DisplayWaterfall>(mode.frames()->frames().at(1)));
@@ -455,7 +455,7 @@ void tst_ModeVecAnalysis::tickLabelsStandApartAtAnySize()
         chooseGrid(mode, grid.first, grid.second);
         chooseFromFrameMenu(mode.frames()->frames().at(0), {QStringLiteral("Change Graphic"), QStringLiteral("Spectrum")});
         QTest::qWait(100);
-        auto *spectrum = viewIn<DisplaySpectrum>(mode.frames()->frames().at(0));
+        auto *spectrum = viewIn<DisplayFrequency>(mode.frames()->frames().at(0));
         QVERIFY(spectrum);
         const QRectF plot = spectrum->graphic()->plotRect();
         const QValueAxis *x = spectrum->axisX();
@@ -500,7 +500,7 @@ void tst_ModeVecAnalysis::frameSettingsStayWholeInASmallFrame()
         QVERIFY2(field->width() >= field->minimumSizeHint().width(), qPrintable(name));
     }
     // The plot keeps its width under the settings, which lie over it.
-    QVERIFY(viewIn<DisplaySpectrum>(frame)->graphic()->width() > frame->width() / 2);
+    QVERIFY(viewIn<DisplayFrequency>(frame)->graphic()->width() > frame->width() / 2);
 }
 
 QTEST_MAIN(tst_ModeVecAnalysis)

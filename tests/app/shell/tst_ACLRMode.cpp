@@ -3,7 +3,7 @@
 // through the menu, and a missing library.
 #include "AclrTestSignal.h"
 #include "CalculateDate.h"
-#include "DisplaySpectrumACLR.h"
+#include "DisplayFrequencyACLR.h"
 #include "GuiACLRCustomSetting.h"
 #include "GuiACLRMultiSetting.h"
 #include "GuiACLRResult.h"
@@ -19,7 +19,7 @@
 #include "RebornControllerGraphic.h"
 #include "TestEnvironment.h"
 #include "VerticalMenu.h"
-#include "unitACLRSpectrum.h"
+#include "unitACLRFrequency.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -107,7 +107,7 @@ void tst_ACLRMode::lteRecordingIsMeasuredInTableAndSpectrum()
     QVERIFY2(std::abs(table->item(1, 6)->text().toDouble() + 65.0) < 0.3, qPrintable(table->item(1, 6)->text()));
 
     // The spectrum: the trace at 2.14 GHz ± 61.44 MHz and a band per carrier and channel.
-    auto *spectrum = aclr->findChild<DisplaySpectrumACLR *>();
+    auto *spectrum = aclr->findChild<DisplayFrequencyACLR *>();
     QVERIFY(spectrum);
     QTRY_COMPARE(spectrum->bandCount(), 5);
     QTRY_VERIFY(!spectrum->tracePoints().isEmpty());
@@ -140,7 +140,7 @@ void tst_ACLRMode::carrierConfigIsChosenInTheMenu()
     QVERIFY(!config->singleSetting()->isVisibleTo(config));
     QVERIFY(config->multiSetting()->field(QStringLiteral("OffsetCC2_LTE")));
     // Two carriers: CC1 at the centre and CC2 20 MHz up, as the panel says.
-    auto *spectrum = aclr->findChild<DisplaySpectrumACLR *>();
+    auto *spectrum = aclr->findChild<DisplayFrequencyACLR *>();
     QTRY_COMPARE(spectrum->bandCount(), 6);
 }
 
@@ -181,7 +181,7 @@ void tst_ACLRMode::missingLibraryLeavesAnEmptyTableAndSays()
     auto *status = aclr->findChild<QLabel *>(QStringLiteral("lblACLRStatus"));
     QTRY_VERIFY_WITH_TIMEOUT(status->text().contains(QLatin1String("aclr_core")), 10000);
     QCOMPARE(aclr->findChild<GuiACLRResult *>()->table()->rowCount(), 0);
-    QCOMPARE(aclr->findChild<DisplaySpectrumACLR *>()->bandCount(), 0);
+    QCOMPARE(aclr->findChild<DisplayFrequencyACLR *>()->bandCount(), 0);
     QVERIFY(window.findChildren<QMessageBox *>().isEmpty());
 }
 

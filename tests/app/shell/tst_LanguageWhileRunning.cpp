@@ -2,7 +2,7 @@
 // window as a fresh start in that language: every text the user can see is
 // collected from both windows and compared.
 #include "DisplayGraphicSignal.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "FrameGraphicSignal.h"
 #include "Graphic.h"
 #include "GuiMenuMarkerData.h"
@@ -260,9 +260,9 @@ constexpr int kWindowHeight = 720;
 constexpr int kLoadTimeoutMs = 20000;
 constexpr int kQuietMs = 400;
 
-DisplaySpectrum *firstSpectrum(MainWindow &window)
+DisplayFrequency *firstSpectrum(MainWindow &window)
 {
-    return window.modeVecAnalysis()->findChild<DisplaySpectrum *>();
+    return window.modeVecAnalysis()->findChild<DisplayFrequency *>();
 }
 
 // Returns once the spectrum has drawn no frame for a while: a column that changed
@@ -285,7 +285,7 @@ std::unique_ptr<MainWindow> openWindow(const QString &language)
     window->resize(kWindowWidth, kWindowHeight);
     window->show();
     ModeVecAnalysis *va = window->modeVecAnalysis();
-    DisplaySpectrum *spectrum = firstSpectrum(*window);
+    DisplayFrequency *spectrum = firstSpectrum(*window);
     if (!spectrum)
         return window;
     QSignalSpy shown(spectrum, &DisplayGraphicSignal::dataShown);

@@ -16,7 +16,7 @@
 #include "RecordingFile.h"
 #include "TestEnvironment.h"
 #include "VerticalMenu.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "ThemeStyle.h"
 #include "FrameGraphicSignal.h"
@@ -441,7 +441,7 @@ void tst_MainWindow::plotsFollowTheTheme()
     window.menu()->clickMenu(isDark ? QStringLiteral("ThemeLight") : QStringLiteral("ThemeDark"));
     window.menu()->clickMenu(button);
     QCOMPARE(ThemeStyle::current(), ThemeStyle::fromText(button));
-    auto *spectrum = window.modeVecAnalysis()->findChild<DisplaySpectrum *>();
+    auto *spectrum = window.modeVecAnalysis()->findChild<DisplayFrequency *>();
     QVERIFY(spectrum);
     QTest::qWait(50);
     const QImage image = spectrum->graphic()->grab().toImage();

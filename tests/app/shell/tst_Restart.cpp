@@ -2,7 +2,7 @@
 // start as the program makes it: a new main window, then the start request.
 #include "CalculateDate.h"
 #include "DemoSignals.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "GuiParserSignal.h"
 #include "IOSignal.h"
@@ -46,7 +46,7 @@ QString writeRecording(const TestEnvironment &env, const QString &name, const QS
 // The centre of the spectrum's frequency axis, in Hz, as the user reads it.
 double spectrumCentreHz(ModeAnalysis *mode)
 {
-    auto *spectrum = mode->findChild<DisplaySpectrum *>();
+    auto *spectrum = mode->findChild<DisplayFrequency *>();
     if (!spectrum)
         return -1.0;
     return (spectrum->axisX()->min() + spectrum->axisX()->max()) / 2.0 * mode->calculate()->unitFactor();

@@ -1,5 +1,5 @@
 #include "CalculateDate.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "FilterCatalogue.h"
 #include "FrameGraphicSignal.h"
 #include "GuiParserPending.h"
@@ -173,7 +173,7 @@ void tst_Translation::catalogueIsCompleteAndCompiledIn()
     // Texts of the frames, readouts and messages are in the catalogue (not left out of tr()).
     const QVector<QPair<const char *, const char *>> samples{
         {"GraphicCatalogue", "Spectrum"},        {"FrameSettingsPanel", "Spectrogram"},
-        {"FrameGraphicSignal", "Change Graphic"}, {"DisplaySpectrum", "Frequency (%1Hz)"},
+        {"FrameGraphicSignal", "Change Graphic"}, {"DisplayFrequency", "Frequency (%1Hz)"},
         {"DisplayGraphicSignal", "Time (ms)"},    {"IOSignal", "Warning"},
         {"IQ_Table", "Add a row"},               {"UserTableFile", "\"%1\" holds no values."},
         {"ModeAnalysis", "Error Connection"},    {"FilterChain", "UserFilter"}};
@@ -240,7 +240,7 @@ void tst_Translation::spectrumReadoutsUseRussianUnits()
 {
     ManagerSignal hub(ParamSignal::ModeVA);
     CalculateDate calculate(&hub);
-    DisplaySpectrum view(&hub, &calculate);
+    DisplayFrequency view(&hub, &calculate);
     QCOMPARE(view.chart()->title(), QStringLiteral("Спектр"));
     QCOMPARE(view.axisY()->titleText(), QStringLiteral("Амплитуда (дБм)"));
     QCOMPARE(view.axisX()->titleText(), QStringLiteral("Частота (МГц)"));

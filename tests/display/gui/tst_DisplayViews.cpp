@@ -2,7 +2,7 @@
 #include "DisplayITime.h"
 #include "DisplayPowerDiagram.h"
 #include "DisplayQTime.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "ManagerSignal.h"
 #include "NiceAxis.h"
@@ -197,7 +197,7 @@ private slots:
     {
         ManagerSignal hub(ParamSignal::ModeVA);
         CalculateDate calculate(&hub);
-        DisplaySpectrum view(&hub, &calculate);
+        DisplayFrequency view(&hub, &calculate);
         view.graphic()->resize(900, 400);
         view.graphic()->show();
         QTRY_VERIFY(view.isTitleShown());
@@ -212,7 +212,7 @@ private slots:
     {
         ManagerSignal hub(ParamSignal::ModeVA);
         CalculateDate calculate(&hub);
-        DisplaySpectrum view(&hub, &calculate);
+        DisplayFrequency view(&hub, &calculate);
         QCOMPARE(view.chart()->title(), QStringLiteral("Spectrum"));
         QCOMPARE(view.axisY()->titleText(), QStringLiteral("Amplitude (dBm)"));
         QCOMPARE(view.axisX()->titleText(), QStringLiteral("Frequency (MHz)"));

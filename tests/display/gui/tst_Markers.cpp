@@ -1,6 +1,6 @@
 #include "CalculateDate.h"
 #include "DisplayITime.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"
 #include "GuiMenuMarkerData.h"
 #include "LineConnection.h"
@@ -123,7 +123,7 @@ private slots:
         ManagerSignal hub(ParamSignal::ModeVA);
         deliver(hub, tones(40000));
         CalculateDate calc(&hub);
-        DisplaySpectrum view(&hub, &calc);
+        DisplayFrequency view(&hub, &calc);
         QVERIFY(showAndWait(view));
         if (view.lineSeries()->count() == 0)
             QSKIP("FFTW is not available");
@@ -189,12 +189,12 @@ private slots:
             QCOMPARE(view.markers()->markers().size(), 2);
         };
         {
-            DisplaySpectrum view(&hub, &calc);  // owns its chart view
+            DisplayFrequency view(&hub, &calc);  // owns its chart view
             markUp(view);
         }
         {
             auto *frame = new QWidget;  // the view and its chart view go with their frame
-            auto *view = new DisplaySpectrum(&hub, &calc, 1, frame);
+            auto *view = new DisplayFrequency(&hub, &calc, 1, frame);
             markUp(*view);
             const QPointer<MarkersInfo> markers = view->markers();
             delete frame;
@@ -202,7 +202,7 @@ private slots:
         }
         {
             QWidget frame;
-            auto *view = new DisplaySpectrum(&hub, &calc, 1, &frame);
+            auto *view = new DisplayFrequency(&hub, &calc, 1, &frame);
             markUp(*view);
             const QPointer<QWidget> panel = view->markers()->panel();
             const QPointer<QFrame> selection = view->markers()->wgtSelectSignal();
@@ -261,7 +261,7 @@ private slots:
         ManagerSignal hub(ParamSignal::ModeVA);
         deliver(hub, tones(1000));
         CalculateDate calc(&hub);
-        DisplaySpectrum view(&hub, &calc);
+        DisplayFrequency view(&hub, &calc);
         QVERIFY(showAndWait(view));
         LineConnection *marker = view.markers()->addMarker(0.0);
         marker->enterPosition(1.2345678);  // typed: taken as it is
@@ -284,7 +284,7 @@ private slots:
         ManagerSignal hub(ParamSignal::ModeVA);
         deliver(hub, tones(2000));
         CalculateDate calc(&hub);
-        DisplaySpectrum view(&hub, &calc);
+        DisplayFrequency view(&hub, &calc);
         QVERIFY(showAndWait(view));
         MarkersInfo *info = view.markers();
         GuiMenuMarkerData *panel = info->panel();
@@ -331,7 +331,7 @@ private slots:
         ManagerSignal hub(ParamSignal::ModeVA);
         deliver(hub, tones(2000));
         CalculateDate calc(&hub);
-        DisplaySpectrum view(&hub, &calc);
+        DisplayFrequency view(&hub, &calc);
         QVERIFY(showAndWait(view));
         MarkersInfo *info = view.markers();
         info->panel()->butChannelPower()->click();
@@ -368,7 +368,7 @@ private slots:
         deliver(hub, tones(2000));
         CalculateDate calc(&hub);
         calc.setCarrierFreq(1e9);
-        DisplaySpectrum view(&hub, &calc);
+        DisplayFrequency view(&hub, &calc);
         QVERIFY(showAndWait(view));
         QCOMPARE(view.axisX()->titleText(), QStringLiteral("Frequency (GHz)"));
         GuiMenuMarkerData *panel = view.markers()->panel();

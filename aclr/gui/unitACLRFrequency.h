@@ -6,13 +6,13 @@
 
 // One coloured channel band over the ACLR spectrum: a translucent column with a
 // solid label that names the band and, on a second line, its level.
-class unitACLRSpectrum : public QWidget
+class unitACLRFrequency : public QWidget
 {
     Q_OBJECT
 public:
     // style: index into the fixed list of colours (taken modulo its size).
-    explicit unitACLRSpectrum(int style, QWidget *parent = nullptr);
-    ~unitACLRSpectrum() override;
+    explicit unitACLRFrequency(int style, QWidget *parent = nullptr);
+    ~unitACLRFrequency() override;
 
     static int styleCount();
     void setText(const QString &name, const QString &value);

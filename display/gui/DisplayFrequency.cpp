@@ -1,4 +1,4 @@
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 
 #include "CalculateDate.h"
 #include "Graphic.h"
@@ -17,31 +17,31 @@ constexpr double kDefaultHalfSpan = 45.0;  // MHz, until a signal is shown
 constexpr int kReadoutGap = 12;
 }  // namespace
 
-DisplaySpectrum::DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
+DisplayFrequency::DisplayFrequency(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
     : DisplayGraphicSignal(hub, calculate, parent), m_lblRBW(new QLabel(graphic())), m_lblSpan(new QLabel(graphic()))
 {
     applyTitles();
     NiceAxis::setRange(axisY(), kDefaultMinDb, kDefaultMaxDb);
     NiceAxis::setRange(axisX(), -kDefaultHalfSpan, kDefaultHalfSpan);
     attachWorker(new InterfaceGraphicData(calculate, CalculateDateSlot::KindSpectrum, signalIndex));
-    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::slotFormAVG);
-    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplaySpectrum::updateInfo);
+    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayFrequency::slotFormAVG);
+    connect(hub, &ManagerSignal::sendChangeSizeSelection, this, &DisplayFrequency::updateInfo);
     updateInfo(hub->sizeSelection());
 }
 
-void DisplaySpectrum::setSpanFactor(double factor)
+void DisplayFrequency::setSpanFactor(double factor)
 {
     m_spanFactor = factor;
     updateInfo(selectionSize());
 }
 
-int DisplaySpectrum::selectionSize() const
+int DisplayFrequency::selectionSize() const
 {
     const int size = hub()->sizeSelection();
     return size == 0 ? ManagerSignal::kDefaultSelectionSize : size;
 }
 
-void DisplaySpectrum::slotSetAverageSpectrum(int count)
+void DisplayFrequency::slotSetAverageSpectrum(int count)
 {
     m_average = std::max(1, count);
     worker()->setAverage(m_average);
@@ -49,7 +49,7 @@ void DisplaySpectrum::slotSetAverageSpectrum(int count)
     slotRepaint();
 }
 
-void DisplaySpectrum::slotFormAVG()
+void DisplayFrequency::slotFormAVG()
 {
     const int maxCount = std::max(1, selectionSize() / kMinSegmentLength);
     if (m_average > maxCount) {
@@ -59,7 +59,7 @@ void DisplaySpectrum::slotFormAVG()
     emit sendMaxAverage(maxCount);
 }
 
-void DisplaySpectrum::updateInfo(int size)
+void DisplayFrequency::updateInfo(int size)
 {
     const double s = size == 0 ? ManagerSignal::kDefaultSelectionSize : size;
     const double r2 = hub()->param()->secondRate();
@@ -71,7 +71,7 @@ void DisplaySpectrum::updateInfo(int size)
     placeOverlays();
 }
 
-void DisplaySpectrum::updateAxes()
+void DisplayFrequency::updateAxes()
 {
     const double unit = calculate()->unitFactor();
     const double centre = calculate()->carrierFreq() / unit;
@@ -82,13 +82,13 @@ void DisplaySpectrum::updateAxes()
     updateInfo(selectionSize());
 }
 
-void DisplaySpectrum::slotSetData(const QVector<QPointF> &data)
+void DisplayFrequency::slotSetData(const QVector<QPointF> &data)
 {
     updateAxes();
     DisplayGraphicSignal::slotSetData(data);
 }
 
-void DisplaySpectrum::placeOverlays()
+void DisplayFrequency::placeOverlays()
 {
     DisplayGraphicSignal::placeOverlays();
     const QRectF plot = graphic()->plotRect();
@@ -111,22 +111,22 @@ void DisplaySpectrum::placeOverlays()
     chart()->setTitleBrush(isCrowded ? QBrush(Qt::transparent) : QBrush(graphic()->colours().text));
 }
 
-bool DisplaySpectrum::isTitleShown() const
+bool DisplayFrequency::isTitleShown() const
 {
     return !chart()->title().isEmpty() && chart()->titleBrush().color().alpha() != 0;
 }
 
-void DisplaySpectrum::applyTitles()
+void DisplayFrequency::applyTitles()
 {
     setTitles(tr("Spectrum"), xTitle(), tr("Amplitude (dBm)"));
 }
 
-QString DisplaySpectrum::xTitle() const
+QString DisplayFrequency::xTitle() const
 {
     return tr("Frequency (%1Hz)").arg(UnitPrefix::large(m_xUnitFactor).prefix);
 }
 
-void DisplaySpectrum::retranslate()
+void DisplayFrequency::retranslate()
 {
     // The range stays: before the first signal it is the default one, in any language.
     applyTitles();

@@ -1,4 +1,4 @@
-#include "unitACLRSpectrum.h"
+#include "unitACLRFrequency.h"
 
 #include <QLabel>
 
@@ -21,7 +21,7 @@ const Style kStyles[] = {
 };
 }  // namespace
 
-unitACLRSpectrum::unitACLRSpectrum(int style, QWidget *parent)
+unitACLRFrequency::unitACLRFrequency(int style, QWidget *parent)
     : QWidget(parent), m_band(new QWidget(this)), m_label(new QLabel(parent))
 {
     const Style &s = kStyles[style % styleCount()];
@@ -33,29 +33,29 @@ unitACLRSpectrum::unitACLRSpectrum(int style, QWidget *parent)
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-unitACLRSpectrum::~unitACLRSpectrum()
+unitACLRFrequency::~unitACLRFrequency()
 {
     delete m_label.data();
 }
 
-void unitACLRSpectrum::conceal()
+void unitACLRFrequency::conceal()
 {
     hide();
     m_label->hide();
 }
 
-int unitACLRSpectrum::styleCount()
+int unitACLRFrequency::styleCount()
 {
     return int(sizeof(kStyles) / sizeof(kStyles[0]));
 }
 
-void unitACLRSpectrum::setText(const QString &name, const QString &value)
+void unitACLRFrequency::setText(const QString &name, const QString &value)
 {
     m_label->setText(name + QStringLiteral("\n%1").arg(value));
     m_label->adjustSize();
 }
 
-void unitACLRSpectrum::place(int left, int right, int top, int bottom)
+void unitACLRFrequency::place(int left, int right, int top, int bottom)
 {
     const int width = std::max(1, right - left);
     setGeometry(left, top, width, std::max(1, bottom - top));

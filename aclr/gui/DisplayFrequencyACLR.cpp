@@ -1,4 +1,4 @@
-#include "DisplaySpectrumACLR.h"
+#include "DisplayFrequencyACLR.h"
 
 #include "CalculateDate.h"
 #include "Graphic.h"
@@ -7,7 +7,7 @@
 #include "autoLimitOY.h"
 
 #include <QCoreApplication>
-#include "unitACLRSpectrum.h"
+#include "unitACLRFrequency.h"
 
 #include <QLabel>
 #include <cmath>
@@ -17,14 +17,14 @@ constexpr double kLowestDrawn = -199.9;
 constexpr double kHighestDrawn = 60.0;
 }
 
-DisplaySpectrumACLR::DisplaySpectrumACLR(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
-    : DisplaySpectrum(hub, calculate, signalIndex, parent)
+DisplayFrequencyACLR::DisplayFrequencyACLR(ManagerSignal *hub, CalculateDate *calculate, int signalIndex, QWidget *parent)
+    : DisplayFrequency(hub, calculate, signalIndex, parent)
 {
     // After the mode has set up the window's completion count (it connected first).
     connect(hub, &ManagerSignal::sendNewSelected, this, [this] { drawTrace(true); });
 }
 
-void DisplaySpectrumACLR::setResults(const ACLRResults &results)
+void DisplayFrequencyACLR::setResults(const ACLRResults &results)
 {
     m_results = results;
     m_points.clear();
@@ -40,35 +40,35 @@ void DisplaySpectrumACLR::setResults(const ACLRResults &results)
     drawTrace(false);
 }
 
-void DisplaySpectrumACLR::slotSetData(const QVector<QPointF> &)
+void DisplayFrequencyACLR::slotSetData(const QVector<QPointF> &)
 {
     drawTrace(true);
 }
 
-void DisplaySpectrumACLR::drawTrace(bool isReport)
+void DisplayFrequencyACLR::drawTrace(bool isReport)
 {
     lineSeries()->replace(m_points);
     autoLimit()->setData(m_points);
     updateAxes();
     if (m_results.status.resolutionBandwidth > 0.0)
-        lblRBW()->setText(QCoreApplication::translate("DisplaySpectrum", "RBW: %1")
+        lblRBW()->setText(QCoreApplication::translate("DisplayFrequency", "RBW: %1")
                               .arg(UnitPrefix::formatLarge(m_results.status.resolutionBandwidth,
-                                                           QCoreApplication::translate("DisplaySpectrum", "Hz"))));
+                                                           QCoreApplication::translate("DisplayFrequency", "Hz"))));
     placeOverlays();
     if (isReport)
         emit dataShown();
 }
 
-void DisplaySpectrumACLR::rebuildBands()
+void DisplayFrequencyACLR::rebuildBands()
 {
-    for (unitACLRSpectrum *unit : m_units)
+    for (unitACLRFrequency *unit : m_units)
         delete unit;
     m_units.clear();
     int channel = 0;
     for (const ACLRBand &band : qAsConst(m_results.bands)) {
         // Carriers in the dark style, adjacent channels in the others by turn.
-        const int style = band.isCarrier ? 0 : 1 + channel++ % (unitACLRSpectrum::styleCount() - 1);
-        auto *unit = new unitACLRSpectrum(style, graphic());
+        const int style = band.isCarrier ? 0 : 1 + channel++ % (unitACLRFrequency::styleCount() - 1);
+        auto *unit = new unitACLRFrequency(style, graphic());
         const QString value = !std::isfinite(band.level) ? tr("outside band")
                               : band.isCarrier           ? tr("%1 dBm").arg(band.level, 0, 'f', 2)
                                                          : tr("%1 dBc").arg(band.level, 0, 'f', 2);
@@ -78,9 +78,9 @@ void DisplaySpectrumACLR::rebuildBands()
     placeOverlays();
 }
 
-void DisplaySpectrumACLR::placeOverlays()
+void DisplayFrequencyACLR::placeOverlays()
 {
-    DisplaySpectrum::placeOverlays();
+    DisplayFrequency::placeOverlays();
     const QRectF plot = graphic()->plotRect();
     const double unit = calculate()->unitFactor();
     const double fc = calculate()->carrierFreq();

@@ -1,24 +1,24 @@
 #pragma once
 
 #include "ACLRLibrary.h"
-#include "DisplaySpectrum.h"
+#include "DisplayFrequency.h"
 #include "Graphic.h"  // complete for the base's QPointer<Graphic>
 
 #include <vector>
 
-class unitACLRSpectrum;
+class unitACLRFrequency;
 
 // The ACLR spectrum: the spectrum trace of the last measurement (from aclr_core,
 // not from the display calculator) with a coloured band over each carrier and
 // each adjacent channel, labelled with its name and level.
-class DisplaySpectrumACLR : public DisplaySpectrum
+class DisplayFrequencyACLR : public DisplayFrequency
 {
     Q_OBJECT
 public:
-    DisplaySpectrumACLR(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
+    DisplayFrequencyACLR(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
 
     int bandCount() const { return int(m_units.size()); }
-    unitACLRSpectrum *band(int n) const { return m_units.at(size_t(n)); }
+    unitACLRFrequency *band(int n) const { return m_units.at(size_t(n)); }
     const QVector<QPointF> &tracePoints() const { return m_points; }
 
 public slots:
@@ -39,5 +39,5 @@ private:
 
     ACLRResults m_results;
     QVector<QPointF> m_points;
-    std::vector<unitACLRSpectrum *> m_units;  // children of the graphic
+    std::vector<unitACLRFrequency *> m_units;  // children of the graphic
 };

@@ -8,14 +8,14 @@ class QLabel;
 
 // The level spectrum of one signal's selection against absolute frequency
 // (data kind 3), with its resolution-bandwidth and span readouts.
-class DisplaySpectrum : public DisplayGraphicSignal
+class DisplayFrequency : public DisplayGraphicSignal
 {
     Q_OBJECT
 public:
     static constexpr double kRbwShapeFactor = 1.7;  // noise bandwidth of the Blackman window, in bins
     static constexpr int kMinSegmentLength = 16;    // shortest segment that averaging may cut
 
-    DisplaySpectrum(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
+    DisplayFrequency(ManagerSignal *hub, CalculateDate *calculate, int signalIndex = 1, QWidget *parent = nullptr);
 
     QLabel *lblRBW() const { return m_lblRBW; }
     QLabel *lblSpan() const { return m_lblSpan; }
