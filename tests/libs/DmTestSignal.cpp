@@ -6,6 +6,7 @@
 #include "Nyquist.h"
 #include "Sqr_Nyquist.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
@@ -142,4 +143,13 @@ void DmTestSignal::generate()
         x = gainI * x.real() + gainQ * x.imag() * Complex(-std::sin(skew), std::cos(skew));
         iq[n] = x + dc;
     }
+}
+
+void DmTestSignal::normalisePeak()
+{
+    double peak = 0.0;
+    for (const auto &x : iq)
+        peak = std::max({peak, std::abs(x.real()), std::abs(x.imag())});
+    for (auto &x : iq)
+        x *= 0.9 / peak;
 }

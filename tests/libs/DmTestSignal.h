@@ -39,5 +39,7 @@ struct DmTestSignal
     double symbolPeriod = 0.0;    // samples per transmitted symbol
 
     void generate();
+    // For a 16-bit recording: scaled so that the peak sits a little below full scale.
+    void normalisePeak();
     double sampleRate() const { return symbolRate * samplesPerSymbol; }
 };

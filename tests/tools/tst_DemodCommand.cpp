@@ -10,15 +10,6 @@
 #include <cmath>
 
 namespace {
-// 16-bit recordings hold values up to full scale: the peak goes a little below it.
-void normalisePeak(QVector<std::complex<double>> &iq)
-{
-    double peak = 0.0;
-    for (const auto &x : iq)
-        peak = std::max({peak, std::abs(x.real()), std::abs(x.imag())});
-    for (auto &x : iq)
-        x *= 0.9 / peak;
-}
 QJsonObject jsonOf(const CliRun &run)
 {
     return QJsonDocument::fromJson(run.out.toUtf8()).object();
@@ -70,7 +61,7 @@ void tst_DemodCommand::initTestCase()
     m_qam.impairments.phase = 0.3;  // within 45° of the constellation: the labels come out as sent
     m_qam.impairments.gainImbalanceDb = 0.5;
     m_qam.generate();
-    normalisePeak(m_qam.iq);
+    m_qam.normalisePeak();
     // The sample rate is 5 MHz; the header's clock is left wrong on purpose (--sample-rate wins).
     m_qamPath = writeRecording(m_env, QStringLiteral("qam16.owv"), QStringLiteral("1 MHz"), QStringLiteral("1 GHz"),
                                m_qam.iq);

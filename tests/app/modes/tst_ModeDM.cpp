@@ -37,15 +37,6 @@
 #include <cmath>
 
 namespace {
-// 16-bit recordings hold values up to full scale: the peak goes a little below it.
-void normalisePeak(QVector<std::complex<double>> &iq)
-{
-    double peak = 0.0;
-    for (const auto &x : iq)
-        peak = std::max({peak, std::abs(x.real()), std::abs(x.imag())});
-    for (auto &x : iq)
-        x *= 0.9 / peak;
-}
 constexpr int kLoadMs = 10000;
 
 QString binFolder()
@@ -64,7 +55,7 @@ QString writeQam16(const TestEnvironment &env)
     signal.impairments.snrDb = 30.0;
     signal.impairments.phase = 0.6;
     signal.generate();
-    normalisePeak(signal.iq);
+    signal.normalisePeak();
     return writeRecording(env, QStringLiteral("qam16.owv"), QStringLiteral("8 MHz"), QStringLiteral("2 GHz"), signal.iq);
 }
 
@@ -394,7 +385,7 @@ void tst_ModeDM::spectrumRunsAtTheCorrectedSignalsRate()
     signal.symbols = 2600;
     signal.impairments.snrDb = 40.0;
     signal.generate();
-    normalisePeak(signal.iq);
+    signal.normalisePeak();
     const QString path = writeRecording(m_env, QStringLiteral("qpsk40.owv"), QStringLiteral("40 MHz"),
                                         QStringLiteral("2 GHz"), signal.iq);
     ModeDM mode;
